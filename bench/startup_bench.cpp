@@ -1,0 +1,35 @@
+// Start-up reads: the settings file and a language file.
+#include "app/Settings.h"
+#include "ui/LanguageFile.h"
+
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray readData(const char* name)
+{
+    QFile file(QStringLiteral(VIDORRA_DATA_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void settingsLoad(benchmark::State& state)
+{
+    const QByteArray bytes = readData("inf");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Settings::fromBytes(bytes));
+}
+BENCHMARK(settingsLoad);
+
+void languageParse(benchmark::State& state)
+{
+    const QByteArray bytes = readData("Language/english");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LanguageFile::parse(bytes));
+}
+BENCHMARK(languageParse);
+
+} // namespace
+
+BENCHMARK_MAIN();

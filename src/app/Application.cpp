@@ -1,0 +1,96 @@
+#include "app/Application.h"
+
+#include "app/AppState.h"
+#include "app/ProgramLifecycle.h"
+#include "app/StartupSequence.h"
+#include "platform/FileDialog.h"
+#include "platform/PowerControl.h"
+#include "platform/Shell.h"
+#include "platform/SingleInstanceGuard.h"
+#include "platform/Transfer.h"
+#include "platform/TrayIcon.h"
+#include "ui/LanguageSelector.h"
+#include "ui/Languages.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMessageBox>
+
+Application::Application(const ProgramFolder& folder, PlatformServices services)
+    : m_services(std::move(services)),
+      m_state(std::make_unique<AppState>(folder)),
+      m_window(std::make_unique<MainWindow>())
+{
+    m_lifecycle = std::make_unique<ProgramLifecycle>(
+        *m_state, *m_window, *m_services.transfer, *m_services.tray, [this] { endNow(); });
+    LanguageSelector::Hooks hooks;
+    hooks.saveSettings = [this] { return m_state->saveSettings(); };
+    hooks.arabicAppearance = [this] {
+        const bool rightToLeft = m_window->layoutDirection() == Qt::LeftToRight;
+        m_window->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    };
+    hooks.showError = [this](const QString& error) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Vidorra"), error, QMessageBox::Ok,
+            m_window->isVisible() ? m_window.get() : nullptr);
+        box.setObjectName(QStringLiteral("LanguageError"));
+        box.exec();
+    };
+    hooks.selectFilter = [this](int index) { m_window->Combo1->setCurrentIndex(index); };
+    hooks.languageFilePath = [this](const QString& name) { return m_state->folder.languageFile(name); };
+    m_language = std::make_unique<LanguageSelector>(
+        m_state->settings, m_state->texts, *m_window, *m_services.shell, std::move(hooks));
+    m_window->setUnloadHandler([this](int& cancel) { m_lifecycle->unload(cancel); });
+    connectCommands();
+}
+
+Application::~Application()
+{
+    if (!m_ended)
+        m_lifecycle->terminate();
+}
+
+bool Application::start()
+{
+    m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
+    StartupSequence sequence(
+        { *m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray, *m_lifecycle });
+    return sequence.run() && !m_ended;
+}
+
+void Application::connectCommands()
+{
+    MainMenus& m = m_window->menus();
+    ProgramLifecycle* lifecycle = m_lifecycle.get();
+    QObject::connect(
+        m.SMnuExit, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->exitFromFileMenu(); });
+    QObject::connect(
+        m.MnuSystemExit, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->exitFromTray(); });
+    QObject::connect(
+        m.MnuSystemShow, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->showMainWindow(); });
+    QObject::connect(
+        m.MnuSystemHide, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->hideMainWindow(); });
+
+    LanguageSelector* language = m_language.get();
+    const auto& entries = Languages::all();
+    for (qsizetype i = 0; i < m.languageItems.size(); ++i) {
+        const QString line = QString::fromLatin1(entries[static_cast<size_t>(i)].settingsLine);
+        QObject::connect(m.languageItems[i], &QAction::triggered, m_window.get(),
+            [language, line] { language->menuChosen(line); });
+    }
+    QObject::connect(m.SMnuInfo, &QAction::triggered, m_window.get(), [language] { language->openHelp(); });
+    QObject::connect(
+        m.MnuSystemHelp, &QAction::triggered, m_window.get(), [language] { language->openHelp(); });
+    QObject::connect(m_window->Combo1, &QComboBox::currentIndexChanged, m_window.get(),
+        [language](int index) { language->setRememberedFilter(index); });
+}
+
+void Application::endNow()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_window->hide();
+    if (m_services.endProgram)
+        m_services.endProgram();
+}

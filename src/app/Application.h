@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+#include "platform/PowerControl.h"
+#include "platform/Shell.h"
+#include "platform/SingleInstanceGuard.h"
+#include "platform/Transfer.h"
+#include "platform/TrayIcon.h"
+
+#include <functional>
+#include <memory>
+
+class LanguageSelector;
+class MainWindow;
+class ProgramFolder;
+class ProgramLifecycle;
+struct AppState;
+
+// What the program needs from the desktop and the network. The real ones are made by
+// makeRealServices; tests hand in their own.
+struct PlatformServices {
+    std::unique_ptr<Transfer> transfer;
+    std::unique_ptr<SingleInstanceGuard> instanceGuard;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<TrayIcon> tray;
+    std::unique_ptr<FileDialog> fileDialog;
+    std::unique_ptr<PowerControl> power;
+    std::function<void()> endProgram; // stop at once, without further close handling
+};
+
+// The composition root: builds the shared state and the windows, wires the commands
+// and runs the start-up.
+class Application final {
+public:
+    Application(const ProgramFolder& folder, PlatformServices services);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // StartProgram: reads the settings and runs the main window's load.
+    // False when the program ended during start-up.
+    bool start();
+    bool ended() const { return m_ended; }
+
+    AppState& state() { return *m_state; }
+    MainWindow& mainWindow() { return *m_window; }
+    ProgramLifecycle& lifecycle() { return *m_lifecycle; }
+    LanguageSelector& language() { return *m_language; }
+    PlatformServices& services() { return m_services; }
+
+private:
+    void connectCommands();
+    void endNow();
+
+    PlatformServices m_services;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<ProgramLifecycle> m_lifecycle;
+    std::unique_ptr<LanguageSelector> m_language;
+    bool m_ended = false;
+};
+
+PlatformServices makeRealServices(const ProgramFolder& folder, std::function<void()> showMainWindow);

@@ -1,0 +1,72 @@
+#include "app/ProgramLifecycle.h"
+
+#include "app/AppState.h"
+#include "platform/Transfer.h"
+#include "platform/TrayIcon.h"
+#include "ui/MainWindow.h"
+
+ProgramLifecycle::ProgramLifecycle(
+    AppState& state, MainWindow& window, Transfer& transfer, TrayIcon& tray, std::function<void()> endNow)
+    : m_state(state), m_window(window), m_transfer(transfer), m_tray(tray), m_endNow(std::move(endNow))
+{
+}
+
+void ProgramLifecycle::unload(int& cancel)
+{
+    if (cancel == kEmergencyEnd) {
+        cancel = 0;
+        m_endNow();
+        return;
+    }
+    if (m_state.settings.lineEquals(Settings::MinimizeOnClose, QStringLiteral("minimizeclose=1"))) {
+        hideMainWindow();
+        cancel = -1;
+        return;
+    }
+    m_transfer.cancel();
+    m_tray.remove();
+    m_endNow();
+}
+
+void ProgramLifecycle::emergencyEnd()
+{
+    int cancel = kEmergencyEnd;
+    unload(cancel);
+}
+
+void ProgramLifecycle::exitFromFileMenu()
+{
+    m_transfer.cancel();
+    m_tray.remove();
+    m_endNow();
+}
+
+void ProgramLifecycle::exitFromTray()
+{
+    m_tray.remove();
+    m_endNow();
+}
+
+void ProgramLifecycle::terminate()
+{
+    m_tray.remove();
+}
+
+void ProgramLifecycle::showMainWindow()
+{
+    if (m_state.settings.lineEquals(Settings::AlwaysOnTop, QStringLiteral("aot=1")))
+        m_window.setTopmost(true);
+    m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void ProgramLifecycle::hideMainWindow()
+{
+    // Without a notification area a hidden window could not be brought back: it is
+    // minimised to the task bar instead.
+    if (m_tray.available() && m_tray.isShown())
+        m_window.hide();
+    else
+        m_window.showMinimized();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+
+struct AppState;
+class MainWindow;
+class Transfer;
+class TrayIcon;
+
+// How the program ends, and how the main window hides to the notification area.
+class ProgramLifecycle final {
+public:
+    // The cancel flag value that asks the unload for the emergency end.
+    static constexpr int kEmergencyEnd = 5;
+
+    ProgramLifecycle(AppState& state, MainWindow& window, Transfer& transfer, TrayIcon& tray,
+        std::function<void()> endNow);
+
+    // The main window's unload: cancel 5 ends at once; "minimizeclose=1" hides the window
+    // and sets cancel to -1; otherwise the program ends.
+    void unload(int& cancel);
+    void emergencyEnd();
+    void exitFromFileMenu(); // SMnuExit
+    void exitFromTray(); // MnuSystemExit: no transfer to cancel
+    void terminate();
+
+    void showMainWindow(); // MnuSystemShow
+    void hideMainWindow(); // MnuSystemHide
+
+private:
+    AppState& m_state;
+    MainWindow& m_window;
+    Transfer& m_transfer;
+    TrayIcon& m_tray;
+    std::function<void()> m_endNow;
+};

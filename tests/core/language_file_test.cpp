@@ -1,0 +1,110 @@
+#include "ui/LanguageFile.h"
+#include "ui/Languages.h"
+
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray utf16(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() & 0xFF));
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(LanguageFileParse, SplitsOnCrLfAndKeepsTheByteOrderMark)
+{
+    const QStringList texts = LanguageFile::parse(utf16(QStringLiteral("\uFEFF&File\r\n&Open...\r\n")));
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0], QStringLiteral("\uFEFF&File"));
+    EXPECT_EQ(texts[1], QStringLiteral("&Open..."));
+    EXPECT_EQ(texts[2], QString());
+}
+
+TEST(LanguageFileParse, LoneCrOrLfDoNotSplit)
+{
+    const QStringList texts = LanguageFile::parse(utf16(QStringLiteral("a\rb\nc\r\nd")));
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0], QStringLiteral("a\rb\nc"));
+}
+
+TEST(LanguageFileParse, AnOddTrailingByteIsDropped)
+{
+    QByteArray bytes = utf16(QStringLiteral("\uFEFFab"));
+    bytes.append('x');
+    EXPECT_EQ(LanguageFile::parse(bytes), QStringList { QStringLiteral("\uFEFFab") });
+}
+
+TEST(LanguageFileParse, NonLatinTextsSurvive)
+{
+    const QString arabic = QString::fromUtf8("\xD9\x85\xD9\x84\xD9\x81"); // "ملف"
+    EXPECT_EQ(LanguageFile::parse(utf16(arabic + QStringLiteral("\r\n")))[0], arabic);
+}
+
+TEST(LanguageFileLoad, MissingFileAndFolderGiveTheSystemsDescription)
+{
+    TempFolder folder;
+    EXPECT_FALSE(LanguageFile::load(folder.file(QStringLiteral("Language/english"))).error.isEmpty());
+    QDir(folder.path()).mkpath(QStringLiteral("Language/english"));
+    EXPECT_FALSE(LanguageFile::load(folder.file(QStringLiteral("Language/english"))).error.isEmpty());
+}
+
+TEST(LanguageFileLoad, TenMegabytesLoadWithoutTrouble)
+{
+    TempFolder folder;
+    QByteArray big(10 * 1024 * 1024, 'A');
+    const QString path = folder.write(QStringLiteral("big"), big);
+    const LanguageFile::LoadResult result = LanguageFile::load(path);
+    EXPECT_TRUE(result.error.isEmpty());
+    EXPECT_EQ(result.texts.size(), 1);
+}
+
+TEST(LanguageFileNames, OnlyPlainNamesAreLanguageFiles)
+{
+    EXPECT_TRUE(LanguageFile::isSafeName(QStringLiteral("english")));
+    EXPECT_TRUE(LanguageFile::isSafeName(QStringLiteral("klingon")));
+    EXPECT_FALSE(LanguageFile::isSafeName(QStringLiteral("../inf")));
+    EXPECT_FALSE(LanguageFile::isSafeName(QStringLiteral("..")));
+    EXPECT_FALSE(LanguageFile::isSafeName(QString()));
+}
+
+TEST(ShippedLanguageFiles, HaveTheFullStructure)
+{
+    const QDir folder(QStringLiteral(VIDORRA_DATA_DIR "/Language"));
+    const QStringList files = folder.entryList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_TRUE(bytes.startsWith("\xFF\xFE"));
+        ASSERT_EQ(bytes.size() % 2, 0);
+        EXPECT_TRUE(bytes.endsWith(QByteArray("\r\0\n\0", 4)));
+        const QStringList texts = LanguageFile::parse(bytes);
+        EXPECT_EQ(texts.size(), LanguageFile::kTextCount + 1); // the last, empty, after the final CR LF
+        for (const QString& text : texts) {
+            EXPECT_FALSE(text.contains(u'\r'));
+            EXPECT_FALSE(text.contains(u'\n'));
+        }
+    }
+}
+
+TEST(LanguageTable, TenLanguagesEachWithItsHelpPage)
+{
+    ASSERT_EQ(Languages::all().size(), 10u);
+    const LanguageEntry* greek = Languages::bySettingsLine(QStringLiteral("language=greek"));
+    ASSERT_NE(greek, nullptr);
+    EXPECT_STREQ(greek->helpPath, "/help/gr.htm");
+    EXPECT_EQ(Languages::bySettingsLine(QStringLiteral("language=klingon")), nullptr);
+    EXPECT_EQ(Languages::nameOf(QStringLiteral("language=dutch")), QStringLiteral("dutch"));
+}

@@ -1,0 +1,56 @@
+#include "app/ProgramFolder.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProgramFolderResolve, EnvironmentVariableWins)
+{
+    TempFolder exe;
+    exe.write(QStringLiteral("inf"), "14\r\n");
+    ProgramFolder::Environment env;
+    env.vidorraHome = QStringLiteral("/tmp/somewhere/");
+    env.executableDir = exe.path();
+    EXPECT_EQ(ProgramFolder::resolve(env).root(), QStringLiteral("/tmp/somewhere"));
+}
+
+TEST(ProgramFolderResolve, PortableLayoutWhenTheExecutableFolderHoldsInf)
+{
+    TempFolder exe;
+    exe.write(QStringLiteral("inf"), "14\r\n");
+    ProgramFolder::Environment env;
+    env.executableDir = exe.path();
+    env.xdgDataHome = QStringLiteral("/nonexistent");
+    EXPECT_EQ(ProgramFolder::resolve(env).root(), exe.path());
+}
+
+TEST(ProgramFolderResolve, PerUserFolderIsSeededWithoutOverwriting)
+{
+    TempFolder exe, xdg, defaults;
+    defaults.write(QStringLiteral("inf"), "default inf");
+    defaults.write(QStringLiteral("fav.fav"), "");
+    defaults.write(QStringLiteral("Language/english"), "english");
+    xdg.write(QStringLiteral("vidorra/inf"), "user inf");
+
+    ProgramFolder::Environment env;
+    env.executableDir = exe.path();
+    env.xdgDataHome = xdg.path();
+    env.installedDefaults = defaults.path();
+    const ProgramFolder folder = ProgramFolder::resolve(env);
+
+    EXPECT_EQ(folder.root(), xdg.file(QStringLiteral("vidorra")));
+    EXPECT_EQ(xdg.read(QStringLiteral("vidorra/inf")), QByteArray("user inf"));
+    EXPECT_EQ(xdg.read(QStringLiteral("vidorra/Language/english")), QByteArray("english"));
+    EXPECT_TRUE(QFileInfo::exists(xdg.file(QStringLiteral("vidorra/fav.fav"))));
+    EXPECT_EQ(
+        folder.languageFile(QStringLiteral("english")), xdg.file(QStringLiteral("vidorra/Language/english")));
+}
+
+TEST(ProgramFolderResolve, SeededCopiesOfReadOnlyDefaultsAreWritable)
+{
+    TempFolder xdg, defaults;
+    const QString source = defaults.write(QStringLiteral("inf"), "14\r\n");
+    QFile::setPermissions(source, QFile::ReadOwner);
+    ProgramFolder::seedMissing(defaults.path(), xdg.path());
+    EXPECT_TRUE(QFile::permissions(xdg.file(QStringLiteral("inf"))) & QFile::WriteOwner);
+}

@@ -1,0 +1,32 @@
+#include "app/TextCodec.h"
+
+#include <gtest/gtest.h>
+
+TEST(EightBitText, ValidUtf8IsDecodedAsUtf8)
+{
+    EXPECT_EQ(TextCodec::decodeEightBit("Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x93\xBA"),
+        QString::fromUtf8("Zürich € 📺"));
+}
+
+TEST(EightBitText, InvalidBytesFallBackToWindows1252)
+{
+    EXPECT_EQ(
+        TextCodec::decodeEightBit("Z\xFCrich \x80 \x93quoted\x94"), QString::fromUtf8("Zürich € “quoted”"));
+}
+
+TEST(EightBitText, MixedFilesKeepBothReadings)
+{
+    EXPECT_EQ(TextCodec::decodeEightBit("caf\xC3\xA9 caf\xE9"), QString::fromUtf8("café café"));
+}
+
+TEST(EightBitText, TruncatedAndOverlongSequencesAreSingleBytes)
+{
+    EXPECT_EQ(TextCodec::decodeEightBit("\xE2\x82"), QString::fromUtf8("â‚"));
+    EXPECT_EQ(TextCodec::decodeEightBit("\xC0\xAF"), QString::fromUtf8("À¯"));
+    EXPECT_EQ(TextCodec::decodeEightBit("\xED\xA0\x80").size(), 3); // a surrogate is not text
+}
+
+TEST(EightBitText, EncodingWritesUtf8)
+{
+    EXPECT_EQ(TextCodec::encodeEightBit(QString::fromUtf8("Zürich")), QByteArray("Z\xC3\xBCrich"));
+}

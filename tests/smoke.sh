@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Starts the real program on a copy of the shipped data, lets it save a screenshot of
+# its main window and end; fails unless it does so within the time limit.
+set -euo pipefail
+binary=$1
+data=$2
+out=$3
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+cp -r "$data"/. "$home"
+mkdir -p "$(dirname "$out")"
+rm -f "$out"
+VIDORRA_HOME="$home" VIDORRA_SCREENSHOT="$out" timeout 60 "$binary"
+test -s "$out"
+echo "screenshot: $out"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/Application.h"
+
+#include <QList>
+#include <QUrl>
+
+// Small doubles for what cannot run in a test: the notification area, the desktop's
+// "Open", the end of the process. Each records what the program asked of it.
+struct FakeTransfer final : Transfer {
+    Result fetchBytes(const QUrl&) override { return { {}, QStringLiteral("offline"), {} }; }
+    Result fetchText(const QUrl&) override { return { {}, QStringLiteral("offline"), {} }; }
+    void cancel() override { ++cancels; }
+    int cancels = 0;
+};
+
+struct FakeInstanceGuard final : SingleInstanceGuard {
+    explicit FakeInstanceGuard(bool firstCopy) : first(firstCopy) { }
+    bool claim() override { return first; }
+    bool first;
+};
+
+struct FakeShell final : Shell {
+    bool open(const QUrl& url) override
+    {
+        opened.append(url);
+        return true;
+    }
+    QList<QUrl> opened;
+};
+
+struct FakeTray final : TrayIcon {
+    explicit FakeTray(bool available) : isAvailable(available) { }
+    bool available() const override { return isAvailable; }
+    void add(const QString& tooltip, QMenu*) override
+    {
+        shown = true;
+        tip = tooltip;
+    }
+    void remove() override { shown = false; }
+    bool isShown() const override { return shown; }
+    bool isAvailable;
+    bool shown = false;
+    QString tip;
+};
+
+// What a test sees of the doubles after handing them to the Application.
+struct FakePlatform {
+    FakeTransfer* transfer = nullptr;
+    FakeShell* shell = nullptr;
+    FakeTray* tray = nullptr;
+    int ends = 0;
+
+    PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
+    {
+        PlatformServices s;
+        auto t = std::make_unique<FakeTransfer>();
+        transfer = t.get();
+        s.transfer = std::move(t);
+        s.instanceGuard = std::make_unique<FakeInstanceGuard>(firstCopy);
+        auto sh = std::make_unique<FakeShell>();
+        shell = sh.get();
+        s.shell = std::move(sh);
+        auto tr = std::make_unique<FakeTray>(trayAvailable);
+        tray = tr.get();
+        s.tray = std::move(tr);
+        s.endProgram = [this] { ++ends; };
+        return s;
+    }
+};

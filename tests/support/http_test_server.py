@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""A loopback HTTP server for the tests.
+
+Prints its port on the first line of stdout and stops when stdin closes (so it never
+outlives the test that started it). Serves files below the folder given as argv[1] and
+a few fixed routes that misbehave on purpose.
+"""
+import http.server
+import os
+import sys
+import threading
+import time
+
+ROOT = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.getcwd()
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, directory=ROOT, **kwargs)
+
+    def log_message(self, *args):
+        pass
+
+    def send_body(self, status, body, content_type="application/octet-stream"):
+        self.send_response(status)
+        self.send_header("Content-Type", content_type)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_GET(self):
+        path = self.path.split("?")[0]
+        if path == "/_/text":
+            self.send_body(200, b"first line\r\nZ\xfcrich \xe2\x82\xac", "text/plain")
+        elif path == "/_/bytes":
+            self.send_body(200, bytes(range(256)) * 4)
+        elif path == "/_/empty":
+            self.send_body(200, b"")
+        elif path == "/_/hang":
+            time.sleep(60)
+        elif path == "/_/drip":
+            self.send_response(200)
+            self.send_header("Content-Length", "1000")
+            self.end_headers()
+            for _ in range(100):
+                self.wfile.write(b"x")
+                self.wfile.flush()
+                time.sleep(0.5)
+        elif path == "/_/close":
+            self.send_response(200)
+            self.send_header("Content-Length", "100000")
+            self.end_headers()
+            self.wfile.write(b"partial")
+            self.wfile.flush()
+            self.connection.close()
+        else:
+            super().do_GET()
+
+
+def main():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    server.daemon_threads = True
+    print(server.server_address[1], flush=True)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    sys.stdin.read()  # returns when the test closes our stdin or ends
+    os._exit(0)
+
+
+main()

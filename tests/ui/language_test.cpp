@@ -1,0 +1,210 @@
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "ui/LanguageSelector.h"
+#include "ui/MainWindow.h"
+
+#include "support/FakePlatform.h"
+#include "support/ModalHelper.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+
+// SelectLanguage, the Language menu and the Help entry, with language files of the tests' own.
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private:
+    ProgramFolderFixture* folder = nullptr;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void start(const QString& languageLine = QStringLiteral("language=english"))
+    {
+        folder->writeInf({ { 6, languageLine } });
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
+        app->start();
+    }
+    MainWindow& window() { return app->mainWindow(); }
+    QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+    QByteArray inf() const { return folder->read(QStringLiteral("inf")); }
+
+    // Answers the error box the next language load shows and returns its text.
+    static std::shared_ptr<QString> expectError()
+    {
+        auto text = std::make_shared<QString>();
+        whenModalShows([text](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                *text = box->text();
+                box->accept();
+            }
+        });
+        return text;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = new ProgramFolderFixture;
+        folder->writeLanguage(QStringLiteral("english"), QStringLiteral("E"));
+        folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"));
+        folder->writeLanguage(QStringLiteral("greek"), QStringLiteral("R"));
+        folder->writeLanguage(QStringLiteral("arabic"), QStringLiteral("A"));
+        platform = FakePlatform {};
+    }
+    void cleanup()
+    {
+        app.reset();
+        delete folder;
+    }
+
+    void textsReachTheirCaptionsAndSlots()
+    {
+        start();
+        MainMenus& m = window().menus();
+        QCOMPARE(m.MnuFile->title(), QStringLiteral("E0")); // text 0 less its byte-order mark
+        QCOMPARE(m.SMnuExit->text(), QStringLiteral("E3"));
+        QCOMPARE(m.MnuSystemExit->text(), QStringLiteral("E3"));
+        QCOMPARE(m.MnuSystemHelp->text(), QStringLiteral("E13"));
+        QCOMPARE(m.MnuSystemAbout->text(), QStringLiteral("E14"));
+        QCOMPARE(m.MnuSystemTimer->text(), QStringLiteral("E10"));
+        QCOMPARE(m.MnuSystemShow->text(), QStringLiteral("E104"));
+        QCOMPARE(m.MnuSystemHide->text(), QStringLiteral("E103"));
+        QCOMPARE(m.SMnuScheduledPrograms->text(), QStringLiteral("E117"));
+        QCOMPARE(m.SPopUpMenuMainSetProgramTime->text(), QStringLiteral("E108"));
+        QCOMPARE(m.SPopUpMenuFavoriteSetProgramTime->text(), QStringLiteral("E108"));
+        QCOMPARE(m.SMnuUpdatelists->text(), QStringLiteral("E107"));
+        QCOMPARE(window().lblSite->text(), QStringLiteral("E33 :"));
+        QCOMPARE(window().Combo1->itemText(3), QStringLiteral("E26"));
+        QCOMPARE(item("SSMnuLanguageGerman")->text(), QStringLiteral("&German")); // never replaced
+        QCOMPARE(app->state().texts.text(135), QStringLiteral("E135"));
+        QCOMPARE(app->state().texts.text(48), QStringLiteral("E48"));
+    }
+
+    void choosingALanguageSavesAndMovesTheCheckMark()
+    {
+        start();
+        window().Combo1->setCurrentIndex(3);
+        item("SSMnuLanguageGerman")->trigger();
+        QVERIFY(item("SSMnuLanguageGerman")->isChecked());
+        QVERIFY(!item("SSMnuLanguageEnglish")->isChecked());
+        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("G1"));
+        QVERIFY(inf().contains("\r\nlanguage=german\r\n"));
+        QCOMPARE(window().Combo1->currentIndex(), 3); // the filter kept its item
+    }
+
+    void choosingTheActiveLanguageChangesNothing()
+    {
+        start();
+        folder->write(QStringLiteral("inf"), "sentinel");
+        folder->writeLanguage(QStringLiteral("english"), QStringLiteral("X"));
+        item("SSMnuLanguageEnglish")->trigger();
+        QCOMPARE(inf(), QByteArray("sentinel"));
+        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("E1"));
+        QVERIFY(item("SSMnuLanguageEnglish")->isChecked());
+    }
+
+    void arabicTogglesRightToLeftOnceEachWay()
+    {
+        start();
+        item("SSMnuLanguageArabic")->trigger();
+        QCOMPARE(window().layoutDirection(), Qt::RightToLeft);
+        item("SSMnuLanguageGreek")->trigger();
+        QCOMPARE(window().layoutDirection(), Qt::LeftToRight);
+        item("SSMnuLanguageGerman")->trigger();
+        QCOMPARE(window().layoutDirection(), Qt::LeftToRight);
+    }
+
+    void startingInArabicTogglesWithoutSaving()
+    {
+        folder->writeInf({ { 6, QStringLiteral("language=arabic") } });
+        const QByteArray before = inf();
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
+        app->start();
+        QCOMPARE(window().layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(inf(), before);
+        QCOMPARE(window().Combo1->currentIndex(), 1);
+    }
+
+    void aShortFileAssignsWhatItHasThenFails()
+    {
+        start();
+        // 137 lines, the last without CR LF: 137 texts.
+        folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 137, true, false);
+        const auto error = expectError();
+        item("SSMnuLanguageGerman")->trigger();
+        QVERIFY(!error->isEmpty());
+        QCOMPARE(app->state().texts.text(136), QStringLiteral("G136"));
+        QCOMPARE(app->state().texts.text(137), QStringLiteral("E137")); // keeps its old value
+        QCOMPARE(window().menus().SMnuStopRemindingService->text(), QStringLiteral("G133"));
+        QCOMPARE(window().menus().SMnuScheduledPrograms->text(), QStringLiteral("E117"));
+        QCOMPARE(window().lblCountry->text(), QStringLiteral("E24 :"));
+        QCOMPARE(window().Combo1->currentIndex(), -1); // refilled, nothing selected
+        QVERIFY(inf().contains("language=german")); // the settings line stays changed
+    }
+
+    void theSameLinesClosedByCrLfLoad()
+    {
+        start();
+        folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 137, true, true);
+        item("SSMnuLanguageGerman")->trigger();
+        QCOMPARE(app->state().texts.text(137), QString());
+        QCOMPARE(window().menus().SMnuScheduledPrograms->text(), QStringLiteral("G117"));
+    }
+
+    void linesAfterTheLastTextHaveNoEffect()
+    {
+        start();
+        folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 400);
+        item("SSMnuLanguageGerman")->trigger();
+        QCOMPARE(window().lblSite->text(), QStringLiteral("G33 :"));
+    }
+
+    void aFileWithoutByteOrderMarkLosesItsFirstCharacter()
+    {
+        QStringList texts;
+        for (int n = 0; n < 138; ++n)
+            texts << QStringLiteral("T%1").arg(n);
+        texts[0] = QStringLiteral("&File");
+        folder->writeLanguageTexts(QStringLiteral("german"), texts, false);
+        start(QStringLiteral("language=german"));
+        QCOMPARE(window().menus().MnuFile->title(), QStringLiteral("File"));
+    }
+
+    void aMissingFileShowsTheSystemsErrorAndKeepsTheTexts()
+    {
+        start();
+        const auto error = expectError();
+        item("SSMnuLanguageItalian")->trigger();
+        QVERIFY(error->contains(QStringLiteral("No such file")) || !error->isEmpty());
+        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("E1"));
+        QVERIFY(item("SSMnuLanguageItalian")->isChecked());
+    }
+
+    void aLanguageNameCannotReachOutsideTheFolder()
+    {
+        folder->writeLanguage(QStringLiteral("../evil"), QStringLiteral("V"));
+        const auto error = expectError();
+        start(QStringLiteral("language=../evil"));
+        QVERIFY(!error->isEmpty());
+        QVERIFY(window().menus().SMnuOpen->text() != QStringLiteral("V1"));
+    }
+
+    void helpOpensThePageOfTheCurrentLanguage()
+    {
+        qputenv("VIDORRA_SERVER", "http://127.0.0.1:9/site");
+        start(QStringLiteral("language=greek"));
+        window().menus().SMnuInfo->trigger();
+        window().menus().MnuSystemHelp->trigger();
+        qunsetenv("VIDORRA_SERVER");
+        QCOMPARE(platform.shell->opened.size(), 2);
+        QCOMPARE(platform.shell->opened.first(), QUrl(QStringLiteral("http://127.0.0.1:9/site/help/gr.htm")));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
