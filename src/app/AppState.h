@@ -2,6 +2,8 @@
 
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
+#include "catalogue/Catalogue.h"
+#include "playback/PlaybackState.h"
 #include "ui/LanguageTexts.h"
 
 #include <cstdint>
@@ -20,10 +22,9 @@ struct AppState {
     // Kept for the turn-off timer: this system needs no privilege step before powering off.
     std::int32_t isWinNT = 1;
 
-    // Playback: 8 stands for the start page until something plays.
-    std::uint8_t currentOperator = 8;
-    bool movieStoreLoaded = false;
-    int currentView = 1;
+    Catalogue catalogue;
+    PlaybackState playback;
+    int currentView = 0; // the tree's view; 0 until the first build
 
     QString saveSettings() const { return settings.save(folder.file(QStringLiteral("inf"))); }
 };

@@ -3,6 +3,10 @@
 #include "app/AppState.h"
 #include "app/ProgramLifecycle.h"
 #include "app/StartupSequence.h"
+#include "catalogue/CatalogueLoader.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/ChannelInformation.h"
+#include "catalogue/TreeEvents.h"
 #include "platform/FileDialog.h"
 #include "platform/PowerControl.h"
 #include "platform/Shell.h"
@@ -42,6 +46,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
         m_state->settings, m_state->texts, *m_window, *m_services.shell, std::move(hooks));
     m_window->setUnloadHandler([this](int& cancel) { m_lifecycle->unload(cancel); });
     connectCommands();
+    connectCatalogue();
 }
 
 Application::~Application()
@@ -53,8 +58,8 @@ Application::~Application()
 bool Application::start()
 {
     m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
-    StartupSequence sequence(
-        { *m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray, *m_lifecycle });
+    StartupSequence sequence({ *m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
+        *m_lifecycle, *m_loader, *m_catalogueView });
     return sequence.run() && !m_ended;
 }
 
@@ -81,9 +86,47 @@ void Application::connectCommands()
     QObject::connect(m.SMnuInfo, &QAction::triggered, m_window.get(), [language] { language->openHelp(); });
     QObject::connect(
         m.MnuSystemHelp, &QAction::triggered, m_window.get(), [language] { language->openHelp(); });
-    QObject::connect(m_window->Combo1, &QComboBox::currentIndexChanged, m_window.get(),
-        [language](int index) { language->setRememberedFilter(index); });
 }
+
+void Application::connectCatalogue()
+{
+    m_catalogueView = std::make_unique<CatalogueView>(*m_state, *m_window);
+    CatalogueLoader::Hooks loaderHooks;
+    loaderHooks.showMissing = [](const QString& text, const QString& title) {
+        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+        box.setObjectName(QStringLiteral("MissingList"));
+        box.exec();
+    };
+    loaderHooks.emergencyEnd = [this] { m_lifecycle->emergencyEnd(); };
+    m_loader = std::make_unique<CatalogueLoader>(*m_state, std::move(loaderHooks));
+
+    TreeEvents::Hooks treeHooks;
+    treeHooks.runVideo = [this](const PlayRequest& request) { runVideo(request); };
+    treeHooks.watchFavorite = [this] { m_window->menus().SPopUpMenuFWatch->trigger(); };
+    m_treeEvents = std::make_unique<TreeEvents>(*m_state, *m_window, *m_catalogueView, std::move(treeHooks));
+    m_information = std::make_unique<ChannelInformation>(*m_state, *m_window, *m_catalogueView);
+
+    MainMenus& m = m_window->menus();
+    ChannelInformation* information = m_information.get();
+    QObject::connect(m.SPopUpMenuInfo, &QAction::triggered, m_window.get(),
+        [information] { information->informationChannel(); });
+    QObject::connect(m.SPopUpMenuFInfo, &QAction::triggered, m_window.get(),
+        [information] { information->informationFavorite(); });
+
+    // The filter selector's click: the view of its item, remembered for a language change.
+    LanguageSelector* language = m_language.get();
+    CatalogueView* view = m_catalogueView.get();
+    QObject::connect(
+        m_window->Combo1, &QComboBox::currentIndexChanged, m_window.get(), [language, view](int index) {
+            if (index < 0)
+                return;
+            view->filterBy(index, false);
+            language->setRememberedFilter(index);
+        });
+}
+
+// Playing arrives with the players; until then choosing an item plays nothing.
+void Application::runVideo(const PlayRequest&) { }
 
 void Application::endNow()
 {

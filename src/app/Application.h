@@ -10,8 +10,13 @@
 #include <functional>
 #include <memory>
 
+class CatalogueLoader;
+class CatalogueView;
+class ChannelInformation;
 class LanguageSelector;
 class MainWindow;
+class TreeEvents;
+struct PlayRequest;
 class ProgramFolder;
 class ProgramLifecycle;
 struct AppState;
@@ -47,9 +52,16 @@ public:
     ProgramLifecycle& lifecycle() { return *m_lifecycle; }
     LanguageSelector& language() { return *m_language; }
     PlatformServices& services() { return m_services; }
+    CatalogueView& catalogueView() { return *m_catalogueView; }
+    CatalogueLoader& catalogueLoader() { return *m_loader; }
+    TreeEvents& treeEvents() { return *m_treeEvents; }
+
+    // The single place that plays an item.
+    void runVideo(const PlayRequest& request);
 
 private:
     void connectCommands();
+    void connectCatalogue();
     void endNow();
 
     PlatformServices m_services;
@@ -57,6 +69,10 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;
     std::unique_ptr<LanguageSelector> m_language;
+    std::unique_ptr<CatalogueView> m_catalogueView;
+    std::unique_ptr<CatalogueLoader> m_loader;
+    std::unique_ptr<TreeEvents> m_treeEvents;
+    std::unique_ptr<ChannelInformation> m_information;
     bool m_ended = false;
 };
 

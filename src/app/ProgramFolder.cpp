@@ -41,10 +41,7 @@ ProgramFolder::Environment ProgramFolder::currentEnvironment()
     return environment;
 }
 
-QString ProgramFolder::file(const QString& name) const
-{
-    return QDir(m_root).filePath(name);
-}
+QString ProgramFolder::file(const QString& name) const { return QDir(m_root).filePath(name); }
 
 QString ProgramFolder::languageFile(const QString& languageName) const
 {

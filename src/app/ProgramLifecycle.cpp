@@ -47,10 +47,7 @@ void ProgramLifecycle::exitFromTray()
     m_endNow();
 }
 
-void ProgramLifecycle::terminate()
-{
-    m_tray.remove();
-}
+void ProgramLifecycle::terminate() { m_tray.remove(); }
 
 void ProgramLifecycle::showMainWindow()
 {

@@ -102,10 +102,7 @@ QByteArray Settings::toBytes() const
     return TextCodec::encodeEightBit(text);
 }
 
-QString Settings::save(const QString& path) const
-{
-    return FileIo::writeFileAtomically(path, toBytes());
-}
+QString Settings::save(const QString& path) const { return FileIo::writeFileAtomically(path, toBytes()); }
 
 bool Settings::setLine(int index, const QString& value)
 {
@@ -120,10 +117,7 @@ bool Settings::lineEquals(int index, const QString& literal) const
     return hasLine(index) && m_lines[index] == literal;
 }
 
-QString Settings::valueFrom(int index, int position) const
-{
-    return line(index).mid(position - 1);
-}
+QString Settings::valueFrom(int index, int position) const { return line(index).mid(position - 1); }
 
 std::int16_t Settings::remindBeforeSeconds() const
 {

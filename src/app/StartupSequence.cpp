@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/ProgramLifecycle.h"
+#include "catalogue/CatalogueLoader.h"
+#include "catalogue/CatalogueView.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/TrayIcon.h"
 #include "ui/LanguageSelector.h"
@@ -16,17 +18,15 @@ namespace {
 enum LanguageText { PleaseWait = 31, Ok = 47, AlreadyRunning = 48 };
 }
 
-StartupSequence::StartupSequence(Parts parts) : m_parts(parts)
-{
-}
+StartupSequence::StartupSequence(Parts parts) : m_parts(parts) { }
 
 StartupSequence::~StartupSequence() = default;
 
 bool StartupSequence::run()
 {
     AppState& state = m_parts.state;
-    state.currentOperator = 8;
-    state.movieStoreLoaded = false;
+    state.playback.currentOperator = 8;
+    state.catalogue.movieStoreLoaded = false;
 
     // A settings file without a language line starts in English.
     const QString language = state.settings.hasLine(Settings::Language)
@@ -90,51 +90,36 @@ void StartupSequence::checkLanguageItem()
     m_parts.language.checkItemFor(m_parts.state.settings.line(Settings::Language));
 }
 
-// The catalogue starts empty; the list reader fills it.
-void StartupSequence::emptyCatalogue()
-{
-}
+void StartupSequence::emptyCatalogue() { m_parts.state.catalogue.clear(); }
 
 // The banner browser is created with the announcement banner.
-void StartupSequence::configureBannerBrowser()
-{
-}
+void StartupSequence::configureBannerBrowser() { }
 
 // The announcement banner's minute tick.
-void StartupSequence::announcementTick()
-{
-}
+void StartupSequence::announcementTick() { }
 
 // The automatic update check; downloads only with "updatechannel=1".
-void StartupSequence::updateInternet()
-{
-}
+void StartupSequence::updateInternet() { }
 
 // Reads the TV, radio and movie-store lists and the favorites. A missing list ends the
-// program here; returns false then.
+// program here; false then.
 bool StartupSequence::readLists()
 {
-    return true;
+    if (m_parts.loader.loadAll())
+        return true;
+    m_waiting.reset();
+    return false;
 }
 
 // Fills the recent-files entries of the File menu.
-void StartupSequence::loadRecentFiles()
-{
-}
+void StartupSequence::loadRecentFiles() { }
 
-// Builds the catalogue tree in its view by country.
-void StartupSequence::buildTree()
-{
-}
+void StartupSequence::buildTree() { m_parts.catalogueView.filterBy(1, false); }
 
-void StartupSequence::readScheduledPrograms()
-{
-}
+void StartupSequence::readScheduledPrograms() { }
 
 // Lays out the player area for the current player; the layouts do the rest.
-void StartupSequence::resizeForm()
-{
-}
+void StartupSequence::resizeForm() { }
 
 void StartupSequence::showWindows()
 {

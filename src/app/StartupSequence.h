@@ -3,6 +3,8 @@
 #include <memory>
 
 struct AppState;
+class CatalogueLoader;
+class CatalogueView;
 class LanguageSelector;
 class MainWindow;
 class ProgramLifecycle;
@@ -20,6 +22,8 @@ public:
         SingleInstanceGuard& instanceGuard;
         TrayIcon& tray;
         ProgramLifecycle& lifecycle;
+        CatalogueLoader& loader;
+        CatalogueView& catalogueView;
     };
 
     explicit StartupSequence(Parts parts);

@@ -16,13 +16,10 @@ char16_t cp1252(unsigned char byte)
     return byte;
 }
 
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // Length of the valid UTF-8 sequence starting at bytes[i], or 0 when it is not valid.
-int validSequenceLength(const QByteArray& bytes, qsizetype i, char32_t& codePoint)
+int validSequenceLength(QByteArrayView bytes, qsizetype i, char32_t& codePoint)
 {
     const auto lead = static_cast<unsigned char>(bytes[i]);
     int length = 0;
@@ -60,8 +57,18 @@ int validSequenceLength(const QByteArray& bytes, qsizetype i, char32_t& codePoin
 
 namespace TextCodec {
 
-QString decodeEightBit(const QByteArray& bytes)
+QString decodeEightBit(QByteArrayView bytes)
 {
+    // Most list fields are plain ASCII, and most of the rest valid UTF-8: both take the fast road.
+    bool ascii = true;
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(bytes);
     QString text;
     text.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {
@@ -85,9 +92,6 @@ QString decodeEightBit(const QByteArray& bytes)
     return text;
 }
 
-QByteArray encodeEightBit(const QString& text)
-{
-    return text.toUtf8();
-}
+QByteArray encodeEightBit(const QString& text) { return text.toUtf8(); }
 
 } // namespace TextCodec

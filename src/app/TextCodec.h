@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The program's 8-bit text files (settings, lists, favorites, recent files) are read
@@ -8,7 +9,7 @@
 // so files written by older tools in that code page still read correctly.
 namespace TextCodec {
 
-QString decodeEightBit(const QByteArray& bytes);
+QString decodeEightBit(QByteArrayView bytes);
 QByteArray encodeEightBit(const QString& text);
 
 } // namespace TextCodec

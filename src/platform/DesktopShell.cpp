@@ -2,7 +2,4 @@
 
 #include <QDesktopServices>
 
-bool DesktopShell::open(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}
+bool DesktopShell::open(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -8,19 +8,14 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-HttpTransfer::HttpTransfer() : HttpTransfer(Timeouts {})
-{
-}
+HttpTransfer::HttpTransfer() : HttpTransfer(Timeouts {}) { }
 
 HttpTransfer::HttpTransfer(Timeouts timeouts)
     : m_timeouts(timeouts), m_network(std::make_unique<QNetworkAccessManager>())
 {
 }
 
-HttpTransfer::~HttpTransfer()
-{
-    cancel();
-}
+HttpTransfer::~HttpTransfer() { cancel(); }
 
 Transfer::Result HttpTransfer::fetchBytes(const QUrl& url)
 {

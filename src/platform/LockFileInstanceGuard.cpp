@@ -26,9 +26,7 @@ QString lockFolder()
 
 } // namespace
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& programFolder) : m_key(keyFor(programFolder))
-{
-}
+LockFileInstanceGuard::LockFileInstanceGuard(const QString& programFolder) : m_key(keyFor(programFolder)) { }
 
 LockFileInstanceGuard::~LockFileInstanceGuard() = default;
 

@@ -3,16 +3,11 @@
 #include <QApplication>
 #include <QSystemTrayIcon>
 
-SystemTrayIcon::SystemTrayIcon(std::function<void()> activated) : m_activated(std::move(activated))
-{
-}
+SystemTrayIcon::SystemTrayIcon(std::function<void()> activated) : m_activated(std::move(activated)) { }
 
 SystemTrayIcon::~SystemTrayIcon() = default;
 
-bool SystemTrayIcon::available() const
-{
-    return QSystemTrayIcon::isSystemTrayAvailable();
-}
+bool SystemTrayIcon::available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 void SystemTrayIcon::add(const QString& tip, QMenu* menu)
 {
@@ -35,7 +30,4 @@ void SystemTrayIcon::remove()
         m_icon->hide();
 }
 
-bool SystemTrayIcon::isShown() const
-{
-    return m_icon && m_icon->isVisible();
-}
+bool SystemTrayIcon::isShown() const { return m_icon && m_icon->isVisible(); }

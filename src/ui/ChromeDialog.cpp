@@ -20,10 +20,7 @@ ChromeDialog::ChromeDialog(QWidget* owner, Frame frame, bool topmost) : QDialog(
 
 ChromeDialog::~ChromeDialog() = default;
 
-void ChromeDialog::addDragHandle(QWidget* handle)
-{
-    handle->installEventFilter(this);
-}
+void ChromeDialog::addDragHandle(QWidget* handle) { handle->installEventFilter(this); }
 
 bool ChromeDialog::eventFilter(QObject* watched, QEvent* event)
 {

@@ -28,9 +28,6 @@ const LanguageEntry* bySettingsLine(const QString& line)
     return nullptr;
 }
 
-QString nameOf(const QString& settingsLine)
-{
-    return settingsLine.mid(9);
-}
+QString nameOf(const QString& settingsLine) { return settingsLine.mid(9); }
 
 } // namespace Languages

@@ -134,10 +134,7 @@ void MainWindow::setTopmost(bool topmost)
         show(); // changing window flags hides the window
 }
 
-bool MainWindow::isTopmost() const
-{
-    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
+bool MainWindow::isTopmost() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

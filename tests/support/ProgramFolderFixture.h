@@ -48,6 +48,30 @@ public:
         write(QStringLiteral("Language/") + name, bytes);
     }
 
+    // A small catalogue: TV, radio and movie-store lists and the favorites.
+    void writeLists(const QByteArray& tv = defaultTv(), const QByteArray& radio = defaultRadio(),
+        const QByteArray& store = "|Films|<p>films</p>\r\n", const QByteArray& fav = {}) const
+    {
+        write(QStringLiteral("avtapit.dll"), tv);
+        write(QStringLiteral("atlr.dll"), radio);
+        write(QStringLiteral("apcupm.dll"), store);
+        write(QStringLiteral("fav.fav"), fav);
+    }
+    static QByteArray defaultTv()
+    {
+        return "|USA|News|News One|1|||gssor9..mdvr-dw|0|Round the clock\r\n"
+               "|USA-Texas|Sports|Texas Sports|1|||gssor9..roqsr-dw|720p|Games\r\n"
+               "|Germany|news|Welle|1|||gssor9..vdkkd-dw|1080p|Nachrichten\r\n"
+               "|Germany|0|Mystery|1|||gssor9..lxrsdqx-dw|0|0\r\n";
+    }
+    static QByteArray defaultRadio()
+    {
+        return "|Germany|Radio Eins|1|Talk|gssor9..qdhmr-dw\r\n"
+               "|Germany|Radio Zwei|1|Pop|gssor9..yvdh-dw\r\n"
+               "|France|Radio Trois|1|Jazz|gssor9..sqnhr-dw\r\n"
+               "|Germany|Radio Vier|1|Rock|gssor9..uhdq-dw\r\n";
+    }
+
     // The shipped English file, copied in.
     void copyShippedLanguage(const QString& name) const
     {

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void init()
     {
         folder = new ProgramFolderFixture;
+        folder->writeLists();
         folder->writeLanguage(QStringLiteral("english"), QStringLiteral("E"));
         folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"));
         folder->writeLanguage(QStringLiteral("greek"), QStringLiteral("R"));

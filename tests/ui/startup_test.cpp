@@ -43,6 +43,7 @@ private Q_SLOTS:
     void init()
     {
         folder = new ProgramFolderFixture;
+        folder->writeLists();
         folder->copyShippedLanguage(QStringLiteral("english"));
         platform = FakePlatform {};
     }
@@ -61,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(w.Combo1->currentIndex(), 1);
         QCOMPARE(w.lblCountry->text(), QStringLiteral("Country :"));
         QVERIFY(action(*app, "SSMnuLanguageEnglish")->isChecked());
-        QCOMPARE(app->state().currentOperator, 8);
+        QCOMPARE(app->state().playback.currentOperator, 8);
         QVERIFY(platform.tray->shown);
         QCOMPARE(platform.tray->tip, QStringLiteral("Vidorra"));
         QCOMPARE(app->state().remindBeforeSeconds, 300);

@@ -1,0 +1,42 @@
+#include "catalogue/CatalogueLoader.h"
+
+#include "app/AppState.h"
+#include "app/FileIo.h"
+
+#include <QFileInfo>
+
+CatalogueLoader::CatalogueLoader(AppState& state, Hooks hooks) : m_state(state), m_hooks(std::move(hooks)) { }
+
+bool CatalogueLoader::loadChannelList(const QString& fileName, const QString& listKind)
+{
+    const QString path = m_state.folder.file(fileName);
+    if (!QFileInfo(path).isFile()) {
+        const LanguageTexts& t = m_state.texts;
+        m_hooks.showMissing(t.text(135) + QStringLiteral("...\r\n") + t.text(136), t.text(137));
+        m_hooks.emergencyEnd();
+        return false;
+    }
+    // A file over 64 MiB is no list: like an unreadable one, it gives no records.
+    const FileIo::ReadResult read = FileIo::readWholeFile(path);
+    if (!read.ok())
+        return true; // an unreadable list gives no records; start-up goes on
+    Catalogue& catalogue = m_state.catalogue;
+    if (listKind == QStringLiteral("tv"))
+        catalogue.appendList(ListFormat::Kind::Tv, read.bytes);
+    else if (listKind == QStringLiteral("ra"))
+        catalogue.appendList(ListFormat::Kind::Radio, read.bytes);
+    else if (listKind == QStringLiteral("ama"))
+        catalogue.appendList(ListFormat::Kind::MovieStore, read.bytes);
+    else if (listKind == QStringLiteral("fav"))
+        catalogue.replaceFavorites(read.bytes);
+    return true;
+}
+
+bool CatalogueLoader::loadAll()
+{
+    m_state.catalogue.channels.clear();
+    return loadChannelList(QStringLiteral("avtapit.dll"), QStringLiteral("tv"))
+        && loadChannelList(QStringLiteral("atlr.dll"), QStringLiteral("ra"))
+        && loadChannelList(QStringLiteral("apcupm.dll"), QStringLiteral("ama"))
+        && loadChannelList(QStringLiteral("fav.fav"), QStringLiteral("fav"));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "catalogue/TreeBuilder.h"
+
+#include <QAbstractItemModel>
+#include <QHash>
+
+class TreeIcons;
+
+// The catalogue tree as a model: a whole layout is swapped in per view, so tens of
+// thousands of nodes cost one reset rather than one insertion each.
+class CatalogueTreeModel final : public QAbstractItemModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CatalogueTreeModel)
+public:
+    enum Roles { KeyRole = Qt::UserRole + 1, IconPositionRole, FlagKeyRole };
+
+    explicit CatalogueTreeModel(const TreeIcons& icons, QObject* parent = nullptr);
+    ~CatalogueTreeModel() override;
+
+    void setLayout(TreeLayout layout);
+
+    QModelIndex indexForKey(const QString& key) const;
+    QString keyOf(const QModelIndex& index) const;
+    // Replaces the node's icon (the playing mark); position 0 puts back its own icon.
+    void setIconOverride(const QModelIndex& index, int position);
+    int nodeCount() const { return static_cast<int>(m_nodes.size()); }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    struct Node {
+        TreeNode node;
+        int row = 0;
+        int iconOverride = 0;
+        QVector<int> children;
+    };
+    const Node* nodeAt(const QModelIndex& index) const;
+    QModelIndex indexOfNode(int nodeIndex) const;
+
+    const TreeIcons& m_icons;
+    QVector<Node> m_nodes;
+    QVector<int> m_roots;
+    QHash<QString, int> m_byKey;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+struct CategoryNode {
+    const char* text; // the node's text
+    const char* key; // its node key
+    int icon; // its icon position
+    const char* match; // the upper-case category word of the records it holds
+};
+
+// The category nodes of the view by category, in tree order; the last is "Unkown" for "0".
+namespace Categories {
+
+const std::array<CategoryNode, 15>& all();
+// The position of the node a TV record's category belongs to, or -1 for none.
+int indexFor(const QString& category);
+
+} // namespace Categories

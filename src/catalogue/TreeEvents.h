@@ -1,0 +1,47 @@
+#pragma once
+
+#include "playback/PlaybackState.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+
+struct AppState;
+class CatalogueView;
+class MainWindow;
+
+// What the catalogue tree does on click, double-click, keys, the right button and the
+// mouse: information labels, playing, pop-up menus and the tooltip.
+class TreeEvents final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TreeEvents)
+public:
+    struct Hooks {
+        std::function<void(const PlayRequest&)> runVideo; // the single place that plays
+        std::function<void()> watchFavorite; // the favorites menu's Watch
+        std::function<void(const QPoint&)> popUp; // shows a pop-up menu; the default execs it
+    };
+
+    TreeEvents(AppState& state, MainWindow& window, CatalogueView& view, Hooks hooks);
+    ~TreeEvents() override;
+
+    void click();
+    void doubleClick();
+    void rightButtonReleased(const QPoint& globalPos, bool rightButton);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void popUpFor(const QString& key, const QPoint& globalPos);
+
+    AppState& m_state;
+    MainWindow& m_window;
+    CatalogueView& m_view;
+    Hooks m_hooks;
+    QPoint m_releasePos;
+};
+
+// The index in a node key after its prefix ("C12" -> 12), or -1 when there is none.
+int keyIndex(const QString& key, int prefixLength);

@@ -1,0 +1,230 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/ListFormat.h"
+#include "catalogue/Scrambling.h"
+
+#include <gtest/gtest.h>
+
+using ListFormat::Kind;
+
+namespace {
+
+QByteArray tvLine(const char* country, const char* category, const char* name, const char* bandwidth = "0")
+{
+    return QByteArray("|") + country + '|' + category + '|' + name + "|1|||gssor9..dw-s" + '|' + bandwidth
+        + "|info\r\n";
+}
+
+QByteArray lines(int count, const QByteArray& line)
+{
+    QByteArray all;
+    for (int i = 0; i < count; ++i)
+        all += line;
+    return all;
+}
+
+} // namespace
+
+TEST(ListRead, TvLineFillsTheRecordAndSkipsFieldsFiveAndSix)
+{
+    const auto result
+        = ListFormat::read(Kind::Tv, "|  USA | N ews |CNN|1|x|y|gssor9..dw-s|300k|All news\r\n");
+    ASSERT_EQ(result.records.size(), 1);
+    const ChannelRecord& r = result.records[0];
+    EXPECT_EQ(r.kind, ChannelRecord::Tv);
+    EXPECT_EQ(r.country, QStringLiteral("USA"));
+    EXPECT_EQ(r.category, QStringLiteral("News"));
+    EXPECT_EQ(r.name, QStringLiteral("CNN"));
+    EXPECT_EQ(r.op, 1);
+    EXPECT_EQ(Scrambling::readableAddress(r.address), QStringLiteral("https://ex.t"));
+    EXPECT_EQ(r.bandwidth, QStringLiteral("300k"));
+    EXPECT_EQ(r.info, QStringLiteral("All news"));
+}
+
+TEST(ListRead, RadioInformationComesBeforeTheAddress)
+{
+    const auto result = ListFormat::read(Kind::Radio, "|South Africa|Radio One| 0 |Talk|gssor9..q\r\n");
+    ASSERT_EQ(result.records.size(), 1);
+    EXPECT_EQ(result.records[0].country, QStringLiteral("SouthAfrica")); // the radio list keeps no blanks
+    EXPECT_EQ(result.records[0].info, QStringLiteral("Talk"));
+    EXPECT_EQ(result.records[0].address, QByteArray("gssor9..q"));
+    EXPECT_EQ(result.records[0].kind, ChannelRecord::Radio);
+}
+
+TEST(ListRead, MovieStoreRecordsPlayInTheStorePage)
+{
+    const auto result = ListFormat::read(Kind::MovieStore, "|Films|<b>page</b>\r\n");
+    ASSERT_EQ(result.records.size(), 1);
+    EXPECT_EQ(result.records[0].op, 5);
+    EXPECT_EQ(result.records[0].kind, ChannelRecord::MovieStore);
+    EXPECT_EQ(result.records[0].address, QByteArray("<b>page</b>"));
+}
+
+TEST(ListRead, OnlyLinesStartingWithABarAreRecords)
+{
+    const auto result
+        = ListFormat::read(Kind::Tv, "header\r\n |USA|News|A|1|||a|0|i\r\n\r\n" + tvLine("USA", "News", "B"));
+    ASSERT_EQ(result.records.size(), 1);
+    EXPECT_EQ(result.records[0].name, QStringLiteral("B"));
+}
+
+struct MalformedLine {
+    const char* name;
+    QByteArray line;
+};
+
+class ListReadStops : public ::testing::TestWithParam<MalformedLine> { };
+
+TEST_P(ListReadStops, AtTheBadLineKeepingTheRecordsBefore)
+{
+    const QByteArray bytes = tvLine("USA", "News", "A") + tvLine("USA", "News", "B") + GetParam().line
+        + tvLine("USA", "News", "C");
+    const auto result = ListFormat::read(Kind::Tv, bytes);
+    EXPECT_EQ(result.records.size(), 2);
+    EXPECT_EQ(result.stoppedAtLine, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ListReadStops,
+    ::testing::Values(MalformedLine { "eight fields", "|USA|News|X|1|||addr|0\r\n" },
+        MalformedLine { "player not a number", "|USA|News|X|one|||addr|0|i\r\n" },
+        MalformedLine { "player above 255", "|USA|News|X|256|||addr|0|i\r\n" },
+        MalformedLine { "negative player", "|USA|News|X|-1|||addr|0|i\r\n" },
+        MalformedLine { "binary garbage", QByteArray("|\x01\xFF\x00\x80|", 6) + "\r\n" }),
+    [](const auto& param) {
+        std::string name = param.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST(ListRead, AnyLineEndEndsALine)
+{
+    const QByteArray crOnly = "|USA|News|A|1|||a|0|i\r|USA|News|B|1|||a|0|i\r";
+    const QByteArray lfOnly = "|USA|News|A|1|||a|0|i\n|USA|News|B|1|||a|0|i";
+    EXPECT_EQ(ListFormat::read(Kind::Tv, crOnly).records.size(), 2);
+    EXPECT_EQ(ListFormat::read(Kind::Tv, lfOnly).records.size(), 2);
+}
+
+TEST(ListRead, ExtremeLinesAndFieldCountsAreHandled)
+{
+    const QByteArray longName(1024 * 1024, 'n');
+    QByteArray manyFields = "|USA|News|Many|1|||a|0|i";
+    for (int i = 0; i < 190; ++i)
+        manyFields += "|extra";
+    const auto result
+        = ListFormat::read(Kind::Tv, "|USA|News|" + longName + "|1|||a|0|i\r\n" + manyFields + "\r\n");
+    ASSERT_EQ(result.records.size(), 2);
+    EXPECT_EQ(result.records[0].name.size(), longName.size());
+    EXPECT_EQ(result.records[1].info, QStringLiteral("i"));
+}
+
+TEST(ListRead, NamesInUtf8AndWindows1252BothRead)
+{
+    const auto result = ListFormat::read(
+        Kind::Tv, "|France|News|T\xC3\xA9l\xC3\xA9|1|||a|0|i\r\n|France|News|T\xE9l\xE9|1|||a|0|i\r\n");
+    ASSERT_EQ(result.records.size(), 2);
+    EXPECT_EQ(result.records[0].name, QString::fromUtf8("Télé"));
+    EXPECT_EQ(result.records[1].name, QString::fromUtf8("Télé"));
+}
+
+TEST(ListRead, EmptyFileGivesNothing)
+{
+    EXPECT_TRUE(ListFormat::read(Kind::Tv, {}).records.isEmpty());
+    EXPECT_TRUE(ListFormat::read(Kind::Favorites, "\r\n").records.isEmpty());
+}
+
+TEST(ListRead, FavoritesSkipEmptyLinesAndStopAtABadKind)
+{
+    const auto result = ListFormat::read(
+        Kind::Favorites, "1|USA|News|A|1|addr|0|i\r\n\r\n0|||B|1|addr||\r\nx|||C|1|a||\r\n");
+    ASSERT_EQ(result.records.size(), 2);
+    EXPECT_EQ(result.records[1].kind, ChannelRecord::Radio);
+    EXPECT_EQ(result.stoppedAtLine, 3);
+}
+
+TEST(CatalogueLoad, BoundariesFollowTheLists)
+{
+    Catalogue catalogue;
+    catalogue.appendList(Kind::Tv, lines(3, tvLine("USA", "News", "T")));
+    catalogue.appendList(Kind::Radio, lines(2, "|USA|R|1|i|a\r\n"));
+    catalogue.appendList(Kind::MovieStore, "|S|<p>\r\n");
+    EXPECT_EQ(catalogue.tvEnd, 3);
+    EXPECT_EQ(catalogue.radioEnd, 5);
+    EXPECT_EQ(catalogue.channelCount(), 6);
+    EXPECT_TRUE(catalogue.movieStoreLoaded);
+}
+
+TEST(CatalogueLoad, ATvListStoppedEarlyStillBoundsItsRecords)
+{
+    Catalogue catalogue;
+    catalogue.appendList(Kind::Tv, lines(3, tvLine("USA", "News", "T")) + "|USA|News|X|1|||a\r\n");
+    catalogue.appendList(Kind::Radio, "|USA|R|1|i|a\r\n");
+    EXPECT_EQ(catalogue.tvEnd, 3);
+    EXPECT_EQ(catalogue.channels[3].kind, ChannelRecord::Radio);
+}
+
+TEST(CatalogueLoad, AStoreListWithoutRecordsLeavesTheStoreUnloaded)
+{
+    Catalogue catalogue;
+    catalogue.appendList(Kind::MovieStore, "no records here\r\n");
+    EXPECT_FALSE(catalogue.movieStoreLoaded);
+}
+
+TEST(CatalogueLoad, ReadingStopsAtTheRecordLimit)
+{
+    Catalogue catalogue;
+    const QByteArray line = tvLine("USA", "News", "T");
+    catalogue.appendList(Kind::Tv, lines(40000, line));
+    EXPECT_EQ(catalogue.channelCount(), ListFormat::kMaxRecords);
+    catalogue.appendList(Kind::Radio, "|USA|R|1|i|a\r\n");
+    EXPECT_EQ(catalogue.channelCount(), ListFormat::kMaxRecords);
+}
+
+TEST(Scrambling, ShiftsEveryByteByOne)
+{
+    EXPECT_EQ(Scrambling::encTvRa("abc"), QByteArray("`ab"));
+    EXPECT_EQ(Scrambling::decTvRa("`ab"), QByteArray("abc"));
+    EXPECT_EQ(Scrambling::encTvRa(QByteArray("a\0", 2)), std::nullopt);
+    EXPECT_EQ(Scrambling::decTvRa("\xFF"), std::nullopt);
+    const QByteArray all = [] {
+        QByteArray bytes;
+        for (int b = 1; b < 256; ++b)
+            bytes += static_cast<char>(b);
+        return bytes;
+    }();
+    EXPECT_EQ(Scrambling::decTvRa(*Scrambling::encTvRa(all)), all);
+}
+
+TEST(Scrambling, DecryptRepeatsItsKeyAndUndoesItself)
+{
+    const auto once = Scrambling::decrypt("ab", "xyz");
+    ASSERT_TRUE(once);
+    EXPECT_EQ(static_cast<char>((*once)[2]), static_cast<char>('z' ^ 'a'));
+    EXPECT_EQ(Scrambling::decrypt("OrvesaKt", *Scrambling::decrypt("OrvesaKt", "announcements")),
+        QByteArray("announcements"));
+    EXPECT_EQ(Scrambling::decrypt({}, "x"), std::nullopt);
+}
+
+TEST(ListWrite, AddressesNeverBreakTheLine)
+{
+    const QString url = QStringLiteral("http://ex.com/a}b|c\nd");
+    const QByteArray field = ListFormat::addressField(url);
+    EXPECT_FALSE(field.contains('|'));
+    EXPECT_FALSE(field.contains('\r'));
+    EXPECT_FALSE(field.contains('\n'));
+    EXPECT_EQ(Scrambling::readableAddress(field), QStringLiteral("http://ex.com/a%7Db%7Cc%0Ad"));
+}
+
+TEST(ListWrite, WrittenLinesReadBackAsTheSameRecords)
+{
+    ChannelRecord tv { ChannelRecord::Tv, QStringLiteral("USA"), QStringLiteral("News"),
+        QStringLiteral("A | B"), 1, ListFormat::addressField(QStringLiteral("https://x/y")),
+        QStringLiteral("720p"), QStringLiteral("two\r\nlines") };
+    const auto back = ListFormat::read(Kind::Tv, ListFormat::tvLine(tv) + "\r\n");
+    ASSERT_EQ(back.records.size(), 1);
+    EXPECT_EQ(back.records[0].name, QString::fromUtf8("A ¦ B"));
+    EXPECT_EQ(back.records[0].info, QStringLiteral("two lines"));
+    EXPECT_EQ(back.records[0].address, tv.address);
+
+    ChannelRecord radio { ChannelRecord::Radio, QStringLiteral("USA"), {}, QStringLiteral("R"), 1,
+        ListFormat::addressField(QStringLiteral("http://r")), {}, QStringLiteral("info") };
+    EXPECT_EQ(ListFormat::read(Kind::Radio, ListFormat::radioLine(radio)).records.value(0), radio);
+}

@@ -1,0 +1,148 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/TreeBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ChannelRecord tv(const char* country, const char* category, const char* name)
+{
+    ChannelRecord r;
+    r.kind = ChannelRecord::Tv;
+    r.country = QString::fromUtf8(country);
+    r.category = QString::fromUtf8(category);
+    r.name = QString::fromUtf8(name);
+    return r;
+}
+
+ChannelRecord radio(const char* country, const char* name)
+{
+    ChannelRecord r = tv(country, "", name);
+    r.kind = ChannelRecord::Radio;
+    r.category.clear();
+    return r;
+}
+
+const TreeNode* find(const TreeLayout& layout, const QString& key)
+{
+    for (const TreeNode& node : layout.nodes) {
+        if (node.key == key)
+            return &node;
+    }
+    return nullptr;
+}
+
+QStringList childrenTexts(const TreeLayout& layout, const QString& parentKey)
+{
+    QStringList texts;
+    for (const TreeNode& node : layout.nodes) {
+        if (node.parent >= 0 && layout.nodes[node.parent].key == parentKey)
+            texts << node.text;
+    }
+    return texts;
+}
+
+QString parentKeyOf(const TreeLayout& layout, const QString& key)
+{
+    const TreeNode* node = find(layout, key);
+    return node && node->parent >= 0 ? layout.nodes[node->parent].key : QString();
+}
+
+} // namespace
+
+TEST(TreeByCategory, CategoriesMatchWhateverTheirCase)
+{
+    Catalogue c;
+    c.channels = { tv("USA", "news", "A"), tv("USA", "0", "B"), tv("USA", "Cooking", "C"),
+        tv("USA", "SPORTS", "D") };
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCategory, c, {});
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("NewsNode"));
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C1")), QStringLiteral("UnknownNode"));
+    EXPECT_EQ(find(layout, QStringLiteral("C2")), nullptr);
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C3")), QStringLiteral("SportsNode"));
+    EXPECT_EQ(layout.nodes[2].key, QStringLiteral("BusinessNode")); // the third node of the tree
+    EXPECT_EQ(layout.nodes[16].text, QStringLiteral("Unkown"));
+    EXPECT_EQ(find(layout, QStringLiteral("MoviesTvAmazon")), nullptr);
+
+    const TreeLayout byCountry = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
+    EXPECT_NE(find(byCountry, QStringLiteral("C2")), nullptr); // by country it shows
+}
+
+TEST(TreeCountries, AdjacentRecordsShareARunningCountryNode)
+{
+    Catalogue c;
+    c.channels
+        = { radio("Germany", "A"), radio("Germany", "B"), radio("France", "C"), radio("Germany", "D") };
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCategory, c, {});
+    EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeRadio")),
+        (QStringList { QStringLiteral("Germany"), QStringLiteral("France"), QStringLiteral("Germany") }));
+}
+
+TEST(TreeCountries, TvAndRadioKeepSeparateGroups)
+{
+    Catalogue c;
+    c.channels = { tv("France", "News", "T"), radio("France", "R") };
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
+    EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeTV")), QStringList { QStringLiteral("France") });
+    EXPECT_EQ(
+        childrenTexts(layout, QStringLiteral("MainNodeRadio")), QStringList { QStringLiteral("France") });
+    const TreeNode* radioNode = find(layout, QStringLiteral("C1"));
+    ASSERT_NE(radioNode, nullptr);
+    EXPECT_EQ(layout.nodes[layout.nodes[radioNode->parent].parent].key, QStringLiteral("MainNodeRadio"));
+}
+
+TEST(TreeCountries, UsaWithAStateShowsTheUsaFlagOnTvOnly)
+{
+    Catalogue c;
+    c.channels = { tv("USA-Texas", "News", "T"), radio("USA-Texas", "R"), tv("Atlantis", "News", "X") };
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
+    const TreeNode& tvCountry = layout.nodes[find(layout, QStringLiteral("C0"))->parent];
+    EXPECT_EQ(tvCountry.text, QStringLiteral("USA-Texas"));
+    EXPECT_EQ(tvCountry.flagKey, QStringLiteral("USA"));
+    const TreeNode& radioCountry = layout.nodes[find(layout, QStringLiteral("C1"))->parent];
+    EXPECT_TRUE(radioCountry.flagKey.isEmpty());
+    EXPECT_EQ(radioCountry.icon, TreeBuilder::RadioIcon);
+    const TreeNode& unknown = layout.nodes[find(layout, QStringLiteral("C2"))->parent];
+    EXPECT_TRUE(unknown.flagKey.isEmpty());
+    EXPECT_EQ(unknown.icon, TreeBuilder::TvIcon);
+}
+
+TEST(TreeViews, FavoritesSortIntoTheirThreeBranches)
+{
+    Catalogue c;
+    ChannelRecord file = tv("", "", "clip.mp4");
+    file.kind = ChannelRecord::ComputerFile;
+    c.favorites = { tv("USA", "News", "T"), radio("USA", "R"), file };
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::Favorites, c, {});
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("F0")), QStringLiteral("TvFavorite"));
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("F1")), QStringLiteral("RadioFavorite"));
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("F2")), QStringLiteral("MyComputerFavorite"));
+    EXPECT_EQ(find(layout, QStringLiteral("F2"))->icon, TreeBuilder::FileIcon);
+}
+
+TEST(TreeViews, MyComputerListsFilesByName)
+{
+    LocalFileList files { { QStringLiteral("/media/a.mp3"), QStringLiteral("C:\\music\\b.wav") }, 1, true,
+        1 };
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::MyComputer, {}, files);
+    EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeFile")),
+        (QStringList { QStringLiteral("a.mp3"), QStringLiteral("b.wav") }));
+    EXPECT_EQ(layout.nodes[layout.selected].key, QStringLiteral("Com1"));
+    EXPECT_EQ(layout.selectedIcon, TreeBuilder::PlayingOther);
+
+    const LocalFileList single { { QStringLiteral("/media/a.mp3") }, 0, false, 0 };
+    EXPECT_EQ(TreeBuilder::build(TreeBuilder::MyComputer, {}, single).nodes.size(), 1);
+}
+
+TEST(TreeViews, TheMovieStoreBranchNeedsStoreRecords)
+{
+    Catalogue c;
+    ChannelRecord store;
+    store.kind = ChannelRecord::MovieStore;
+    store.name = QStringLiteral("Films");
+    c.channels = { store };
+    c.movieStoreLoaded = true;
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("MoviesTvAmazon"));
+    EXPECT_EQ(find(layout, QStringLiteral("C0"))->icon, 19);
+}

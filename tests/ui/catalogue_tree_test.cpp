@@ -1,0 +1,262 @@
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "catalogue/CatalogueTreeModel.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/InformationWindow.h"
+#include "catalogue/TreeEvents.h"
+#include "ui/MainWindow.h"
+
+#include "support/FakePlatform.h"
+#include "support/ModalHelper.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+// The catalogue tree on the real main window: views, keys, icons, labels and pop-up menus.
+class CatalogueTreeTest : public QObject {
+    Q_OBJECT
+
+private:
+    ProgramFolderFixture* folder = nullptr;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void start()
+    {
+        folder->writeInf();
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
+        QVERIFY(app->start());
+    }
+    MainWindow& window() { return app->mainWindow(); }
+    CatalogueTreeModel& model() { return app->catalogueView().model(); }
+    QModelIndex node(const char* key) { return model().indexForKey(QString::fromLatin1(key)); }
+    QString parentKey(const char* key) { return model().keyOf(node(key).parent()); }
+    int icon(const QModelIndex& index) { return index.data(CatalogueTreeModel::IconPositionRole).toInt(); }
+
+    void select(const char* key)
+    {
+        const QModelIndex index = node(key);
+        QVERIFY2(index.isValid(), key);
+        window().TreeView1->setCurrentIndex(index);
+    }
+
+    // Selects the node and releases the right button over the tree.
+    void rightClick(const char* key)
+    {
+        select(key);
+        window().TreeView1->scrollTo(node(key));
+        const QRect rect = window().TreeView1->visualRect(node(key));
+        QTest::mouseClick(window().TreeView1->viewport(), Qt::RightButton, {}, rect.center());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = new ProgramFolderFixture;
+        folder->copyShippedLanguage(QStringLiteral("english"));
+        folder->writeLists();
+        platform = FakePlatform {};
+    }
+    void cleanup()
+    {
+        app.reset();
+        delete folder;
+    }
+
+    void startsInTheViewByCountry()
+    {
+        start();
+        QAbstractItemModelTester tester(&model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(app->state().currentView, 1);
+        QCOMPARE(model().rowCount(), 3); // TV, radio, the movie store
+        QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeTV"));
+        QCOMPARE(model().index(1, 0).data().toString(), QStringLiteral("Radios"));
+        QCOMPARE(model().index(2, 0).data().toString(), QStringLiteral("Live"));
+        QCOMPARE(node("C0").data().toString(), QStringLiteral("News One"));
+        QCOMPARE(icon(node("C0")), 20);
+        QCOMPARE(icon(node("C4")), 2);
+        QCOMPARE(icon(node("C8")), 19);
+        const QModelIndex texas = node("C1").parent();
+        QCOMPARE(texas.data().toString(), QStringLiteral("USA-Texas"));
+        QCOMPARE(texas.data(CatalogueTreeModel::FlagKeyRole).toString(), QStringLiteral("USA"));
+    }
+
+    void radioCountriesGroupOnlyWhenAdjacent()
+    {
+        start();
+        const QModelIndex radios = model().index(1, 0);
+        QStringList countries;
+        for (int row = 0; row < model().rowCount(radios); ++row)
+            countries << model().index(row, 0, radios).data().toString();
+        QCOMPARE(countries,
+            (QStringList { QStringLiteral("Germany"), QStringLiteral("France"), QStringLiteral("Germany") }));
+    }
+
+    void theFilterSelectorChangesTheView()
+    {
+        start();
+        window().Combo1->setCurrentIndex(0);
+        QCOMPARE(app->state().currentView, 0);
+        QCOMPARE(parentKey("C2"), QStringLiteral("NewsNode")); // "news" in lower case
+        QCOMPARE(parentKey("C3"), QStringLiteral("UnknownNode")); // "0"
+        QCOMPARE(model().index(0, 0).data().toString(), QStringLiteral("TV Channels"));
+        window().Combo1->setCurrentIndex(2);
+        QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeFavorite"));
+        window().Combo1->setCurrentIndex(3);
+        QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeFile"));
+    }
+
+    void choosingTheShownViewRebuildsNothing()
+    {
+        start();
+        window().TreeView1->setCurrentIndex(node("C2"));
+        app->catalogueView().filterBy(1, false);
+        QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C2"));
+        app->catalogueView().filterBy(1, true);
+        QVERIFY(app->catalogueView().selectedKey() != QStringLiteral("C2"));
+    }
+
+    void thePlayingMarkSurvivesARebuild()
+    {
+        start();
+        app->catalogueView().markPlaying(QStringLiteral("C4"), 0);
+        QCOMPARE(icon(node("C4")), 17);
+        window().Combo1->setCurrentIndex(0);
+        QCOMPARE(icon(node("C4")), 17);
+        QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C4"));
+        app->catalogueView().markPlaying(QStringLiteral("C0"), 1);
+        QCOMPARE(icon(node("C4")), 2);
+        QCOMPARE(icon(node("C0")), 19);
+    }
+
+    void aClickShowsCountryCategoryAndBandwidth()
+    {
+        start();
+        select("C3");
+        app->treeEvents().click();
+        QCOMPARE(window().LblInfCountry->text(), QStringLiteral("Germany"));
+        QCOMPARE(window().LblInfCategory->text(), QStringLiteral(" ")); // "0" shows a blank
+        QCOMPARE(window().LblInfBWidth->text(), QStringLiteral(" "));
+        select("C2");
+        QTest::keyClick(window().TreeView1, Qt::Key_Down);
+        QCOMPARE(window().LblInfCountry->text(), QStringLiteral("Germany"));
+    }
+
+    void enterPlaysLikeADoubleClick()
+    {
+        start();
+        select("C1");
+        QTest::keyClick(window().TreeView1, Qt::Key_Return);
+        QVERIFY(!app->state().playback.localFiles.listMode);
+    }
+
+    void thePopUpMenuShowsTheEntriesOfItsParent()
+    {
+        start();
+        MainMenus& m = window().menus();
+        rightClick("C8"); // a movie-store entry
+        QTRY_VERIFY(m.TreeViewRight->isVisible());
+        QVERIFY(m.SPopUpMenuWatch->isVisible());
+        QVERIFY(!m.SPopUpMenuInfo->isVisible());
+        QVERIFY(!m.SPopUpMenuAddToFavorite->isVisible());
+        QVERIFY(!m.SPopUpMenuMainSetProgramTime->isVisible());
+        m.TreeViewRight->close();
+
+        rightClick("C0");
+        QTRY_VERIFY(m.TreeViewRight->isVisible());
+        QVERIFY(m.SPopUpMenuInfo->isVisible());
+        QVERIFY(m.SPopUpMenuAddToFavorite->isVisible());
+        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("News One"));
+        m.TreeViewRight->close();
+    }
+
+    void noMenuOnFixedNodes()
+    {
+        start();
+        window().TreeView1->setToolTip(QStringLiteral("before"));
+        rightClick("MainNodeTV");
+        QTest::qWait(50);
+        QVERIFY(!window().menus().TreeViewRight->isVisible());
+        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("before"));
+    }
+
+    void informationShowsUnkownForCategoryZero()
+    {
+        start();
+        select("C3");
+        QString category, band;
+        whenModalShows([&](QWidget* modal) {
+            auto* info = qobject_cast<InformationWindow*>(modal);
+            QVERIFY(info);
+            category = info->Ch_Category->text();
+            band = info->Ch_Band->text();
+            QCOMPARE(info->Label1->text(), QStringLiteral("Name"));
+            info->cmdOk->click();
+        });
+        window().menus().SPopUpMenuInfo->trigger();
+        QCOMPARE(category, QStringLiteral("Unkown"));
+        QCOMPARE(band, QStringLiteral("0"));
+    }
+
+    void aMissingListShowsItsMessageAndEnds()
+    {
+        QFile::remove(folder->file(QStringLiteral("atlr.dll")));
+        QString text, title;
+        whenModalShows([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            text = box->text();
+            title = box->windowTitle();
+            box->accept();
+        });
+        folder->writeInf();
+        Application ending(ProgramFolder(folder->path()), platform.services());
+        QVERIFY(!ending.start());
+        QCOMPARE(platform.ends, 1);
+        QVERIFY(!ending.mainWindow().isVisible());
+        QVERIFY(text.startsWith(QStringLiteral("Vidorra cannot find one of its channel lists...\r\n")));
+        QCOMPARE(title, QStringLiteral("Missing list file"));
+    }
+
+    void aListThatIsAFolderCountsAsMissing()
+    {
+        QFile::remove(folder->file(QStringLiteral("fav.fav")));
+        QDir(folder->path()).mkdir(QStringLiteral("fav.fav"));
+        whenModalShows([](QWidget* modal) { modal->close(); });
+        folder->writeInf();
+        Application ending(ProgramFolder(folder->path()), platform.services());
+        QVERIFY(!ending.start());
+        QCOMPARE(platform.ends, 1);
+    }
+
+    void theShippedCatalogueShowsWithFlags()
+    {
+        for (const char* name : { "avtapit.dll", "atlr.dll", "apcupm.dll" }) {
+            QFile source(QStringLiteral(VIDORRA_DATA_DIR "/") + QString::fromLatin1(name));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            folder->write(QString::fromLatin1(name), source.readAll());
+        }
+        start();
+        QVERIFY(app->state().catalogue.channelCount() > 40);
+        QVERIFY(app->state().catalogue.movieStoreLoaded);
+        const QModelIndex tvRoot = model().index(0, 0);
+        QVERIFY(model().rowCount(tvRoot) >= 4);
+        bool someFlag = false;
+        for (int row = 0; row < model().rowCount(tvRoot); ++row) {
+            const QModelIndex country = model().index(row, 0, tvRoot);
+            someFlag = someFlag || !country.data(CatalogueTreeModel::FlagKeyRole).toString().isEmpty();
+        }
+        QVERIFY(someFlag);
+    }
+};
+
+QTEST_MAIN(CatalogueTreeTest)
+#include "catalogue_tree_test.moc"
