@@ -14,8 +14,8 @@ struct MaximalCatalogue {
 
     static MaximalCatalogue make(int tvCount = 24000, int radioCount = 8500, int storeCount = 267)
     {
-        static const char* categories[] = { "News", "Sports", "Music", "Movies", "Business", "0", "Weather",
-            "Children", "Religious", "Lifestyle", "Entertainment", "Shopping" };
+        static const char* categories[] = {"News", "Sports", "Music", "Movies", "Business", "0", "Weather",
+            "Children", "Religious", "Lifestyle", "Entertainment", "Shopping"};
         MaximalCatalogue c;
         const auto& flags = CountryFlags::all();
         for (int i = 0; i < tvCount; ++i) {

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "about/AboutWindow.h"
 #include "app/AppState.h"
 #include "app/ProgramLifecycle.h"
 #include "app/StartupSequence.h"
@@ -16,6 +17,7 @@
 #include "ui/LanguageSelector.h"
 #include "ui/Languages.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowChrome.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,10 +32,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
         *m_state, *m_window, *m_services.transfer, *m_services.tray, [this] { endNow(); });
     LanguageSelector::Hooks hooks;
     hooks.saveSettings = [this] { return m_state->saveSettings(); };
-    hooks.arabicAppearance = [this] {
-        const bool rightToLeft = m_window->layoutDirection() == Qt::LeftToRight;
-        m_window->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    };
+    hooks.arabicAppearance = [this] { m_window->arabicAppearance(); };
     hooks.showError = [this](const QString& error) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Vidorra"), error, QMessageBox::Ok,
             m_window->isVisible() ? m_window.get() : nullptr);
@@ -47,6 +46,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     m_window->setUnloadHandler([this](int& cancel) { m_lifecycle->unload(cancel); });
     connectCommands();
     connectCatalogue();
+    connectChrome();
 }
 
 Application::~Application()
@@ -58,8 +58,8 @@ Application::~Application()
 bool Application::start()
 {
     m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
-    StartupSequence sequence({ *m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
-        *m_lifecycle, *m_loader, *m_catalogueView });
+    StartupSequence sequence({*m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
+        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome});
     return sequence.run() && !m_ended;
 }
 
@@ -125,6 +125,30 @@ void Application::connectCatalogue()
         });
 }
 
+void Application::connectChrome()
+{
+    m_chrome = std::make_unique<MainWindowChrome>(*m_state, *m_window);
+    MainMenus& m = m_window->menus();
+    MainWindowChrome* chrome = m_chrome.get();
+    QObject::connect(
+        m.SMnuAlwaysOnTop, &QAction::triggered, m_window.get(), [chrome] { chrome->toggleAlwaysOnTop(); });
+    QObject::connect(m_window.get(), &MainWindow::restored, m_window.get(), [chrome] { chrome->restored(); });
+    QObject::connect(m.SMnuAbout, &QAction::triggered, m_window.get(), [this] { showAbout(); });
+    QObject::connect(m.MnuSystemAbout, &QAction::triggered, m_window.get(), [this] { showAbout(); });
+}
+
+void Application::showAbout()
+{
+    auto* about = m_window->findChild<AboutWindow*>();
+    if (!about) {
+        Shell* shell = m_services.shell.get();
+        about = new AboutWindow(
+            m_window.get(), m_window->chromeState(), [shell](const QUrl& url) { shell->open(url); });
+    }
+    about->show();
+    about->raise();
+}
+
 // Playing arrives with the players; until then choosing an item plays nothing.
 void Application::runVideo(const PlayRequest&) { }
 
@@ -133,6 +157,8 @@ void Application::endNow()
     if (m_ended)
         return;
     m_ended = true;
+    if (m_window->isVisible())
+        m_chrome->savePlacement();
     m_window->hide();
     if (m_services.endProgram)
         m_services.endProgram();

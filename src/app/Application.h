@@ -15,6 +15,7 @@ class CatalogueView;
 class ChannelInformation;
 class LanguageSelector;
 class MainWindow;
+class MainWindowChrome;
 class TreeEvents;
 struct PlayRequest;
 class ProgramFolder;
@@ -55,6 +56,7 @@ public:
     CatalogueView& catalogueView() { return *m_catalogueView; }
     CatalogueLoader& catalogueLoader() { return *m_loader; }
     TreeEvents& treeEvents() { return *m_treeEvents; }
+    MainWindowChrome& chrome() { return *m_chrome; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -62,6 +64,8 @@ public:
 private:
     void connectCommands();
     void connectCatalogue();
+    void connectChrome();
+    void showAbout();
     void endNow();
 
     PlatformServices m_services;
@@ -73,6 +77,7 @@ private:
     std::unique_ptr<CatalogueLoader> m_loader;
     std::unique_ptr<TreeEvents> m_treeEvents;
     std::unique_ptr<ChannelInformation> m_information;
+    std::unique_ptr<MainWindowChrome> m_chrome;
     bool m_ended = false;
 };
 

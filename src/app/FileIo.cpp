@@ -10,16 +10,16 @@ ReadResult readWholeFile(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return { {}, QStringLiteral("%1 is a folder, not a file").arg(path) };
+        return {{}, QStringLiteral("%1 is a folder, not a file").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return { {}, file.errorString() };
+        return {{}, file.errorString()};
     if (file.size() > maxBytes)
-        return { {}, QStringLiteral("%1 is too large (%2 bytes)").arg(path).arg(file.size()) };
+        return {{}, QStringLiteral("%1 is too large (%2 bytes)").arg(path).arg(file.size())};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return { {}, file.errorString() };
-    return { bytes, {} };
+        return {{}, file.errorString()};
+    return {bytes, {}};
 }
 
 QString writeFileAtomically(const QString& path, const QByteArray& bytes)

@@ -9,6 +9,7 @@
 #include "ui/LanguageSelector.h"
 #include "ui/Languages.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowChrome.h"
 #include "ui/WaitingWindow.h"
 
 #include <QAction>
@@ -123,6 +124,7 @@ void StartupSequence::resizeForm() { }
 
 void StartupSequence::showWindows()
 {
+    m_parts.chrome.restorePlacement();
     m_parts.window.show();
     m_waiting.reset();
 }

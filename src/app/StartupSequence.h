@@ -6,6 +6,7 @@ struct AppState;
 class CatalogueLoader;
 class CatalogueView;
 class LanguageSelector;
+class MainWindowChrome;
 class MainWindow;
 class ProgramLifecycle;
 class SingleInstanceGuard;
@@ -24,6 +25,7 @@ public:
         ProgramLifecycle& lifecycle;
         CatalogueLoader& loader;
         CatalogueView& catalogueView;
+        MainWindowChrome& chrome;
     };
 
     explicit StartupSequence(Parts parts);

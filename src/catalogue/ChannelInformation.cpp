@@ -21,8 +21,7 @@ void ChannelInformation::show(bool favorite)
     const ChannelRecord* record = favorite ? m_state.catalogue.favorite(n) : m_state.catalogue.channel(n);
     if (!record)
         return;
-    InformationWindow window(
-        nullptr, m_window.isTopmost(), m_window.layoutDirection() == Qt::RightToLeft, m_state.texts);
+    InformationWindow window(nullptr, m_window.chromeState(), m_state.texts);
     window.setRecord(*record);
     window.exec();
 }

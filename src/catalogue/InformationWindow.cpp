@@ -18,12 +18,11 @@ QLabel* label(const char* name, QWidget* parent)
 
 } // namespace
 
-InformationWindow::InformationWindow(
-    QWidget* owner, bool topmost, bool rightToLeft, const LanguageTexts& texts)
-    : ChromeDialog(owner, Frame::Rounded, topmost)
+InformationWindow::InformationWindow(QWidget* owner, ChromeState state, const LanguageTexts& texts)
+    : ChromeDialog(owner, Frame::Rounded, state)
 {
     setObjectName(QStringLiteral("Information"));
-    setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const bool rightToLeft = state.rightToLeft;
     Label1 = label("Label1", this);
     Label2 = label("Label2", this);
     Label3 = label("Label3", this);
@@ -39,8 +38,8 @@ InformationWindow::InformationWindow(
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    QLabel* captions[] = { Label1, Label2, Label3, Label4 };
-    QLabel* values[] = { Ch_name, Ch_Band, Ch_Category, Ch_Info };
+    QLabel* captions[] = {Label1, Label2, Label3, Label4};
+    QLabel* values[] = {Ch_name, Ch_Band, Ch_Category, Ch_Info};
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 14, 16, 12);
     grid->setHorizontalSpacing(12);

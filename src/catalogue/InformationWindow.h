@@ -12,7 +12,7 @@ class InformationWindow final : public ChromeDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(InformationWindow)
 public:
-    InformationWindow(QWidget* owner, bool topmost, bool rightToLeft, const LanguageTexts& texts);
+    InformationWindow(QWidget* owner, ChromeState state, const LanguageTexts& texts);
     ~InformationWindow() override;
 
     void setRecord(const ChannelRecord& record);

@@ -12,7 +12,7 @@ class Builder {
 public:
     int add(const QString& key, const QString& text, int icon, int parent = -1)
     {
-        m_layout.nodes.append({ key, text, icon, {}, parent });
+        m_layout.nodes.append({key, text, icon, {}, parent});
         return static_cast<int>(m_layout.nodes.size() - 1);
     }
 
@@ -61,8 +61,8 @@ void buildChannels(Builder& b, int view, const Catalogue& catalogue)
         ? b.add(QStringLiteral("MoviesTvAmazon"), QStringLiteral("Live"), LiveIcon)
         : -1;
 
-    Builder::CountryGroup tvCountries { tvRoot, TvIcon, {} };
-    Builder::CountryGroup radioCountries { radioRoot, RadioIcon, {} };
+    Builder::CountryGroup tvCountries {tvRoot, TvIcon, {}};
+    Builder::CountryGroup radioCountries {radioRoot, RadioIcon, {}};
     for (int i = 0; i < catalogue.channelCount(); ++i) {
         const ChannelRecord& r = catalogue.channels[i];
         switch (r.kind) {

@@ -86,7 +86,7 @@ void TreeEvents::doubleClick()
         }
         const ChannelRecord* r = m_state.catalogue.channel(n);
         if (r && m_view.model().rowCount(m_view.selectedIndex()) == 0 && m_hooks.runVideo)
-            m_hooks.runVideo({ r->kind, r->op, r->address, r->name });
+            m_hooks.runVideo({r->kind, r->op, r->address, r->name});
         return;
     }
     playback.ignoreNextStop = true;
@@ -100,7 +100,7 @@ void TreeEvents::doubleClick()
     playback.localFiles.listMode = true;
     const QString file = playback.localFiles.files[n];
     if (m_hooks.runVideo)
-        m_hooks.runVideo({ 5, playback.localOperator, file.toUtf8(), file });
+        m_hooks.runVideo({5, playback.localOperator, file.toUtf8(), file});
     model.setIconOverride(model.indexForKey(key), TreeBuilder::PlayingOther);
 }
 

@@ -18,33 +18,33 @@ struct IconDesign {
 
 // Positions 1 to 27. Unused positions (12 to 15) keep a neutral picture.
 const IconDesign kDesigns[TreeIcons::kCount] = {
-    { "video-display", 0xff2b6cc4, "TV" }, // 1 TV channels
-    { "audio-x-generic", 0xff2e8b57, "\u266B" }, // 2 radio
-    { "emblem-favorite", 0xffe0a800, "\u2605" }, // 3 favorites
-    { "", 0xff7b5ea7, "\u271D" }, // 4 religious
-    { "", 0xff5a6b7b, "\u2696" }, // 5 government
-    { "", 0xffd2691e, "\u2615" }, // 6 lifestyle
-    { "", 0xff3c7d3c, "$" }, // 7 business
-    { "", 0xffb22222, "N" }, // 8 news
-    { "", 0xff1e6fa8, "\u270E" }, // 9 educational
-    { "", 0xff228b22, "\u26BD" }, // 10 sports
-    { "camera-web", 0xff555555, "\u25C9" }, // 11 webcam
-    { "", 0xff888888, "\u2022" }, // 12
-    { "", 0xff888888, "\u2022" }, // 13
-    { "", 0xff888888, "\u2022" }, // 14
-    { "", 0xff888888, "\u2022" }, // 15
-    { "", 0xffc71585, "\u263A" }, // 16 entertainment
-    { "media-playback-start", 0xffff8c00, "\u25B6" }, // 17 music, and a radio that plays
-    { "", 0xff4682b4, "\u2600" }, // 18 weather
-    { "media-playback-start", 0xffff4500, "\u25B6" }, // 19 movie store, and what else plays
-    { "video-x-generic", 0xff2b6cc4, "\u25A3" }, // 20 TV channel
-    { "", 0xff8b0000, "\u2707" }, // 21 movies
-    { "", 0xff008b8b, "\u2302" }, // 22 shopping
-    { "", 0xffff69b4, "\u263A" }, // 23 children
-    { "", 0xff808080, "?" }, // 24 unknown
-    { "computer", 0xff4b5563, "\u2318" }, // 25 my computer
-    { "text-x-generic", 0xff6b7280, "\u2261" }, // 26 file
-    { "", 0xffff4500, "\u25CF" }, // 27 live
+    {"video-display", 0xff2b6cc4, "TV"}, // 1 TV channels
+    {"audio-x-generic", 0xff2e8b57, "\u266B"}, // 2 radio
+    {"emblem-favorite", 0xffe0a800, "\u2605"}, // 3 favorites
+    {"", 0xff7b5ea7, "\u271D"}, // 4 religious
+    {"", 0xff5a6b7b, "\u2696"}, // 5 government
+    {"", 0xffd2691e, "\u2615"}, // 6 lifestyle
+    {"", 0xff3c7d3c, "$"}, // 7 business
+    {"", 0xffb22222, "N"}, // 8 news
+    {"", 0xff1e6fa8, "\u270E"}, // 9 educational
+    {"", 0xff228b22, "\u26BD"}, // 10 sports
+    {"camera-web", 0xff555555, "\u25C9"}, // 11 webcam
+    {"", 0xff888888, "\u2022"}, // 12
+    {"", 0xff888888, "\u2022"}, // 13
+    {"", 0xff888888, "\u2022"}, // 14
+    {"", 0xff888888, "\u2022"}, // 15
+    {"", 0xffc71585, "\u263A"}, // 16 entertainment
+    {"media-playback-start", 0xffff8c00, "\u25B6"}, // 17 music, and a radio that plays
+    {"", 0xff4682b4, "\u2600"}, // 18 weather
+    {"media-playback-start", 0xffff4500, "\u25B6"}, // 19 movie store, and what else plays
+    {"video-x-generic", 0xff2b6cc4, "\u25A3"}, // 20 TV channel
+    {"", 0xff8b0000, "\u2707"}, // 21 movies
+    {"", 0xff008b8b, "\u2302"}, // 22 shopping
+    {"", 0xffff69b4, "\u263A"}, // 23 children
+    {"", 0xff808080, "?"}, // 24 unknown
+    {"computer", 0xff4b5563, "\u2318"}, // 25 my computer
+    {"text-x-generic", 0xff6b7280, "\u2261"}, // 26 file
+    {"", 0xffff4500, "\u25CF"}, // 27 live
 };
 
 QPixmap drawDisc(int size, QRgb colour, const QString& glyph)
@@ -69,7 +69,7 @@ QPixmap drawDisc(int size, QRgb colour, const QString& glyph)
 QIcon makeIcon(const IconDesign& design)
 {
     QIcon drawn;
-    for (int size : { 16, 24, 32 })
+    for (int size : {16, 24, 32})
         drawn.addPixmap(drawDisc(size, design.colour, QString::fromUtf8(design.glyph)));
     if (*design.themeName)
         return QIcon::fromTheme(QString::fromLatin1(design.themeName), drawn);

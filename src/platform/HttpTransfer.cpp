@@ -21,9 +21,9 @@ Transfer::Result HttpTransfer::fetchBytes(const QUrl& url)
 {
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
-        return { {}, QStringLiteral("Unsupported address: %1").arg(url.toString()), {} };
+        return {{}, QStringLiteral("Unsupported address: %1").arg(url.toString()), {}};
     if (m_running)
-        return { {}, QStringLiteral("Another transfer is running"), {} };
+        return {{}, QStringLiteral("Another transfer is running"), {}};
 
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);

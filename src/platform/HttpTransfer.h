@@ -14,8 +14,8 @@ class QNetworkReply;
 class HttpTransfer final : public Transfer {
 public:
     struct Timeouts {
-        std::chrono::milliseconds connect { 8000 }; // until the response headers arrive
-        std::chrono::milliseconds total { 30000 }; // the whole transfer
+        std::chrono::milliseconds connect {8000}; // until the response headers arrive
+        std::chrono::milliseconds total {30000}; // the whole transfer
     };
 
     HttpTransfer();

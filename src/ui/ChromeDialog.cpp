@@ -8,8 +8,10 @@ namespace {
 constexpr qreal kCornerRadius = 5.0; // a 10 x 10 corner ellipse
 }
 
-ChromeDialog::ChromeDialog(QWidget* owner, Frame frame, bool topmost) : QDialog(owner), m_frame(frame)
+ChromeDialog::ChromeDialog(QWidget* owner, Frame frame, ChromeState state) : QDialog(owner), m_frame(frame)
 {
+    setLayoutDirection(state.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const bool topmost = state.topmost;
     Qt::WindowFlags flags = windowFlags();
     if (frame != Frame::Titled)
         flags |= Qt::FramelessWindowHint;

@@ -3,15 +3,22 @@
 #include <QDialog>
 #include <QPoint>
 
-// Base of the program's dialogs: takes the main window's topmost state, and, for the
-// title-less ones, drags by its background and chosen labels and may have a rounded frame.
+// What a dialog takes from the main window when it opens.
+struct ChromeState {
+    bool topmost = false;
+    bool rightToLeft = false;
+};
+
+// Base of the program's dialogs: takes the main window's topmost state and reading
+// direction, and, for the title-less ones, drags by its background and chosen labels and
+// may have a rounded frame.
 class ChromeDialog : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChromeDialog)
 public:
     enum class Frame { Titled, Plain, Rounded };
 
-    ChromeDialog(QWidget* owner, Frame frame, bool topmost);
+    ChromeDialog(QWidget* owner, Frame frame, ChromeState state);
     ~ChromeDialog() override;
 
 protected:

@@ -22,8 +22,8 @@ LoadResult load(const QString& path)
     // Real language files are a few kilobytes; anything near this limit is not one.
     const FileIo::ReadResult read = FileIo::readWholeFile(path, 16 * 1024 * 1024);
     if (!read.ok())
-        return { {}, read.error };
-    return { parse(read.bytes), {} };
+        return {{}, read.error};
+    return {parse(read.bytes), {}};
 }
 
 bool isSafeName(const QString& languageName)

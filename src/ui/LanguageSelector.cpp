@@ -43,7 +43,7 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
     MainMenus& m = w.menus();
     std::vector<Step> steps;
     const auto at = [&](int n, std::function<void(const QString&)> apply) {
-        steps.push_back({ n, std::move(apply) });
+        steps.push_back({n, std::move(apply)});
     };
     at(0, [&m](const QString& t) { m.MnuFile->setTitle(t.mid(1)); }); // drops the byte-order mark
     at(1, caption(m.SMnuOpen));

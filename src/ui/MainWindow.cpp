@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
@@ -40,14 +42,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_menus(std::make
 {
     setObjectName(QStringLiteral("TV"));
     setWindowTitle(QStringLiteral("Vidorra"));
-    setMinimumSize(746, 544);
+    setMinimumSize(kMinWidth, kMinHeight);
 
     Image1 = named<QSplitter>("Image1", Qt::Horizontal);
-    Image1->addWidget(buildCatalogueSide());
-    Image1->addWidget(buildPlayerSide());
+    m_catalogueSide = buildCatalogueSide();
+    // The splitter keeps the tree between 2500 and 3900 twips.
+    m_catalogueSide->setMinimumWidth(kTreeMinWidth);
+    m_catalogueSide->setMaximumWidth(kTreeMaxWidth);
+    m_playerSide = buildPlayerSide();
+    Image1->addWidget(m_catalogueSide);
+    Image1->addWidget(m_playerSide);
     Image1->setChildrenCollapsible(false);
     Image1->setStretchFactor(1, 1);
-    Image1->setSizes({ 200, 546 });
+    Image1->setSizes({210, 536});
     setCentralWidget(Image1);
 
     tmScheduledPrograms = timer(this, "tmScheduledPrograms", 60000);
@@ -61,7 +68,7 @@ QWidget* MainWindow::buildCatalogueSide()
 {
     auto* side = new QWidget;
     auto* layout = new QVBoxLayout(side);
-    layout->setContentsMargins(4, 4, 0, 4);
+    layout->setContentsMargins(4, 4, 2, 4);
 
     auto* filterRow = new QHBoxLayout;
     Label1 = named<QLabel>("Label1", QStringLiteral("Filter :"));
@@ -103,7 +110,7 @@ QWidget* MainWindow::buildPlayerSide()
 {
     auto* side = new QWidget;
     auto* layout = new QVBoxLayout(side);
-    layout->setContentsMargins(0, 4, 4, 4);
+    layout->setContentsMargins(2, 4, 4, 4);
     layout->setSpacing(2);
 
     Label2 = named<QLabel>("Label2");
@@ -135,6 +142,43 @@ void MainWindow::setTopmost(bool topmost)
 }
 
 bool MainWindow::isTopmost() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+bool MainWindow::isRightToLeft() const { return m_catalogueSide->layoutDirection() == Qt::RightToLeft; }
+
+void MainWindow::arabicAppearance()
+{
+    const bool rightToLeft = !isRightToLeft();
+    const Qt::LayoutDirection direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+    // The splitter itself keeps one order; the catalogue side moves to the reading
+    // direction's start, and each side mirrors its own contents.
+    const QList<int> sizes = Image1->sizes();
+    Image1->insertWidget(rightToLeft ? 1 : 0, m_catalogueSide);
+    Image1->setSizes({sizes.value(1), sizes.value(0)});
+    m_catalogueSide->setLayoutDirection(direction);
+    m_playerSide->setLayoutDirection(direction);
+    const Qt::Alignment side = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    for (QLabel* label : {lblCountry, lblCategory, lblSite, LblInfCountry, LblInfCategory, LblInfBWidth})
+        label->setAlignment(side | Qt::AlignVCenter);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
+        Q_EMIT restored();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // Moving over the window's own background with the right button held opens the
+    // notification-area menu, also where the desktop has no notification area.
+    if (event->buttons().testFlag(Qt::RightButton) && !m_menus->MnuSystem->isVisible())
+        m_menus->MnuSystem->popup(event->globalPosition().toPoint());
+    QMainWindow::mouseMoveEvent(event);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ChromeDialog.h"
 #include "ui/MainMenus.h"
 
 #include <QMainWindow>
@@ -21,6 +22,11 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 public:
+    static constexpr int kMinWidth = 746; // 11190 twips
+    static constexpr int kMinHeight = 544; // 8160 twips
+    static constexpr int kTreeMinWidth = 167;
+    static constexpr int kTreeMaxWidth = 260;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -51,14 +57,27 @@ public:
     void setUnloadHandler(std::function<void(int& cancel)> handler) { m_unload = std::move(handler); }
     void setTopmost(bool topmost);
     bool isTopmost() const;
+    // The reading direction of the window's contents; its menus keep theirs.
+    bool isRightToLeft() const;
+    // Toggles between left-to-right and right-to-left appearance.
+    void arabicAppearance();
+    ChromeState chromeState() const { return {isTopmost(), isRightToLeft()}; }
+
+Q_SIGNALS:
+    // The window came back from being minimised.
+    void restored();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QWidget* buildCatalogueSide();
     QWidget* buildPlayerSide();
 
     std::unique_ptr<MainMenus> m_menus;
+    QWidget* m_catalogueSide = nullptr;
+    QWidget* m_playerSide = nullptr;
     std::function<void(int&)> m_unload;
 };

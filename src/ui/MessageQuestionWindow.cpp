@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MessageQuestionWindow::MessageQuestionWindow(QWidget* owner, bool topmost)
-    : ChromeDialog(owner, Frame::Rounded, topmost)
+MessageQuestionWindow::MessageQuestionWindow(QWidget* owner, ChromeState state)
+    : ChromeDialog(owner, Frame::Rounded, state)
 {
     setObjectName(QStringLiteral("frmMessages"));
     setWindowTitle(QStringLiteral("Messages"));
@@ -50,9 +50,6 @@ QString MessageQuestionWindow::ask(
     Command2->setText(yesCaption);
     Command1->setText(noCaption);
     m_tag.clear();
-    // Mirrored while the owner is shown right to left.
-    if (parentWidget())
-        setLayoutDirection(parentWidget()->layoutDirection());
     adjustSize();
     exec();
     return m_tag;

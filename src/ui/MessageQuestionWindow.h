@@ -11,7 +11,7 @@ class MessageQuestionWindow final : public ChromeDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MessageQuestionWindow)
 public:
-    MessageQuestionWindow(QWidget* owner, bool topmost);
+    MessageQuestionWindow(QWidget* owner, ChromeState state);
     ~MessageQuestionWindow() override;
 
     // Sets the three captions, shows the question modally and returns the tag.

@@ -37,7 +37,7 @@ QPixmap drawIcon(int size)
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128 })
+    for (int size : {16, 24, 32, 48, 64, 128})
         icon.addPixmap(drawIcon(size));
     return icon;
 }

@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-WaitingWindow::WaitingWindow(QWidget* owner, bool topmost) : ChromeDialog(owner, Frame::Rounded, topmost)
+WaitingWindow::WaitingWindow(QWidget* owner, bool topmost)
+    : ChromeDialog(owner, Frame::Rounded, {topmost, false})
 {
     setObjectName(QStringLiteral("Waiting"));
     Label1 = new QLabel(QStringLiteral("Please wait till loading list of Channels and Radios"));

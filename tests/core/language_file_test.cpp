@@ -41,7 +41,7 @@ TEST(LanguageFileParse, AnOddTrailingByteIsDropped)
 {
     QByteArray bytes = utf16(QStringLiteral("\uFEFFab"));
     bytes.append('x');
-    EXPECT_EQ(LanguageFile::parse(bytes), QStringList { QStringLiteral("\uFEFFab") });
+    EXPECT_EQ(LanguageFile::parse(bytes), QStringList {QStringLiteral("\uFEFFab")});
 }
 
 TEST(LanguageFileParse, NonLatinTextsSurvive)
@@ -107,4 +107,25 @@ TEST(LanguageTable, TenLanguagesEachWithItsHelpPage)
     EXPECT_STREQ(greek->helpPath, "/help/gr.htm");
     EXPECT_EQ(Languages::bySettingsLine(QStringLiteral("language=klingon")), nullptr);
     EXPECT_EQ(Languages::nameOf(QStringLiteral("language=dutch")), QStringLiteral("dutch"));
+}
+
+TEST(ShippedLanguageFiles, TranslateTheMenus)
+{
+    const QDir folder(QStringLiteral(VIDORRA_DATA_DIR "/Language"));
+    EXPECT_EQ(folder.entryList(QDir::Files).size(), 10);
+    const QStringList english = LanguageFile::load(folder.filePath(QStringLiteral("english"))).texts;
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        if (name == QStringLiteral("english"))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        const QStringList texts = LanguageFile::load(folder.filePath(name)).texts;
+        ASSERT_GE(texts.size(), LanguageFile::kTextCount);
+        int differing = 0;
+        for (int n : {0, 1, 3, 4, 5, 6, 7, 8, 9, 12, 14, 27, 28, 29, 30, 41, 42, 62, 69, 107})
+            differing += texts[n] != english[n] ? 1 : 0;
+        EXPECT_GE(differing, 15);
+        EXPECT_TRUE(texts[117].endsWith(QStringLiteral("..."))); // its window caption drops them
+        EXPECT_TRUE(texts[2].isEmpty());
+        EXPECT_TRUE(texts[134].isEmpty());
+    }
 }

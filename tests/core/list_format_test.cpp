@@ -84,11 +84,11 @@ TEST_P(ListReadStops, AtTheBadLineKeepingTheRecordsBefore)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ListReadStops,
-    ::testing::Values(MalformedLine { "eight fields", "|USA|News|X|1|||addr|0\r\n" },
-        MalformedLine { "player not a number", "|USA|News|X|one|||addr|0|i\r\n" },
-        MalformedLine { "player above 255", "|USA|News|X|256|||addr|0|i\r\n" },
-        MalformedLine { "negative player", "|USA|News|X|-1|||addr|0|i\r\n" },
-        MalformedLine { "binary garbage", QByteArray("|\x01\xFF\x00\x80|", 6) + "\r\n" }),
+    ::testing::Values(MalformedLine {"eight fields", "|USA|News|X|1|||addr|0\r\n"},
+        MalformedLine {"player not a number", "|USA|News|X|one|||addr|0|i\r\n"},
+        MalformedLine {"player above 255", "|USA|News|X|256|||addr|0|i\r\n"},
+        MalformedLine {"negative player", "|USA|News|X|-1|||addr|0|i\r\n"},
+        MalformedLine {"binary garbage", QByteArray("|\x01\xFF\x00\x80|", 6) + "\r\n"}),
     [](const auto& param) {
         std::string name = param.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -215,16 +215,16 @@ TEST(ListWrite, AddressesNeverBreakTheLine)
 
 TEST(ListWrite, WrittenLinesReadBackAsTheSameRecords)
 {
-    ChannelRecord tv { ChannelRecord::Tv, QStringLiteral("USA"), QStringLiteral("News"),
+    ChannelRecord tv {ChannelRecord::Tv, QStringLiteral("USA"), QStringLiteral("News"),
         QStringLiteral("A | B"), 1, ListFormat::addressField(QStringLiteral("https://x/y")),
-        QStringLiteral("720p"), QStringLiteral("two\r\nlines") };
+        QStringLiteral("720p"), QStringLiteral("two\r\nlines")};
     const auto back = ListFormat::read(Kind::Tv, ListFormat::tvLine(tv) + "\r\n");
     ASSERT_EQ(back.records.size(), 1);
     EXPECT_EQ(back.records[0].name, QString::fromUtf8("A ¦ B"));
     EXPECT_EQ(back.records[0].info, QStringLiteral("two lines"));
     EXPECT_EQ(back.records[0].address, tv.address);
 
-    ChannelRecord radio { ChannelRecord::Radio, QStringLiteral("USA"), {}, QStringLiteral("R"), 1,
-        ListFormat::addressField(QStringLiteral("http://r")), {}, QStringLiteral("info") };
+    ChannelRecord radio {ChannelRecord::Radio, QStringLiteral("USA"), {}, QStringLiteral("R"), 1,
+        ListFormat::addressField(QStringLiteral("http://r")), {}, QStringLiteral("info")};
     EXPECT_EQ(ListFormat::read(Kind::Radio, ListFormat::radioLine(radio)).records.value(0), radio);
 }

@@ -46,9 +46,9 @@ TEST_P(RealPlaylists, EveryEntryIsReadAndTurnsIntoAStorableRecord)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shared, RealPlaylists,
-    ::testing::Values(RealPlaylist { "de.m3u", 202 }, RealPlaylist { "fr.m3u", 135 },
-        RealPlaylist { "jp.m3u", 103 }, RealPlaylist { "ru.m3u", 381 }, RealPlaylist { "sa.m3u", 70 },
-        RealPlaylist { "us.m3u", 891 }),
+    ::testing::Values(RealPlaylist {"de.m3u", 202}, RealPlaylist {"fr.m3u", 135},
+        RealPlaylist {"jp.m3u", 103}, RealPlaylist {"ru.m3u", 381}, RealPlaylist {"sa.m3u", 70},
+        RealPlaylist {"us.m3u", 891}),
     [](const auto& param) { return std::string(param.param.file).substr(0, 2); });
 
 TEST(M3uParse, CommasInsideQuotedAttributesAreNotTheTitleSeparator)
@@ -60,7 +60,7 @@ TEST(M3uParse, CommasInsideQuotedAttributesAreNotTheTitleSeparator)
     EXPECT_EQ(p.entries[0].title, QStringLiteral("Real Title (720p)"));
     EXPECT_EQ(p.entries[0].attributes.value(QStringLiteral("user-agent")),
         QStringLiteral("Mozilla (KHTML, like Gecko)"));
-    EXPECT_EQ(p.entries[0].options, QStringList { QStringLiteral("http-user-agent=Agent") });
+    EXPECT_EQ(p.entries[0].options, QStringList {QStringLiteral("http-user-agent=Agent")});
 }
 
 TEST(M3uParse, ASpaceBeforeTheSeparatorAndWindowsLineEndsAreFine)
@@ -95,15 +95,15 @@ TEST(PlaylistImport, AttributesGiveCountryCategoryAndKind)
     M3uEntry entry;
     entry.title = QStringLiteral("Title");
     entry.url = QStringLiteral("https://h/x.m3u8");
-    entry.attributes = { { QStringLiteral("tvg-country"), QStringLiteral("DE") },
-        { QStringLiteral("group-title"), QStringLiteral("Kids;News") } };
+    entry.attributes = {{QStringLiteral("tvg-country"), QStringLiteral("DE")},
+        {QStringLiteral("group-title"), QStringLiteral("Kids;News")}};
     const ChannelRecord r = PlaylistImport::toRecord(entry, {});
     EXPECT_EQ(r.country, QStringLiteral("Germany"));
     EXPECT_EQ(r.category, QStringLiteral("Children"));
     EXPECT_EQ(Scrambling::readableAddress(r.address), entry.url);
 
-    entry.attributes = { { QStringLiteral("vidorra-kind"), QStringLiteral("radio") },
-        { QStringLiteral("tvg-country"), QStringLiteral("Saudi Arabia") } };
+    entry.attributes = {{QStringLiteral("vidorra-kind"), QStringLiteral("radio")},
+        {QStringLiteral("tvg-country"), QStringLiteral("Saudi Arabia")}};
     const ChannelRecord radio = PlaylistImport::toRecord(entry, {});
     EXPECT_EQ(radio.kind, ChannelRecord::Radio);
     EXPECT_EQ(radio.country, QStringLiteral("SaudiArabia"));

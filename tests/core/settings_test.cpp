@@ -78,8 +78,8 @@ TEST_P(SettingsBadCount, LeavesCountZeroAndNormalisesOnlyLineZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, SettingsBadCount,
-    ::testing::Values(BadCount { "abc\r\nAOT=1 \r\n" }, BadCount { "14x\r\nAOT=1 \r\n" },
-        BadCount { "99999\r\nAOT=1 \r\n" }, BadCount { "\r\nAOT=1 \r\n" }));
+    ::testing::Values(BadCount {"abc\r\nAOT=1 \r\n"}, BadCount {"14x\r\nAOT=1 \r\n"},
+        BadCount {"99999\r\nAOT=1 \r\n"}, BadCount {"\r\nAOT=1 \r\n"}));
 
 TEST(SettingsLoad, CountBeyondTheFileStopsAtTheLastLine)
 {
@@ -170,7 +170,7 @@ TEST(SettingsSave, AFailedSaveLeavesTheOldFileIntact)
         EXPECT_FALSE(settings.save(path).isEmpty());
     }
     EXPECT_EQ(folder.read(QStringLiteral("inf")), kStandard);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList { QStringLiteral("inf") });
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList {QStringLiteral("inf")});
 }
 
 TEST(SettingsLines, ALineTheFileLacksStaysAbsent)

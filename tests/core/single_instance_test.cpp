@@ -11,7 +11,7 @@ namespace {
 // Starts the probe and returns its first line, leaving it running.
 QString startProbe(QProcess& probe, const QString& folder, int holdMs)
 {
-    probe.start(QStringLiteral(VIDORRA_INSTANCE_PROBE), { folder, QString::number(holdMs) });
+    probe.start(QStringLiteral(VIDORRA_INSTANCE_PROBE), {folder, QString::number(holdMs)});
     if (!probe.waitForStarted(5000) || !probe.waitForReadyRead(10000))
         return QStringLiteral("no answer");
     return QString::fromLatin1(probe.readLine()).trimmed();

@@ -71,7 +71,7 @@ TEST_F(TransferTest, NotFoundIsAnError)
 
 TEST_F(TransferTest, AServerThatNeverAnswersTimesOut)
 {
-    HttpTransfer transfer(HttpTransfer::Timeouts { 300ms, 5s });
+    HttpTransfer transfer(HttpTransfer::Timeouts {300ms, 5s});
     const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/hang")));
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.error.indexOf(QStringLiteral("No answer")), -1) << result.error.toStdString();
@@ -79,7 +79,7 @@ TEST_F(TransferTest, AServerThatNeverAnswersTimesOut)
 
 TEST_F(TransferTest, ATrickleIsCutByTheTotalTimeout)
 {
-    HttpTransfer transfer(HttpTransfer::Timeouts { 2s, 700ms });
+    HttpTransfer transfer(HttpTransfer::Timeouts {2s, 700ms});
     const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/drip")));
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.bytes.isEmpty());
@@ -102,7 +102,7 @@ TEST_F(TransferTest, ARefusedConnectionIsAnError)
 
 TEST_F(TransferTest, CancelEndsARunningFetch)
 {
-    HttpTransfer transfer(HttpTransfer::Timeouts { 20s, 30s });
+    HttpTransfer transfer(HttpTransfer::Timeouts {20s, 30s});
     QTimer::singleShot(200, [&transfer] { transfer.cancel(); });
     const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/hang")));
     EXPECT_FALSE(result.ok());

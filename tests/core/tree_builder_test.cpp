@@ -53,8 +53,8 @@ QString parentKeyOf(const TreeLayout& layout, const QString& key)
 TEST(TreeByCategory, CategoriesMatchWhateverTheirCase)
 {
     Catalogue c;
-    c.channels = { tv("USA", "news", "A"), tv("USA", "0", "B"), tv("USA", "Cooking", "C"),
-        tv("USA", "SPORTS", "D") };
+    c.channels
+        = {tv("USA", "news", "A"), tv("USA", "0", "B"), tv("USA", "Cooking", "C"), tv("USA", "SPORTS", "D")};
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCategory, c, {});
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("NewsNode"));
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C1")), QStringLiteral("UnknownNode"));
@@ -71,21 +71,19 @@ TEST(TreeByCategory, CategoriesMatchWhateverTheirCase)
 TEST(TreeCountries, AdjacentRecordsShareARunningCountryNode)
 {
     Catalogue c;
-    c.channels
-        = { radio("Germany", "A"), radio("Germany", "B"), radio("France", "C"), radio("Germany", "D") };
+    c.channels = {radio("Germany", "A"), radio("Germany", "B"), radio("France", "C"), radio("Germany", "D")};
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCategory, c, {});
     EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeRadio")),
-        (QStringList { QStringLiteral("Germany"), QStringLiteral("France"), QStringLiteral("Germany") }));
+        (QStringList {QStringLiteral("Germany"), QStringLiteral("France"), QStringLiteral("Germany")}));
 }
 
 TEST(TreeCountries, TvAndRadioKeepSeparateGroups)
 {
     Catalogue c;
-    c.channels = { tv("France", "News", "T"), radio("France", "R") };
+    c.channels = {tv("France", "News", "T"), radio("France", "R")};
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
-    EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeTV")), QStringList { QStringLiteral("France") });
-    EXPECT_EQ(
-        childrenTexts(layout, QStringLiteral("MainNodeRadio")), QStringList { QStringLiteral("France") });
+    EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeTV")), QStringList {QStringLiteral("France")});
+    EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeRadio")), QStringList {QStringLiteral("France")});
     const TreeNode* radioNode = find(layout, QStringLiteral("C1"));
     ASSERT_NE(radioNode, nullptr);
     EXPECT_EQ(layout.nodes[layout.nodes[radioNode->parent].parent].key, QStringLiteral("MainNodeRadio"));
@@ -94,7 +92,7 @@ TEST(TreeCountries, TvAndRadioKeepSeparateGroups)
 TEST(TreeCountries, UsaWithAStateShowsTheUsaFlagOnTvOnly)
 {
     Catalogue c;
-    c.channels = { tv("USA-Texas", "News", "T"), radio("USA-Texas", "R"), tv("Atlantis", "News", "X") };
+    c.channels = {tv("USA-Texas", "News", "T"), radio("USA-Texas", "R"), tv("Atlantis", "News", "X")};
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
     const TreeNode& tvCountry = layout.nodes[find(layout, QStringLiteral("C0"))->parent];
     EXPECT_EQ(tvCountry.text, QStringLiteral("USA-Texas"));
@@ -112,7 +110,7 @@ TEST(TreeViews, FavoritesSortIntoTheirThreeBranches)
     Catalogue c;
     ChannelRecord file = tv("", "", "clip.mp4");
     file.kind = ChannelRecord::ComputerFile;
-    c.favorites = { tv("USA", "News", "T"), radio("USA", "R"), file };
+    c.favorites = {tv("USA", "News", "T"), radio("USA", "R"), file};
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::Favorites, c, {});
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("F0")), QStringLiteral("TvFavorite"));
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("F1")), QStringLiteral("RadioFavorite"));
@@ -122,15 +120,14 @@ TEST(TreeViews, FavoritesSortIntoTheirThreeBranches)
 
 TEST(TreeViews, MyComputerListsFilesByName)
 {
-    LocalFileList files { { QStringLiteral("/media/a.mp3"), QStringLiteral("C:\\music\\b.wav") }, 1, true,
-        1 };
+    LocalFileList files {{QStringLiteral("/media/a.mp3"), QStringLiteral("C:\\music\\b.wav")}, 1, true, 1};
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::MyComputer, {}, files);
     EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeFile")),
-        (QStringList { QStringLiteral("a.mp3"), QStringLiteral("b.wav") }));
+        (QStringList {QStringLiteral("a.mp3"), QStringLiteral("b.wav")}));
     EXPECT_EQ(layout.nodes[layout.selected].key, QStringLiteral("Com1"));
     EXPECT_EQ(layout.selectedIcon, TreeBuilder::PlayingOther);
 
-    const LocalFileList single { { QStringLiteral("/media/a.mp3") }, 0, false, 0 };
+    const LocalFileList single {{QStringLiteral("/media/a.mp3")}, 0, false, 0};
     EXPECT_EQ(TreeBuilder::build(TreeBuilder::MyComputer, {}, single).nodes.size(), 1);
 }
 
@@ -140,7 +137,7 @@ TEST(TreeViews, TheMovieStoreBranchNeedsStoreRecords)
     ChannelRecord store;
     store.kind = ChannelRecord::MovieStore;
     store.name = QStringLiteral("Films");
-    c.channels = { store };
+    c.channels = {store};
     c.movieStoreLoaded = true;
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("MoviesTvAmazon"));

@@ -8,8 +8,8 @@
 // Small doubles for what cannot run in a test: the notification area, the desktop's
 // "Open", the end of the process. Each records what the program asked of it.
 struct FakeTransfer final : Transfer {
-    Result fetchBytes(const QUrl&) override { return { {}, QStringLiteral("offline"), {} }; }
-    Result fetchText(const QUrl&) override { return { {}, QStringLiteral("offline"), {} }; }
+    Result fetchBytes(const QUrl&) override { return {{}, QStringLiteral("offline"), {}}; }
+    Result fetchText(const QUrl&) override { return {{}, QStringLiteral("offline"), {}}; }
     void cancel() override { ++cancels; }
     int cancels = 0;
 };

@@ -10,8 +10,8 @@ public:
     explicit TestHttpServer(const QString& root = QString())
     {
         process_.setProgram(QStringLiteral("python3"));
-        process_.setArguments({ QStringLiteral(VIDORRA_TEST_SUPPORT_DIR "/http_test_server.py"),
-            root.isEmpty() ? QStringLiteral(".") : root });
+        process_.setArguments({QStringLiteral(VIDORRA_TEST_SUPPORT_DIR "/http_test_server.py"),
+            root.isEmpty() ? QStringLiteral(".") : root});
         process_.setProcessChannelMode(QProcess::SeparateChannels);
         process_.setStandardErrorFile(QProcess::nullDevice());
         process_.start();

@@ -97,7 +97,7 @@ private Q_SLOTS:
         for (int row = 0; row < model().rowCount(radios); ++row)
             countries << model().index(row, 0, radios).data().toString();
         QCOMPARE(countries,
-            (QStringList { QStringLiteral("Germany"), QStringLiteral("France"), QStringLiteral("Germany") }));
+            (QStringList {QStringLiteral("Germany"), QStringLiteral("France"), QStringLiteral("Germany")}));
     }
 
     void theFilterSelectorChangesTheView()
@@ -239,7 +239,7 @@ private Q_SLOTS:
 
     void theShippedCatalogueShowsWithFlags()
     {
-        for (const char* name : { "avtapit.dll", "atlr.dll", "apcupm.dll" }) {
+        for (const char* name : {"avtapit.dll", "atlr.dll", "apcupm.dll"}) {
             QFile source(QStringLiteral(VIDORRA_DATA_DIR "/") + QString::fromLatin1(name));
             QVERIFY(source.open(QIODevice::ReadOnly));
             folder->write(QString::fromLatin1(name), source.readAll());

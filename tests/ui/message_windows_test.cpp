@@ -45,7 +45,7 @@ private Q_SLOTS:
     void theQuestionAnswersYesOrNoInItsTag()
     {
         QFETCH(bool, yes);
-        MessageQuestionWindow question(nullptr, false);
+        MessageQuestionWindow question(nullptr, ChromeState {});
         whenModalShows([&](QWidget*) {
             QTest::mouseClick(yes ? question.Command2 : question.Command1, Qt::LeftButton);
         });
@@ -59,7 +59,7 @@ private Q_SLOTS:
 
     void aQuestionWindowIsReusedWithNewTexts()
     {
-        MessageQuestionWindow question(nullptr, false);
+        MessageQuestionWindow question(nullptr, ChromeState {});
         whenModalShows([&](QWidget*) { QTest::mouseClick(question.Command2, Qt::LeftButton); });
         question.ask(QStringLiteral("first"), QStringLiteral("Y"), QStringLiteral("N"));
         whenModalShows([&](QWidget*) { QTest::mouseClick(question.Command1, Qt::LeftButton); });

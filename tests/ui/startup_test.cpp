@@ -81,7 +81,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, line);
         QFETCH(bool, topmost);
-        auto app = startWith({ { 8, line } });
+        auto app = startWith({{8, line}});
         QCOMPARE(app->mainWindow().menus().SMnuAlwaysOnTop->isChecked(), topmost);
         QCOMPARE(app->mainWindow().isTopmost(), topmost);
     }
@@ -96,16 +96,16 @@ private Q_SLOTS:
 
     void reminderServiceRunsOnlyForRemindmeOne()
     {
-        auto on = startWith({ { 11, QStringLiteral("remindme=1") } });
+        auto on = startWith({{11, QStringLiteral("remindme=1")}});
         QVERIFY(on->mainWindow().tmScheduledPrograms->isActive());
-        auto off = startWith({ { 11, QStringLiteral("remindme=0") } });
+        auto off = startWith({{11, QStringLiteral("remindme=0")}});
         QVERIFY(!off->mainWindow().tmScheduledPrograms->isActive());
     }
 
     void unknownLanguageChecksNoItemAndHelpDoesNothing()
     {
         folder->writeLanguage(QStringLiteral("klingon"), QStringLiteral("K"));
-        auto app = startWith({ { 6, QStringLiteral("language=klingon") } });
+        auto app = startWith({{6, QStringLiteral("language=klingon")}});
         const auto items = app->mainWindow().menus().languageItems;
         for (QAction* item : items)
             QVERIFY(!item->isChecked());
@@ -159,7 +159,7 @@ private Q_SLOTS:
 
     void minimizecloseHidesToTheTrayUntilExit()
     {
-        auto app = startWith({ { 10, QStringLiteral("minimizeclose=1") } });
+        auto app = startWith({{10, QStringLiteral("minimizeclose=1")}});
         MainWindow& w = app->mainWindow();
         w.close();
         QVERIFY(!w.isVisible());
@@ -175,7 +175,7 @@ private Q_SLOTS:
 
     void minimizecloseWithoutATrayMinimises()
     {
-        auto app = startWith({ { 10, QStringLiteral("minimizeclose=1") } }, true, false);
+        auto app = startWith({{10, QStringLiteral("minimizeclose=1")}}, true, false);
         MainWindow& w = app->mainWindow();
         w.close();
         QCOMPARE(platform.ends, 0);
@@ -184,7 +184,7 @@ private Q_SLOTS:
 
     void fileMenuExitCancelsTransferAndRemovesIcon()
     {
-        auto app = startWith({ { 10, QStringLiteral("minimizeclose=1") } });
+        auto app = startWith({{10, QStringLiteral("minimizeclose=1")}});
         app->mainWindow().menus().SMnuExit->trigger();
         QCOMPARE(platform.ends, 1);
         QCOMPARE(platform.transfer->cancels, 1);
@@ -193,7 +193,7 @@ private Q_SLOTS:
 
     void emergencyEndEndsAtOnceWhateverTheSettings()
     {
-        auto app = startWith({ { 10, QStringLiteral("minimizeclose=1") } });
+        auto app = startWith({{10, QStringLiteral("minimizeclose=1")}});
         int cancel = ProgramLifecycle::kEmergencyEnd;
         app->lifecycle().unload(cancel);
         QCOMPARE(cancel, 0);

@@ -1,0 +1,125 @@
+#include "about/AboutWindow.h"
+
+#include "ui/ProgramIcon.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+
+const char* const AboutWindow::kSite = "https://www.vidorra.example/";
+const char* const AboutWindow::kInfoMail = "info@vidorra.example";
+const char* const AboutWindow::kSupportMail = "support@vidorra.example";
+
+namespace {
+
+QLabel* label(const char* name, const QString& text)
+{
+    auto* l = new QLabel(text);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+void setLinkStyle(QLabel* link, bool highlighted)
+{
+    link->setStyleSheet(highlighted ? QStringLiteral("color: rgb(120,120,220); font-style: italic; "
+                                                     "text-decoration: underline;")
+                                    : QStringLiteral("color: black;"));
+    link->setProperty("highlighted", highlighted);
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* owner, ChromeState state, std::function<void(const QUrl&)> open)
+    : ChromeDialog(owner, Frame::Plain, state), m_open(std::move(open))
+{
+    setObjectName(QStringLiteral("AboutUs"));
+    setWindowTitle(QStringLiteral("About"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+
+    Image1 = label("Image1", {});
+    Image1->setPixmap(programIcon().pixmap(64, 64));
+    Label7 = label("Label7", QStringLiteral("Site :"));
+    Label6 = label("Label6", QStringLiteral("Contact us :"));
+    Label5 = label("Label5", QStringLiteral("Programmer :"));
+    Label2 = label("Label2", QString::fromLatin1(kSite));
+    Label3 = label("Label3", QString::fromLatin1(kInfoMail));
+    Label4 = label("Label4", QString::fromLatin1(kSupportMail));
+    Label1 = label("Label1",
+        QStringLiteral("Vidorra 1.0\nTV, radio and your own media in one window.\n"
+                       "\u00A9 2026 Vidorra. All rights reserved."));
+    cmdOk = new QPushButton(QStringLiteral("&Ok"));
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+
+    for (QLabel* link : {Label2, Label3, Label4}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->setMouseTracking(true);
+        link->installEventFilter(this);
+        setLinkStyle(link, false);
+    }
+    Label1->installEventFilter(this);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(18, 16, 18, 14);
+    grid->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(Label7, 0, 1);
+    grid->addWidget(Label2, 0, 2);
+    grid->addWidget(Label6, 1, 1);
+    grid->addWidget(Label3, 1, 2);
+    grid->addWidget(Label5, 2, 1);
+    grid->addWidget(Label4, 2, 2);
+    grid->addWidget(Label1, 3, 1, 1, 2);
+    grid->addWidget(cmdOk, 4, 0, 1, 3, Qt::AlignHCenter);
+}
+
+AboutWindow::~AboutWindow()
+{
+    // Back to the main window, unless it is hidden in the notification area.
+    if (QWidget* main = parentWidget(); main && main->isVisible())
+        main->activateWindow();
+}
+
+bool AboutWindow::isHighlighted(const QLabel* link) const { return link->property("highlighted").toBool(); }
+
+void AboutWindow::highlight(QLabel* link)
+{
+    for (QLabel* each : {Label2, Label3, Label4})
+        setLinkStyle(each, each == link);
+}
+
+void AboutWindow::openLink(QLabel* link)
+{
+    if (link == Label2)
+        m_open(QUrl(QString::fromLatin1(kSite)));
+    else if (link == Label3)
+        m_open(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kInfoMail)));
+    else if (link == Label4)
+        m_open(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kSupportMail)));
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* link = qobject_cast<QLabel*>(watched);
+    if (link && (link == Label2 || link == Label3 || link == Label4)) {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+            highlight(link);
+            return true; // not passed on to the window, whose own move puts the links back
+        } else if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            openLink(link);
+    } else if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
+        highlight(nullptr);
+    }
+    return ChromeDialog::eventFilter(watched, event);
+}
+
+void AboutWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    highlight(nullptr);
+    ChromeDialog::mouseMoveEvent(event);
+}

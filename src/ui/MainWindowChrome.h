@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+struct AppState;
+class MainWindow;
+
+// The main window's own commands of window order and placement: always on top, topmost
+// again after a restore, and where the window opens.
+class MainWindowChrome final {
+public:
+    MainWindowChrome(AppState& state, MainWindow& window);
+
+    // SMnuAlwaysOnTop: toggles the check mark, the window's topmost state and settings line 8.
+    void toggleAlwaysOnTop();
+    // After the window comes back from being minimised.
+    void restored();
+
+    // Places the window where it was left, or centred when that is off the screens now.
+    void restorePlacement();
+    void savePlacement() const;
+
+private:
+    bool storedOnTop() const;
+    QString placementFile() const;
+
+    AppState& m_state;
+    MainWindow& m_window;
+};

@@ -1,0 +1,243 @@
+#include "about/AboutWindow.h"
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowChrome.h"
+
+#include "support/FakePlatform.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+// The main window's layout, window order, right-to-left appearance, tray menu and About window.
+class ChromeTest : public QObject {
+    Q_OBJECT
+
+private:
+    ProgramFolderFixture* folder = nullptr;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void start(const QList<QPair<int, QString>>& inf = {})
+    {
+        folder->writeInf(inf);
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
+        QVERIFY(app->start());
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+    MainWindow& window() { return app->mainWindow(); }
+    QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+    int treeX() { return window().TreeView1->mapTo(&window(), QPoint()).x(); }
+    int playerX() { return window().Shape2->mapTo(&window(), QPoint()).x(); }
+
+    void screenshot(const QString& name)
+    {
+        const QString folderPath = QStringLiteral(VIDORRA_ARTEFACT_DIR);
+        QDir().mkpath(folderPath);
+        QApplication::processEvents();
+        window().grab().save(QDir(folderPath).filePath(name));
+    }
+
+    static void moveMouseOver(QWidget* widget)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = new ProgramFolderFixture;
+        folder->writeLists();
+        for (const char* name : {"english", "arabic", "greek"})
+            folder->copyShippedLanguage(QString::fromLatin1(name));
+        platform = FakePlatform {};
+    }
+    void cleanup()
+    {
+        app.reset();
+        delete folder;
+    }
+
+    void theWindowSnapsBackToItsMinimumSize()
+    {
+        start();
+        window().resize(300, 200);
+        QApplication::processEvents();
+        QVERIFY(window().width() >= MainWindow::kMinWidth);
+        QVERIFY(window().height() >= MainWindow::kMinHeight);
+    }
+
+    void theSplitterKeepsTheTreeWithinItsLimits()
+    {
+        start();
+        QSplitter* splitter = window().Image1;
+        splitter->setSizes({40, 900});
+        QCOMPARE(splitter->widget(0)->width(), MainWindow::kTreeMinWidth);
+        splitter->setSizes({600, 300});
+        QCOMPARE(splitter->widget(0)->width(), MainWindow::kTreeMaxWidth);
+    }
+
+    void alwaysOnTopReachesTheWindowTheSettingsAndLaterDialogs()
+    {
+        start();
+        item("SMnuAlwaysOnTop")->trigger();
+        QVERIFY(item("SMnuAlwaysOnTop")->isChecked());
+        QVERIFY(window().isTopmost());
+        QVERIFY(folder->read(QStringLiteral("inf")).contains("\r\naot=1\r\n"));
+        item("SMnuAbout")->trigger();
+        auto* about = window().findChild<AboutWindow*>();
+        QVERIFY(about);
+        QVERIFY(about->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        about->close();
+
+        item("SMnuAlwaysOnTop")->trigger();
+        QVERIFY(!item("SMnuAlwaysOnTop")->isChecked());
+        QVERIFY(!window().isTopmost());
+        QVERIFY(folder->read(QStringLiteral("inf")).contains("\r\naot=0\r\n"));
+    }
+
+    void aRestoreMakesTheWindowTopmostAgain()
+    {
+        start({{8, QStringLiteral("aot=1")}});
+        window().setTopmost(false);
+        Q_EMIT window().restored();
+        QVERIFY(window().isTopmost());
+    }
+
+    void theTrayMenuHidesShowsAndExits()
+    {
+        start();
+        window().menus().MnuSystemHide->trigger();
+        QVERIFY(!window().isVisible());
+        window().menus().MnuSystemShow->trigger();
+        QVERIFY(window().isVisible());
+        window().menus().MnuSystemExit->trigger();
+        QCOMPARE(platform.ends, 1);
+        QVERIFY(!platform.tray->shown);
+    }
+
+    void arabicMirrorsTheWindowButNotItsMenus()
+    {
+        start();
+        QVERIFY(treeX() < playerX());
+        screenshot(QStringLiteral("main-window-english.png"));
+
+        item("SSMnuLanguageArabic")->trigger();
+        QApplication::processEvents();
+        QVERIFY(window().isRightToLeft());
+        QVERIFY(treeX() > playerX());
+        QVERIFY(window().lblCountry->alignment().testFlag(Qt::AlignRight));
+        QVERIFY(window().LblInfBWidth->alignment().testFlag(Qt::AlignRight));
+        QCOMPARE(window().menuBar()->layoutDirection(), Qt::LeftToRight);
+        QVERIFY(window().menus().MnuFile->title() != QStringLiteral("&File"));
+        screenshot(QStringLiteral("main-window-arabic.png"));
+
+        item("SSMnuLanguageEnglish")->trigger();
+        QApplication::processEvents();
+        QVERIFY(!window().isRightToLeft());
+        QVERIFY(treeX() < playerX());
+        QVERIFY(window().lblCountry->alignment().testFlag(Qt::AlignLeft));
+    }
+
+    void arabicToGreekTogglesOnce()
+    {
+        start({{6, QStringLiteral("language=arabic")}});
+        QVERIFY(window().isRightToLeft());
+        item("SSMnuLanguageGreek")->trigger();
+        QVERIFY(!window().isRightToLeft());
+    }
+
+    void aShortLanguageFileWhileInArabicKeepsTheWindowUsable()
+    {
+        start({{6, QStringLiteral("language=arabic")}});
+        folder->writeLanguage(QStringLiteral("greek"), QStringLiteral("G"), 100);
+        auto* closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer->start(20);
+        item("SSMnuLanguageGreek")->trigger();
+        closer->stop();
+        QVERIFY(!window().isRightToLeft());
+        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("G1"));
+    }
+
+    void dialogsOpenMirroredInArabic()
+    {
+        start({{6, QStringLiteral("language=arabic")}});
+        item("SMnuAbout")->trigger();
+        auto* about = window().findChild<AboutWindow*>();
+        QVERIFY(about);
+        QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
+        about->close();
+    }
+
+    void aboutLinksHighlightUnderTheMouseAndOpen()
+    {
+        start();
+        item("MnuSystemAbout")->trigger();
+        auto* about = window().findChild<AboutWindow*>();
+        QVERIFY(about);
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        moveMouseOver(about->Label2);
+        QVERIFY(about->isHighlighted(about->Label2));
+        moveMouseOver(about->Label3);
+        QVERIFY(!about->isHighlighted(about->Label2));
+        QVERIFY(about->isHighlighted(about->Label3));
+        moveMouseOver(about);
+        QVERIFY(!about->isHighlighted(about->Label3));
+
+        QTest::mouseClick(about->Label3, Qt::LeftButton);
+        QTest::mouseClick(about->Label2, Qt::LeftButton);
+        QCOMPARE(platform.shell->opened.size(), 2);
+        QCOMPARE(platform.shell->opened[0].scheme(), QStringLiteral("mailto"));
+        QCOMPARE(platform.shell->opened[1].scheme(), QStringLiteral("https"));
+        QTest::mouseClick(about->cmdOk, Qt::LeftButton);
+        QTRY_VERIFY(!window().findChild<AboutWindow*>());
+    }
+
+    void closingAboutLeavesAHiddenWindowHidden()
+    {
+        start();
+        item("SMnuAbout")->trigger();
+        window().menus().MnuSystemHide->trigger();
+        window().findChild<AboutWindow*>()->close();
+        QApplication::processEvents();
+        QVERIFY(!window().isVisible());
+    }
+
+    void theWindowOpensWhereItWasLeftButNeverOffScreen()
+    {
+        start();
+        window().move(40, 30);
+        window().resize(800, 600);
+        QApplication::processEvents();
+        window().menus().SMnuExit->trigger();
+        QVERIFY(QFileInfo::exists(folder->file(QStringLiteral("placement"))));
+
+        folder->write(QStringLiteral("placement"), "-9000 -9000 20 20\r\n");
+        app.reset();
+        start();
+        const QRect screen = window().screen()->availableGeometry();
+        QVERIFY(screen.intersects(window().frameGeometry()));
+        QVERIFY(window().width() >= MainWindow::kMinWidth);
+    }
+};
+
+QTEST_MAIN(ChromeTest)
+#include "chrome_test.moc"
