@@ -8,6 +8,10 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
+#include "playback/OpenCommand.h"
+#include "playback/Playback.h"
+#include "playback/PlayerArea.h"
+#include "playback/RecentFilesMenu.h"
 #include "platform/FileDialog.h"
 #include "platform/PowerControl.h"
 #include "platform/Shell.h"
@@ -47,6 +51,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     connectCommands();
     connectCatalogue();
     connectChrome();
+    connectPlayback();
 }
 
 Application::~Application()
@@ -59,7 +64,7 @@ bool Application::start()
 {
     m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
     StartupSequence sequence({*m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
-        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome});
+        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent()});
     return sequence.run() && !m_ended;
 }
 
@@ -149,8 +154,31 @@ void Application::showAbout()
     about->raise();
 }
 
-// Playing arrives with the players; until then choosing an item plays nothing.
-void Application::runVideo(const PlayRequest&) { }
+void Application::connectPlayback()
+{
+    Shell* shell = m_services.shell.get();
+    m_playback = std::make_unique<Playback>(Playback::Parts{*m_state, *m_window, *m_catalogueView,
+                                                            *m_services.media, m_services.makeWebView,
+                                                            [shell](const QUrl& url) { shell->open(url); }});
+    MainMenus& m = m_window->menus();
+    Playback* playback = m_playback.get();
+    TreeEvents* tree = m_treeEvents.get();
+    QObject::connect(m.SPopUpMenuWatch, &QAction::triggered, m_window.get(), [tree] { tree->doubleClick(); });
+    QObject::connect(m.SPopUpMenuFWatch, &QAction::triggered, m_window.get(), [playback] { playback->watchFavorite(); });
+    QObject::connect(m.SMnuFitToSize, &QAction::triggered, m_window.get(), [playback] { playback->fitToSize(); });
+    QObject::connect(m.SMnuNormalSize, &QAction::triggered, m_window.get(), [playback] { playback->normalSize(); });
+    QObject::connect(m.SMnuFullScreen, &QAction::triggered, m_window.get(), [playback] { playback->fullScreen(); });
+    if (m_services.fileDialog) {
+        MediaPlayer* engine = m_services.media.get();
+        m_open = std::make_unique<OpenCommand>(
+            *m_state, *m_window, *m_catalogueView, *m_services.fileDialog,
+            [playback](const PlayRequest& request) { playback->runVideo(request); }, [engine] { engine->stop(); });
+        OpenCommand* open = m_open.get();
+        QObject::connect(m.SMnuOpen, &QAction::triggered, m_window.get(), [open] { open->run(); });
+    }
+}
+
+void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }
 
 void Application::endNow()
 {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "platform/FileDialog.h"
+#include "platform/MediaPlayer.h"
 #include "platform/PowerControl.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/Transfer.h"
 #include "platform/TrayIcon.h"
+
+#include "platform/WebView.h"
 
 #include <functional>
 #include <memory>
@@ -16,6 +19,9 @@ class ChannelInformation;
 class LanguageSelector;
 class MainWindow;
 class MainWindowChrome;
+class OpenCommand;
+class Playback;
+class WebView;
 class TreeEvents;
 struct PlayRequest;
 class ProgramFolder;
@@ -31,6 +37,8 @@ struct PlatformServices {
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<FileDialog> fileDialog;
     std::unique_ptr<PowerControl> power;
+    std::unique_ptr<MediaPlayer> media;                   // the one media engine
+    std::function<std::unique_ptr<WebView>()> makeWebView; // embedded pages, made when needed
     std::function<void()> endProgram; // stop at once, without further close handling
 };
 
@@ -57,6 +65,7 @@ public:
     CatalogueLoader& catalogueLoader() { return *m_loader; }
     TreeEvents& treeEvents() { return *m_treeEvents; }
     MainWindowChrome& chrome() { return *m_chrome; }
+    Playback& playback() { return *m_playback; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -65,6 +74,7 @@ private:
     void connectCommands();
     void connectCatalogue();
     void connectChrome();
+    void connectPlayback();
     void showAbout();
     void endNow();
 
@@ -78,6 +88,8 @@ private:
     std::unique_ptr<TreeEvents> m_treeEvents;
     std::unique_ptr<ChannelInformation> m_information;
     std::unique_ptr<MainWindowChrome> m_chrome;
+    std::unique_ptr<Playback> m_playback;
+    std::unique_ptr<OpenCommand> m_open;
     bool m_ended = false;
 };
 

@@ -4,6 +4,7 @@
 #include "app/ProgramLifecycle.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
+#include "playback/RecentFilesMenu.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/TrayIcon.h"
 #include "ui/LanguageSelector.h"
@@ -112,8 +113,7 @@ bool StartupSequence::readLists()
     return false;
 }
 
-// Fills the recent-files entries of the File menu.
-void StartupSequence::loadRecentFiles() { }
+void StartupSequence::loadRecentFiles() { m_parts.recent.loadMRU(); }
 
 void StartupSequence::buildTree() { m_parts.catalogueView.filterBy(1, false); }
 

@@ -7,6 +7,7 @@ class CatalogueLoader;
 class CatalogueView;
 class LanguageSelector;
 class MainWindowChrome;
+class RecentFilesMenu;
 class MainWindow;
 class ProgramLifecycle;
 class SingleInstanceGuard;
@@ -26,6 +27,7 @@ public:
         CatalogueLoader& loader;
         CatalogueView& catalogueView;
         MainWindowChrome& chrome;
+        RecentFilesMenu& recent;
     };
 
     explicit StartupSequence(Parts parts);

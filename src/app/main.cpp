@@ -29,6 +29,8 @@ void scheduleScreenshot(Application& app)
 
 int main(int argc, char* argv[])
 {
+    // The embedded pages and the video picture share OpenGL contexts.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qtApp(argc, argv);
     // libmpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");

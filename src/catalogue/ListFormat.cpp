@@ -182,10 +182,13 @@ template <typename Each> void forEachLine(QByteArrayView bytes, Each each)
     const char* const end = begin + bytes.size();
     const char* start = begin;
     for (;;) {
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(end - start)));
+        const auto find = [](const char* from, const char* to, char c) {
+            return from < to ? static_cast<const char*>(std::memchr(from, c, static_cast<size_t>(to - from)))
+                             : nullptr;
+        };
+        const char* lf = find(start, end, '\n');
         const char* stop = lf ? lf : end;
-        const auto* cr
-            = static_cast<const char*>(std::memchr(start, '\r', static_cast<size_t>(stop - start)));
+        const char* cr = find(start, stop, '\r');
         const char* lineEnd = cr ? cr : stop;
         if (!each(QByteArrayView(start, lineEnd - start)))
             return;

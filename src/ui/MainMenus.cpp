@@ -42,10 +42,8 @@ MainMenus::MainMenus(QMainWindow* window)
 {
     MnuFile = topMenu(window, "MnuFile", "&File");
     SMnuOpen = item(MnuFile, "SMnuOpen", "&Open...");
-    SMnuMRUList = new QMenu(MnuFile);
+    SMnuMRUList = MnuFile->addSeparator();
     SMnuMRUList->setObjectName(QStringLiteral("SMnuMRUList"));
-    SMnuMRUList->menuAction()->setVisible(false); // shown once it holds entries
-    MnuFile->addMenu(SMnuMRUList);
     SMnuUpdatelists = item(MnuFile, "SMnuUpdatelists", "Update lists");
     MnuFile->addSeparator();
     SMnuExit = item(MnuFile, "SMnuExit", "E&xit");

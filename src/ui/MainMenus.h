@@ -14,7 +14,7 @@ struct MainMenus final {
 
     QMenu* MnuFile;
     QAction* SMnuOpen;
-    QMenu* SMnuMRUList; // recent files, filled by the recent-files list
+    QAction* SMnuMRUList; // the separator under Open; recent files follow it
     QAction* SMnuUpdatelists;
     QAction* SMnuExit;
 

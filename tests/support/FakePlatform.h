@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Application.h"
+#include "platform/MpvPlayer.h"
 
 #include <QList>
 #include <QUrl>
@@ -44,12 +45,34 @@ struct FakeTray final : TrayIcon {
     QString tip;
 };
 
+// The file dialog: answers with the files and filter a test has put in.
+struct FakeFileDialog final : FileDialog {
+    Choice openFiles(QWidget*, const QString& title, const QStringList& filters, bool) override
+    {
+        lastTitle = title;
+        lastFilters = filters;
+        return answer;
+    }
+    QString saveFile(QWidget*, const QString& title, const QString&, const QStringList&) override
+    {
+        lastTitle = title;
+        return saveAnswer;
+    }
+    Choice answer;
+    QString saveAnswer;
+    QString lastTitle;
+    QStringList lastFilters;
+};
+
 // What a test sees of the doubles after handing them to the Application.
 struct FakePlatform {
     FakeTransfer* transfer = nullptr;
     FakeShell* shell = nullptr;
     FakeTray* tray = nullptr;
+    FakeFileDialog* fileDialog = nullptr;
+    MpvPlayer* media = nullptr;
     int ends = 0;
+    std::function<std::unique_ptr<WebView>()> makeWebView;
 
     PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
     {
@@ -64,6 +87,14 @@ struct FakePlatform {
         auto tr = std::make_unique<FakeTray>(trayAvailable);
         tray = tr.get();
         s.tray = std::move(tr);
+        auto dialog = std::make_unique<FakeFileDialog>();
+        fileDialog = dialog.get();
+        s.fileDialog = std::move(dialog);
+        // The real media engine, without a window or a sound card.
+        auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options{true, 5});
+        media = engine.get();
+        s.media = std::move(engine);
+        s.makeWebView = makeWebView;
         s.endProgram = [this] { ++ends; };
         return s;
     }

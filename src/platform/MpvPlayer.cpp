@@ -1,0 +1,226 @@
+#include "platform/MpvPlayer.h"
+
+#include "platform/MpvVideoWidget.h"
+
+#include <QByteArray>
+
+#include <clocale>
+#include <mpv/client.h>
+#include <vector>
+
+namespace {
+
+// Properties the players follow, with the ids their events carry.
+enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration };
+
+constexpr int kPositionEveryMs = 250;
+
+} // namespace
+
+MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_options(options)
+{
+    // libmpv refuses to start with a locale whose numbers are not written the C way.
+    std::setlocale(LC_NUMERIC, "C");
+    m_mpv = mpv_create();
+    if (!m_mpv)
+        return;
+    setOption("vo", options.nullOutputs ? "null" : "libmpv");
+    if (options.nullOutputs)
+        setOption("ao", "null");
+    setOption("ytdl", "no");
+    setOption("idle", "yes");
+    setOption("keep-open", "no");
+    setOption("input-default-bindings", "no");
+    setOption("input-vo-keyboard", "no");
+    setOption("osc", "no");
+    setOption("terminal", "no");
+    setOption("hwdec", "no");
+    setOption("network-timeout", QByteArray::number(options.networkTimeoutSeconds).constData());
+    if (mpv_initialize(m_mpv) < 0) {
+        mpv_terminate_destroy(m_mpv);
+        m_mpv = nullptr;
+        return;
+    }
+    mpv_observe_property(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, PausedForCache, "paused-for-cache", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_set_wakeup_callback(
+        m_mpv,
+        [](void* self) {
+            QMetaObject::invokeMethod(static_cast<MpvPlayer*>(self), &MpvPlayer::drainEvents, Qt::QueuedConnection);
+        },
+        this);
+    m_positionThrottle.start();
+}
+
+MpvPlayer::~MpvPlayer()
+{
+    if (!m_mpv)
+        return;
+    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+    if (m_video)
+        m_video->release();
+    mpv_terminate_destroy(m_mpv);
+}
+
+QWidget* MpvPlayer::videoSurface()
+{
+    if (!m_video && m_mpv && !m_options.nullOutputs)
+        m_video = new MpvVideoWidget(m_mpv); // owned by whichever window shows it
+    return m_video;
+}
+
+void MpvPlayer::setOption(const char* name, const char* value) { mpv_set_option_string(m_mpv, name, value); }
+
+void MpvPlayer::command(std::initializer_list<const char*> args, bool async)
+{
+    if (!m_mpv)
+        return;
+    std::vector<const char*> list(args);
+    list.push_back(nullptr);
+    if (async)
+        mpv_command_async(m_mpv, 0, list.data());
+    else
+        mpv_command(m_mpv, list.data());
+}
+
+void MpvPlayer::play(const QString& source)
+{
+    if (!m_mpv) {
+        Q_EMIT failed(QStringLiteral("The media engine could not start"));
+        setState(State::Failed);
+        return;
+    }
+    if (source.trimmed().isEmpty()) {
+        Q_EMIT failed(QStringLiteral("There is no address to play"));
+        setState(State::Failed);
+        return;
+    }
+    m_stopRequested = false;
+    const QByteArray utf8 = source.toUtf8();
+    mpv_set_property_string(m_mpv, "pause", "no");
+    // Asynchronous: opening a slow stream must not hold the window.
+    command({"loadfile", utf8.constData(), "replace"}, true);
+    setState(State::Loading);
+}
+
+void MpvPlayer::stop()
+{
+    m_stopRequested = true;
+    command({"stop"}, true);
+}
+
+void MpvPlayer::setPaused(bool paused)
+{
+    if (m_mpv)
+        mpv_set_property_string(m_mpv, "pause", paused ? "yes" : "no");
+}
+
+void MpvPlayer::setVolume(int percent)
+{
+    if (m_mpv)
+        mpv_set_property_string(m_mpv, "volume", QByteArray::number(std::clamp(percent, 0, 100)).constData());
+}
+
+void MpvPlayer::setMuted(bool muted)
+{
+    if (m_mpv)
+        mpv_set_property_string(m_mpv, "mute", muted ? "yes" : "no");
+}
+
+void MpvPlayer::seek(double seconds)
+{
+    const QByteArray to = QByteArray::number(seconds, 'f', 3);
+    command({"seek", to.constData(), "absolute"}, true);
+}
+
+void MpvPlayer::setSizeMode(SizeMode mode)
+{
+    if (!m_mpv)
+        return;
+    mpv_set_property_string(m_mpv, "video-unscaled", mode == SizeMode::Natural ? "yes" : "no");
+    mpv_set_property_string(m_mpv, "keepaspect", mode == SizeMode::Stretch ? "no" : "yes");
+}
+
+QString MpvPlayer::property(const char* name) const
+{
+    if (!m_mpv)
+        return {};
+    char* value = mpv_get_property_string(m_mpv, name);
+    const QString text = value ? QString::fromUtf8(value) : QString();
+    mpv_free(value);
+    return text;
+}
+
+void MpvPlayer::drainEvents()
+{
+    while (m_mpv) {
+        const mpv_event* event = mpv_wait_event(m_mpv, 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            break;
+        handle(*event);
+    }
+}
+
+void MpvPlayer::handle(const mpv_event& event)
+{
+    switch (event.event_id) {
+    case MPV_EVENT_FILE_LOADED:
+        setState(State::Playing);
+        break;
+    case MPV_EVENT_END_FILE: {
+        const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+        if (end->reason == MPV_END_FILE_REASON_EOF) {
+            setState(State::Ended);
+        } else if (end->reason == MPV_END_FILE_REASON_ERROR) {
+            Q_EMIT failed(QString::fromUtf8(mpv_error_string(end->error)));
+            setState(State::Failed);
+        } else if (end->reason == MPV_END_FILE_REASON_STOP) {
+            setState(State::Stopped);
+        }
+        break;
+    }
+    case MPV_EVENT_PROPERTY_CHANGE:
+        handleProperty(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void MpvPlayer::handleProperty(const mpv_event& event)
+{
+    const auto* property = static_cast<const mpv_event_property*>(event.data);
+    if (!property->data)
+        return;
+    switch (event.reply_userdata) {
+    case Pause:
+        if (m_state == State::Playing || m_state == State::Paused)
+            setState(*static_cast<int*>(property->data) ? State::Paused : State::Playing);
+        break;
+    case PausedForCache:
+        Q_EMIT bufferingChanged(*static_cast<int*>(property->data) != 0);
+        break;
+    case Duration:
+        m_duration = *static_cast<double*>(property->data);
+        break;
+    case TimePos:
+        // time-pos changes with every frame; the seek bar needs a few updates a second.
+        if (m_positionThrottle.elapsed() >= kPositionEveryMs) {
+            m_positionThrottle.restart();
+            Q_EMIT positionChanged(*static_cast<double*>(property->data), m_duration);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void MpvPlayer::setState(State state)
+{
+    if (m_state == state && state != State::Ended && state != State::Stopped)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged(state);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/MediaPlayer.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+
+struct mpv_handle;
+struct mpv_event;
+class MpvVideoWidget;
+
+// The media engine: one libmpv instance, drawn through the render API into a widget.
+// libmpv reports on a thread of its own; its wakeup callback only queues a call to the
+// user-interface thread, which then drains the events.
+class MpvPlayer final : public MediaPlayer {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MpvPlayer)
+public:
+    struct Options {
+        bool nullOutputs = false;   // no window and no sound card: for tests
+        int networkTimeoutSeconds = 15;
+    };
+
+    explicit MpvPlayer(Options options, QObject* parent = nullptr);
+    ~MpvPlayer() override;
+
+    bool isReady() const { return m_mpv != nullptr; }
+    QWidget* videoSurface() override;
+    void play(const QString& source) override;
+    void stop() override;
+    void setPaused(bool paused) override;
+    void setVolume(int percent) override;
+    void setMuted(bool muted) override;
+    void seek(double seconds) override;
+    void setSizeMode(SizeMode mode) override;
+    State state() const override { return m_state; }
+
+    // A property as text, for tests and diagnostics.
+    QString property(const char* name) const;
+
+private:
+    void drainEvents();
+    void handle(const mpv_event& event);
+    void handleProperty(const mpv_event& event);
+    void setState(State state);
+    void setOption(const char* name, const char* value);
+    void command(std::initializer_list<const char*> args, bool async);
+
+    Options m_options;
+    mpv_handle* m_mpv = nullptr;
+    QPointer<MpvVideoWidget> m_video;
+    State m_state = State::Stopped;
+    double m_duration = 0;
+    QElapsedTimer m_positionThrottle;
+    bool m_stopRequested = false;
+};

@@ -1,0 +1,139 @@
+#include "playback/Playback.h"
+
+#include "app/AppState.h"
+#include "app/FileIo.h"
+#include "app/TextCodec.h"
+#include "catalogue/CatalogueTreeModel.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/Scrambling.h"
+#include "catalogue/TreeEvents.h"
+#include "platform/WebView.h"
+#include "playback/PlayerArea.h"
+#include "playback/PlayerWindow.h"
+#include "playback/RecentFilesMenu.h"
+#include "ui/MainWindow.h"
+
+#include <QLabel>
+#include <QUrl>
+
+namespace {
+
+enum Operator { RealAudio = 0, WindowsMedia = 1, WinMap = 2, QuickTime = 3, None = 4, MovieStore = 5 };
+
+QString fileTitle(const QString& path) { return TreeBuilder::fileNameOf(path); }
+
+} // namespace
+
+Playback::Playback(Parts parts) : m_parts(std::move(parts))
+{
+    m_recent = std::make_unique<RecentFilesMenu>(m_parts.state, m_parts.window,
+                                                 [this](const PlayRequest& request) { runVideo(request); });
+    PlaybackState& playback = m_parts.state.playback;
+    PlayerContext context;
+    context.listMode = [&playback] { return playback.localFiles.listMode; };
+    context.consumeIgnoreNextStop = [&playback] { return std::exchange(playback.ignoreNextStop, false); };
+    context.advanceList = [this] { return advanceList(); };
+    context.currentListFile = [&playback] {
+        const LocalFileList& list = playback.localFiles;
+        return list.playingIndex < list.files.size() ? list.files[list.playingIndex] : QString();
+    };
+    context.showTitle = [this](const QString& title) { m_parts.window.Label2->setText(title); };
+    m_area = std::make_unique<PlayerArea>(m_parts.window.Shape2,
+                                          PlayerArea::Parts{m_parts.engine, m_parts.makeWebView, m_parts.open},
+                                          context);
+}
+
+Playback::~Playback() = default;
+
+// Moves the list on by one, wrapping to the first file, and moves the tree's mark with it.
+QString Playback::advanceList()
+{
+    LocalFileList& list = m_parts.state.playback.localFiles;
+    if (list.files.isEmpty())
+        return {};
+    CatalogueTreeModel& model = m_parts.view.model();
+    const bool treeShowsFiles = m_parts.state.currentView == TreeBuilder::MyComputer;
+    const auto nodeOf = [&model](int index) { return model.indexForKey(QStringLiteral("Com") + QString::number(index)); };
+    if (treeShowsFiles)
+        model.setIconOverride(nodeOf(list.playingIndex), 0);
+    ++list.playingIndex;
+    if (list.playingIndex > list.last || list.playingIndex >= list.files.size())
+        list.playingIndex = 0;
+    if (treeShowsFiles)
+        model.setIconOverride(nodeOf(list.playingIndex), TreeBuilder::PlayingOther);
+    const QString next = list.files[list.playingIndex];
+    m_parts.window.Label2->setText(fileTitle(next));
+    return next;
+}
+
+void Playback::runVideo(const PlayRequest& request)
+{
+    PlaybackState& playback = m_parts.state.playback;
+    playback.currentRoot = TextCodec::decodeEightBit(request.root).trimmed();
+    const bool plain = request.kind == 5 || request.kind == 8 || request.op == MovieStore;
+    const QString root = plain ? TextCodec::decodeEightBit(request.root) : Scrambling::readableAddress(request.root);
+
+    switch (request.op) {
+    case RealAudio:
+    case WindowsMedia:
+    case WinMap:
+    case QuickTime:
+        if (PlayerWindow* window = m_area->show(request.op))
+            window->play(root);
+        break;
+    case MovieStore:
+        playStorePage(request.root);
+        break;
+    default:
+        break;
+    }
+
+    if (request.op != MovieStore)
+        m_parts.window.Label2->setText(playback.localFiles.listMode ? fileTitle(request.name) : request.name);
+    if (request.kind < 3)
+        m_parts.view.markPlaying(m_parts.view.selectedKey(), request.kind);
+    if (request.op != MovieStore && !playback.localFiles.listMode)
+        m_recent->addMRU(static_cast<std::uint8_t>(request.op), root, request.name);
+    playback.currentOperator = static_cast<std::uint8_t>(request.op);
+    m_parts.window.activateWindow();
+}
+
+void Playback::playStorePage(const QByteArray& html)
+{
+    m_area->show(MovieStore);
+    const QString page = m_parts.state.folder.file(QStringLiteral("Movies.html"));
+    FileIo::writeFileAtomically(page, html);
+    if (WebView* view = m_area->moviePage()) {
+        view->stop();
+        view->navigate(QUrl::fromLocalFile(page));
+    }
+}
+
+void Playback::watchFavorite()
+{
+    m_parts.state.playback.localFiles.listMode = false;
+    if (m_parts.view.model().rowCount(m_parts.view.selectedIndex()) > 0)
+        return;
+    const ChannelRecord* favorite = m_parts.state.catalogue.favorite(keyIndex(m_parts.view.selectedKey(), 1));
+    if (favorite)
+        runVideo({favorite->kind, favorite->op, favorite->address, favorite->name});
+}
+
+void Playback::fitToSize()
+{
+    const int op = m_parts.state.playback.currentOperator;
+    if (m_area->player(op) && op != None)
+        m_parts.engine.setSizeMode(op == QuickTime ? MediaPlayer::SizeMode::Stretch : MediaPlayer::SizeMode::Fit);
+}
+
+void Playback::normalSize()
+{
+    if (m_area->player(m_parts.state.playback.currentOperator))
+        m_parts.engine.setSizeMode(MediaPlayer::SizeMode::Natural);
+}
+
+void Playback::fullScreen()
+{
+    if (PlayerWindow* window = m_area->player(m_parts.state.playback.currentOperator))
+        window->setFullScreen(true);
+}

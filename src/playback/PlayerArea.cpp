@@ -1,0 +1,131 @@
+#include "playback/PlayerArea.h"
+
+#include "platform/MpvVideoWidget.h"
+#include "platform/WebView.h"
+#include "playback/PlayerWindow.h"
+#include "playback/StartPage.h"
+
+#include <QStackedLayout>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+
+// Operator codes to player windows: 0 RealAudio, 1 Windows Media, 2 WinMap, 3 QuickTime.
+int slotOf(int op) { return op >= 0 && op <= 3 ? op : -1; }
+
+PlayerWindow::Rules rulesOf(int op)
+{
+    switch (op) {
+    case 0:
+        return PlayerWindow::Rules::RealAudio;
+    case 1:
+        return PlayerWindow::Rules::WindowsMedia;
+    case 2:
+        return PlayerWindow::Rules::WinMap;
+    default:
+        return PlayerWindow::Rules::QuickTime;
+    }
+}
+
+} // namespace
+
+PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
+    : QObject(area), m_engine(parts.engine), m_parts(std::move(parts))
+{
+    if (area->layout())
+        delete area->layout();
+    m_stack = new QStackedLayout(area);
+    m_blank = new QWidget;
+    m_blank->setObjectName(QStringLiteral("emptyPlayerArea"));
+    m_stack->addWidget(m_blank);
+    m_startPage = new StartPage(m_parts.open);
+    m_stack->addWidget(m_startPage);
+    for (int op = 0; op < 4; ++op) {
+        m_players[op] = new PlayerWindow(rulesOf(op), m_engine, context);
+        m_stack->addWidget(m_players[op]);
+    }
+    m_stack->setCurrentWidget(m_startPage);
+
+    connect(&m_engine, &MediaPlayer::stateChanged, this, [this](MediaPlayer::State state) {
+        if (m_current)
+            m_current->engineState(state);
+    });
+    connect(&m_engine, &MediaPlayer::failed, this, [this](const QString& reason) {
+        if (m_current)
+            m_current->engineFailed(reason);
+    });
+    connect(&m_engine, &MediaPlayer::positionChanged, this, [this](double at, double duration) {
+        if (m_current)
+            m_current->enginePosition(at, duration);
+    });
+    connect(&m_engine, &MediaPlayer::bufferingChanged, this, [this](bool buffering) {
+        if (m_current)
+            m_current->engineBuffering(buffering);
+    });
+    if (auto* video = qobject_cast<MpvVideoWidget*>(m_engine.videoSurface())) {
+        connect(video, &MpvVideoWidget::clicked, this, [this] {
+            if (m_current)
+                m_current->pictureClicked();
+        });
+        connect(video, &MpvVideoWidget::doubleClicked, this, [this] {
+            if (m_current)
+                m_current->pictureDoubleClicked();
+        });
+    }
+}
+
+PlayerArea::~PlayerArea() = default;
+
+PlayerWindow* PlayerArea::player(int op) const
+{
+    const int slot = slotOf(op);
+    return slot >= 0 ? m_players[slot] : nullptr;
+}
+
+WebView* PlayerArea::moviePage()
+{
+    if (!m_moviePage && m_parts.makeWebView) {
+        m_moviePage = m_parts.makeWebView();
+        m_movieHolder = new QWidget;
+        m_movieHolder->setObjectName(QStringLiteral("Amazon"));
+        auto* layout = new QVBoxLayout(m_movieHolder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_moviePage->widget());
+        m_stack->addWidget(m_movieHolder);
+    }
+    return m_moviePage.get();
+}
+
+PlayerWindow* PlayerArea::show(int op)
+{
+    if (m_current && m_current->isFullScreenShown())
+        m_current->setFullScreen(false);
+    if (PlayerWindow* window = player(op)) {
+        if (m_current && m_current != window)
+            m_current->Timer2->stop();
+        m_current = window;
+        window->takeVideo();
+        m_stack->setCurrentWidget(window);
+        return window;
+    }
+    if (m_current)
+        m_engine.stop();
+    m_current = nullptr;
+    if (op == 5 && moviePage())
+        m_stack->setCurrentWidget(m_movieHolder);
+    else
+        m_stack->setCurrentWidget(m_startPage);
+    return nullptr;
+}
+
+void PlayerArea::closeAll()
+{
+    if (m_current)
+        m_engine.stop();
+    m_current = nullptr;
+    m_stack->setCurrentWidget(m_blank);
+}
+
+QWidget* PlayerArea::currentWidget() const { return m_stack->currentWidget(); }

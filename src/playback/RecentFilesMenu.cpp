@@ -1,0 +1,78 @@
+#include "playback/RecentFilesMenu.h"
+
+#include "app/AppState.h"
+#include "app/FileIo.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+RecentFilesMenu::RecentFilesMenu(AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play)
+    : m_state(state), m_window(window), m_play(std::move(play))
+{
+}
+
+RecentFilesMenu::~RecentFilesMenu() = default;
+
+QString RecentFilesMenu::path() const { return m_state.folder.file(QStringLiteral("mruf")); }
+
+void RecentFilesMenu::clearMenu()
+{
+    for (QAction* entry : std::as_const(m_entries)) {
+        m_window.menus().MnuFile->removeAction(entry);
+        delete entry;
+    }
+    m_entries.clear();
+}
+
+void RecentFilesMenu::loadMRU()
+{
+    clearMenu();
+    m_recent = {};
+    const std::optional<int> limit = recentMenuLimit(m_state.settings.line(Settings::RecentCount));
+    if (!limit)
+        return;
+    if (!QFileInfo::exists(path()))
+        FileIo::writeFileAtomically(path(), {});
+    const FileIo::ReadResult read = FileIo::readWholeFile(path(), 1024 * 1024);
+    m_recent = RecentFiles::fromBytes(read.ok() ? read.bytes : QByteArray());
+
+    QMenu* file = m_window.menus().MnuFile;
+    QAction* before = m_window.menus().SMnuUpdatelists;
+    const auto& entries = m_recent.entries();
+    for (int i = 0; i < entries.size() && i < *limit; ++i) {
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(entries[i].name), file);
+        action->setObjectName(QStringLiteral("SMnuMRUList%1").arg(i + 1));
+        QObject::connect(action, &QAction::triggered, file, [this, i] { playEntry(i); });
+        file->insertAction(before, action);
+        m_entries.append(action);
+    }
+    // A list that stopped at a bad line gets no closing separator.
+    if (!m_entries.isEmpty() && m_recent.complete()) {
+        auto* separator = new QAction(file);
+        separator->setSeparator(true);
+        file->insertAction(before, separator);
+        m_entries.append(separator);
+    }
+}
+
+void RecentFilesMenu::addMRU(std::uint8_t op, const QString& root, const QString& name)
+{
+    const std::optional<QByteArray> bytes = m_recent.withOnTop(op, root, name);
+    if (!bytes)
+        return;
+    if (!FileIo::writeFileAtomically(path(), *bytes).isEmpty())
+        return;
+    loadMRU();
+}
+
+void RecentFilesMenu::playEntry(int index)
+{
+    const auto& entries = m_recent.entries();
+    if (index < 0 || index >= entries.size())
+        return;
+    m_state.playback.localFiles.listMode = false;
+    const RecentFiles::Entry entry = entries[index]; // the menu is rebuilt while it plays
+    m_play({6, entry.op, entry.address, entry.name});
+}

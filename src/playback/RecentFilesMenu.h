@@ -1,0 +1,38 @@
+#pragma once
+
+#include "playback/RecentFiles.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+struct AppState;
+class MainWindow;
+class QAction;
+struct PlayRequest;
+
+// LoadMRU and AddMRU: the recent-files entries of the File menu and their file `mruf`.
+class RecentFilesMenu final {
+public:
+    RecentFilesMenu(AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play);
+    ~RecentFilesMenu();
+
+    void loadMRU();
+    // Puts a played item on top of the list; `root` is its plain address.
+    void addMRU(std::uint8_t op, const QString& root, const QString& name);
+
+    const RecentFiles& recent() const { return m_recent; }
+    const QList<QAction*>& menuEntries() const { return m_entries; }
+
+private:
+    QString path() const;
+    void clearMenu();
+    void playEntry(int index);
+
+    AppState& m_state;
+    MainWindow& m_window;
+    std::function<void(const PlayRequest&)> m_play;
+    RecentFiles m_recent;
+    QList<QAction*> m_entries; // numbered entries and the closing separator
+};
