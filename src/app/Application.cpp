@@ -8,16 +8,16 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
-#include "playback/OpenCommand.h"
-#include "playback/Playback.h"
-#include "playback/PlayerArea.h"
-#include "playback/RecentFilesMenu.h"
 #include "platform/FileDialog.h"
 #include "platform/PowerControl.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/Transfer.h"
 #include "platform/TrayIcon.h"
+#include "playback/OpenCommand.h"
+#include "playback/Playback.h"
+#include "playback/PlayerArea.h"
+#include "playback/RecentFilesMenu.h"
 #include "ui/LanguageSelector.h"
 #include "ui/Languages.h"
 #include "ui/MainWindow.h"
@@ -157,22 +157,26 @@ void Application::showAbout()
 void Application::connectPlayback()
 {
     Shell* shell = m_services.shell.get();
-    m_playback = std::make_unique<Playback>(Playback::Parts{*m_state, *m_window, *m_catalogueView,
-                                                            *m_services.media, m_services.makeWebView,
-                                                            [shell](const QUrl& url) { shell->open(url); }});
+    m_playback = std::make_unique<Playback>(Playback::Parts {*m_state, *m_window, *m_catalogueView,
+        *m_services.media, m_services.makeWebView, [shell](const QUrl& url) { shell->open(url); }});
     MainMenus& m = m_window->menus();
     Playback* playback = m_playback.get();
     TreeEvents* tree = m_treeEvents.get();
     QObject::connect(m.SPopUpMenuWatch, &QAction::triggered, m_window.get(), [tree] { tree->doubleClick(); });
-    QObject::connect(m.SPopUpMenuFWatch, &QAction::triggered, m_window.get(), [playback] { playback->watchFavorite(); });
-    QObject::connect(m.SMnuFitToSize, &QAction::triggered, m_window.get(), [playback] { playback->fitToSize(); });
-    QObject::connect(m.SMnuNormalSize, &QAction::triggered, m_window.get(), [playback] { playback->normalSize(); });
-    QObject::connect(m.SMnuFullScreen, &QAction::triggered, m_window.get(), [playback] { playback->fullScreen(); });
+    QObject::connect(
+        m.SPopUpMenuFWatch, &QAction::triggered, m_window.get(), [playback] { playback->watchFavorite(); });
+    QObject::connect(
+        m.SMnuFitToSize, &QAction::triggered, m_window.get(), [playback] { playback->fitToSize(); });
+    QObject::connect(
+        m.SMnuNormalSize, &QAction::triggered, m_window.get(), [playback] { playback->normalSize(); });
+    QObject::connect(
+        m.SMnuFullScreen, &QAction::triggered, m_window.get(), [playback] { playback->fullScreen(); });
     if (m_services.fileDialog) {
         MediaPlayer* engine = m_services.media.get();
         m_open = std::make_unique<OpenCommand>(
             *m_state, *m_window, *m_catalogueView, *m_services.fileDialog,
-            [playback](const PlayRequest& request) { playback->runVideo(request); }, [engine] { engine->stop(); });
+            [playback](const PlayRequest& request) { playback->runVideo(request); },
+            [engine] { engine->stop(); });
         OpenCommand* open = m_open.get();
         QObject::connect(m.SMnuOpen, &QAction::triggered, m_window.get(), [open] { open->run(); });
     }

@@ -37,7 +37,7 @@ struct PlatformServices {
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<FileDialog> fileDialog;
     std::unique_ptr<PowerControl> power;
-    std::unique_ptr<MediaPlayer> media;                   // the one media engine
+    std::unique_ptr<MediaPlayer> media; // the one media engine
     std::function<std::unique_ptr<WebView>()> makeWebView; // embedded pages, made when needed
     std::function<void()> endProgram; // stop at once, without further close handling
 };

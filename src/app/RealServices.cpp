@@ -6,10 +6,10 @@
 #include "platform/HttpTransfer.h"
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/MpvPlayer.h"
-#include "platform/QtFileDialog.h"
-#include "platform/WebEngineView.h"
 #include "platform/PowerControl.h"
+#include "platform/QtFileDialog.h"
 #include "platform/SystemTrayIcon.h"
+#include "platform/WebEngineView.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -22,7 +22,7 @@ PlatformServices makeRealServices(const ProgramFolder& folder, std::function<voi
     services.shell = std::make_unique<DesktopShell>();
     services.tray = std::make_unique<SystemTrayIcon>(std::move(showMainWindow));
     services.fileDialog = std::make_unique<QtFileDialog>();
-    services.media = std::make_unique<MpvPlayer>(MpvPlayer::Options{});
+    services.media = std::make_unique<MpvPlayer>(MpvPlayer::Options {});
     services.makeWebView = [] { return std::make_unique<WebEngineView>(); };
     services.endProgram = [] {
         // Queued, so it also ends a program whose event loop has not started yet.

@@ -48,7 +48,8 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
     mpv_set_wakeup_callback(
         m_mpv,
         [](void* self) {
-            QMetaObject::invokeMethod(static_cast<MpvPlayer*>(self), &MpvPlayer::drainEvents, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                static_cast<MpvPlayer*>(self), &MpvPlayer::drainEvents, Qt::QueuedConnection);
         },
         this);
     m_positionThrottle.start();
@@ -93,22 +94,24 @@ void MpvPlayer::play(const QString& source)
         return;
     }
     if (source.trimmed().isEmpty()) {
+        m_loading = false;
         Q_EMIT failed(QStringLiteral("There is no address to play"));
         setState(State::Failed);
         return;
     }
-    m_stopRequested = false;
+    m_loading = true;
     const QByteArray utf8 = source.toUtf8();
-    mpv_set_property_string(m_mpv, "pause", "no");
-    // Asynchronous: opening a slow stream must not hold the window.
-    command({"loadfile", utf8.constData(), "replace"}, true);
+    // Asynchronous: opening a slow stream must not hold the window. A new item never
+    // starts paused, whatever the last one was.
+    command({"loadfile", utf8.constData(), "replace", "pause=no"}, true);
     setState(State::Loading);
 }
 
 void MpvPlayer::stop()
 {
-    m_stopRequested = true;
-    command({"stop"}, true);
+    m_loading = false;
+    // At once, not queued: a loadfile issued right after must not be overtaken by it.
+    command({"stop"}, false);
 }
 
 void MpvPlayer::setPaused(bool paused)
@@ -166,14 +169,20 @@ void MpvPlayer::drainEvents()
 void MpvPlayer::handle(const mpv_event& event)
 {
     switch (event.event_id) {
-    case MPV_EVENT_FILE_LOADED:
-        setState(State::Playing);
+    case MPV_EVENT_PLAYBACK_RESTART:
+        // The first frame (or sound) of a file, and again after each seek.
+        if (m_loading) {
+            m_loading = false;
+            setState(State::Playing);
+        }
         break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
         if (end->reason == MPV_END_FILE_REASON_EOF) {
+            m_loading = false;
             setState(State::Ended);
         } else if (end->reason == MPV_END_FILE_REASON_ERROR) {
+            m_loading = false;
             Q_EMIT failed(QString::fromUtf8(mpv_error_string(end->error)));
             setState(State::Failed);
         } else if (end->reason == MPV_END_FILE_REASON_STOP) {

@@ -17,7 +17,7 @@ class MpvPlayer final : public MediaPlayer {
     Q_DISABLE_COPY_MOVE(MpvPlayer)
 public:
     struct Options {
-        bool nullOutputs = false;   // no window and no sound card: for tests
+        bool nullOutputs = false; // no window and no sound card: for tests
         int networkTimeoutSeconds = 15;
     };
 
@@ -52,5 +52,5 @@ private:
     State m_state = State::Stopped;
     double m_duration = 0;
     QElapsedTimer m_positionThrottle;
-    bool m_stopRequested = false;
+    bool m_loading = false; // a file was handed over and has not started yet
 };

@@ -37,8 +37,9 @@ void MpvVideoWidget::initializeGL()
 {
     // Moving the widget to another window (full screen and back) replaces its GL context;
     // the render context belongs to the old one and goes with it.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release, Qt::DirectConnection);
-    mpv_opengl_init_params gl{&procAddress, nullptr};
+    connect(
+        context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release, Qt::DirectConnection);
+    mpv_opengl_init_params gl {&procAddress, nullptr};
     int advanced = 0;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
@@ -54,8 +55,8 @@ void MpvVideoWidget::initializeGL()
     mpv_render_context_set_update_callback(
         m_render,
         [](void* self) {
-            QMetaObject::invokeMethod(static_cast<MpvVideoWidget*>(self), qOverload<>(&QWidget::update),
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                static_cast<MpvVideoWidget*>(self), qOverload<>(&QWidget::update), Qt::QueuedConnection);
         },
         this);
 }
@@ -65,8 +66,8 @@ void MpvVideoWidget::paintGL()
     if (!m_render)
         return;
     const qreal ratio = devicePixelRatioF();
-    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()), static_cast<int>(width() * ratio),
-                       static_cast<int>(height() * ratio), 0};
+    mpv_opengl_fbo fbo {static_cast<int>(defaultFramebufferObject()), static_cast<int>(width() * ratio),
+        static_cast<int>(height() * ratio), 0};
     int flipY = 1;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},

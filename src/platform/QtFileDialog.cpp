@@ -2,8 +2,8 @@
 
 #include <QFileDialog>
 
-FileDialog::Choice QtFileDialog::openFiles(QWidget* owner, const QString& title, const QStringList& filters,
-                                           bool multiple)
+FileDialog::Choice QtFileDialog::openFiles(
+    QWidget* owner, const QString& title, const QStringList& filters, bool multiple)
 {
     QFileDialog dialog(owner, title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -14,8 +14,8 @@ FileDialog::Choice QtFileDialog::openFiles(QWidget* owner, const QString& title,
     return {dialog.selectedFiles(), static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
 }
 
-QString QtFileDialog::saveFile(QWidget* owner, const QString& title, const QString& suggestedName,
-                               const QStringList& filters)
+QString QtFileDialog::saveFile(
+    QWidget* owner, const QString& title, const QString& suggestedName, const QStringList& filters)
 {
     QFileDialog dialog(owner, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

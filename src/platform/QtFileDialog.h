@@ -5,7 +5,8 @@
 // The desktop's file dialogs through QFileDialog.
 class QtFileDialog final : public FileDialog {
 public:
-    Choice openFiles(QWidget* owner, const QString& title, const QStringList& filters, bool multiple) override;
+    Choice openFiles(
+        QWidget* owner, const QString& title, const QStringList& filters, bool multiple) override;
     QString saveFile(QWidget* owner, const QString& title, const QString& suggestedName,
-                     const QStringList& filters) override;
+        const QStringList& filters) override;
 };

@@ -8,7 +8,10 @@
 // Reports links the user follows instead of opening them, while external links are on.
 class GuardedPage final : public QWebEnginePage {
 public:
-    GuardedPage(QWebEngineProfile* profile, WebEngineView* owner) : QWebEnginePage(profile, owner), m_owner(owner) {}
+    GuardedPage(QWebEngineProfile* profile, WebEngineView* owner)
+        : QWebEnginePage(profile, owner), m_owner(owner)
+    {
+    }
 
     bool external = false;
 
@@ -28,7 +31,7 @@ private:
     WebEngineView* m_owner;
 };
 
-WebEngineView::WebEngineView(QObject* parent) : WebView(parent) {}
+WebEngineView::WebEngineView(QObject* parent) : WebView(parent) { }
 
 WebEngineView::~WebEngineView()
 {

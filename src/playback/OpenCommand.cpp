@@ -9,16 +9,20 @@
 #include <QComboBox>
 
 OpenCommand::OpenCommand(AppState& state, MainWindow& window, CatalogueView& view, FileDialog& dialog,
-                         std::function<void(const PlayRequest&)> play, std::function<void()> stopRealAudio)
-    : m_state(state), m_window(window), m_view(view), m_dialog(dialog), m_play(std::move(play)),
+    std::function<void(const PlayRequest&)> play, std::function<void()> stopRealAudio)
+    : m_state(state),
+      m_window(window),
+      m_view(view),
+      m_dialog(dialog),
+      m_play(std::move(play)),
       m_stopRealAudio(std::move(stopRealAudio))
 {
 }
 
 void OpenCommand::run()
 {
-    const FileDialog::Choice choice =
-        m_dialog.openFiles(&m_window, QStringLiteral("Open"), OpenFilters::filters(m_state.texts), true);
+    const FileDialog::Choice choice
+        = m_dialog.openFiles(&m_window, QStringLiteral("Open"), OpenFilters::filters(m_state.texts), true);
     if (choice.files.isEmpty())
         return;
     const int op = std::clamp(choice.filterIndex, 0, 3);
@@ -27,6 +31,9 @@ void OpenCommand::run()
     if (choice.files.size() >= 2) {
         LocalFileList& list = playback.localFiles;
         list.files = choice.files;
+        // Set before the old file stops: its stop report may arrive while the tree is
+        // rebuilt below, and must not move the new list on.
+        playback.ignoreNextStop = true;
         if (playback.currentOperator == 0)
             m_stopRealAudio();
         list.last = static_cast<int>(choice.files.size()) - 1;
@@ -37,7 +44,6 @@ void OpenCommand::run()
             m_view.filterBy(TreeBuilder::MyComputer, true);
         else
             m_window.Combo1->setCurrentIndex(TreeBuilder::MyComputer);
-        playback.ignoreNextStop = true;
         const QString first = choice.files.first();
         m_play({8, op, first.toUtf8(), first});
         return;

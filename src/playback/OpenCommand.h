@@ -13,7 +13,7 @@ struct PlayRequest;
 class OpenCommand final {
 public:
     OpenCommand(AppState& state, MainWindow& window, CatalogueView& view, FileDialog& dialog,
-                std::function<void(const PlayRequest&)> play, std::function<void()> stopRealAudio);
+        std::function<void(const PlayRequest&)> play, std::function<void()> stopRealAudio);
 
     void run();
 

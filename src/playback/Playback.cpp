@@ -26,8 +26,8 @@ QString fileTitle(const QString& path) { return TreeBuilder::fileNameOf(path); }
 
 Playback::Playback(Parts parts) : m_parts(std::move(parts))
 {
-    m_recent = std::make_unique<RecentFilesMenu>(m_parts.state, m_parts.window,
-                                                 [this](const PlayRequest& request) { runVideo(request); });
+    m_recent = std::make_unique<RecentFilesMenu>(
+        m_parts.state, m_parts.window, [this](const PlayRequest& request) { runVideo(request); });
     PlaybackState& playback = m_parts.state.playback;
     PlayerContext context;
     context.listMode = [&playback] { return playback.localFiles.listMode; };
@@ -39,8 +39,7 @@ Playback::Playback(Parts parts) : m_parts(std::move(parts))
     };
     context.showTitle = [this](const QString& title) { m_parts.window.Label2->setText(title); };
     m_area = std::make_unique<PlayerArea>(m_parts.window.Shape2,
-                                          PlayerArea::Parts{m_parts.engine, m_parts.makeWebView, m_parts.open},
-                                          context);
+        PlayerArea::Parts {m_parts.engine, m_parts.makeWebView, m_parts.open}, context);
 }
 
 Playback::~Playback() = default;
@@ -53,7 +52,8 @@ QString Playback::advanceList()
         return {};
     CatalogueTreeModel& model = m_parts.view.model();
     const bool treeShowsFiles = m_parts.state.currentView == TreeBuilder::MyComputer;
-    const auto nodeOf = [&model](int index) { return model.indexForKey(QStringLiteral("Com") + QString::number(index)); };
+    const auto nodeOf
+        = [&model](int index) { return model.indexForKey(QStringLiteral("Com") + QString::number(index)); };
     if (treeShowsFiles)
         model.setIconOverride(nodeOf(list.playingIndex), 0);
     ++list.playingIndex;
@@ -71,7 +71,8 @@ void Playback::runVideo(const PlayRequest& request)
     PlaybackState& playback = m_parts.state.playback;
     playback.currentRoot = TextCodec::decodeEightBit(request.root).trimmed();
     const bool plain = request.kind == 5 || request.kind == 8 || request.op == MovieStore;
-    const QString root = plain ? TextCodec::decodeEightBit(request.root) : Scrambling::readableAddress(request.root);
+    const QString root
+        = plain ? TextCodec::decodeEightBit(request.root) : Scrambling::readableAddress(request.root);
 
     switch (request.op) {
     case RealAudio:
@@ -93,9 +94,27 @@ void Playback::runVideo(const PlayRequest& request)
     if (request.kind < 3)
         m_parts.view.markPlaying(m_parts.view.selectedKey(), request.kind);
     if (request.op != MovieStore && !playback.localFiles.listMode)
-        m_recent->addMRU(static_cast<std::uint8_t>(request.op), root, request.name);
+        recordRecent(static_cast<std::uint8_t>(request.op), root, request.name);
     playback.currentOperator = static_cast<std::uint8_t>(request.op);
     m_parts.window.activateWindow();
+}
+
+// The recent list is written once the engine has started the item (or given up on it),
+// so that writing the file never delays the first picture.
+void Playback::recordRecent(std::uint8_t op, const QString& root, const QString& name)
+{
+    QObject::disconnect(m_pendingRecent);
+    if (m_area->player(op) == nullptr) {
+        m_recent->addMRU(op, root, name);
+        return;
+    }
+    m_pendingRecent = QObject::connect(&m_parts.engine, &MediaPlayer::stateChanged, m_area.get(),
+        [this, op, root, name](MediaPlayer::State state) {
+            if (state == MediaPlayer::State::Loading)
+                return;
+            QObject::disconnect(m_pendingRecent);
+            m_recent->addMRU(op, root, name);
+        });
 }
 
 void Playback::playStorePage(const QByteArray& html)
@@ -123,7 +142,8 @@ void Playback::fitToSize()
 {
     const int op = m_parts.state.playback.currentOperator;
     if (m_area->player(op) && op != None)
-        m_parts.engine.setSizeMode(op == QuickTime ? MediaPlayer::SizeMode::Stretch : MediaPlayer::SizeMode::Fit);
+        m_parts.engine.setSizeMode(
+            op == QuickTime ? MediaPlayer::SizeMode::Stretch : MediaPlayer::SizeMode::Fit);
 }
 
 void Playback::normalSize()

@@ -2,6 +2,7 @@
 
 #include "playback/PlaybackState.h"
 
+#include <QMetaObject>
 #include <QString>
 
 #include <functional>
@@ -45,9 +46,11 @@ public:
 
 private:
     QString advanceList();
+    void recordRecent(std::uint8_t op, const QString& root, const QString& name);
     void playStorePage(const QByteArray& html);
 
     Parts m_parts;
     std::unique_ptr<RecentFilesMenu> m_recent;
     std::unique_ptr<PlayerArea> m_area;
+    QMetaObject::Connection m_pendingRecent;
 };

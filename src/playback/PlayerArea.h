@@ -24,7 +24,7 @@ public:
     struct Parts {
         MediaPlayer& engine;
         std::function<std::unique_ptr<WebView>()> makeWebView; // the store page, made when first needed
-        std::function<void(const QUrl&)> open;                  // the desktop's "Open"
+        std::function<void(const QUrl&)> open; // the desktop's "Open"
     };
 
     PlayerArea(QWidget* area, Parts parts, const PlayerContext& context);

@@ -31,7 +31,9 @@ QString clock(double seconds)
 {
     const int total = std::max(0, static_cast<int>(seconds));
     const int h = total / 3600;
-    const QString ms = QStringLiteral("%1:%2").arg((total / 60) % 60, 2, 10, QChar(u'0')).arg(total % 60, 2, 10, QChar(u'0'));
+    const QString ms = QStringLiteral("%1:%2")
+                           .arg((total / 60) % 60, 2, 10, QChar(u'0'))
+                           .arg(total % 60, 2, 10, QChar(u'0'));
     return h ? QStringLiteral("%1:%2").arg(h).arg(ms) : ms;
 }
 
@@ -110,7 +112,7 @@ void PlayerWindow::buildControls()
     m_volume->setRange(0, 100);
     m_volume->setValue(100);
     m_volume->setMaximumWidth(90);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_time, m_status}) {
+    for (QWidget* w : std::initializer_list<QWidget*> {m_time, m_status}) {
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, QColor(0xdd, 0xdd, 0xdd));
         w->setPalette(p);
@@ -162,7 +164,8 @@ void PlayerWindow::play(const QString& source)
 void PlayerWindow::engineState(MediaPlayer::State state)
 {
     using State = MediaPlayer::State;
-    m_playPause->setIcon(style()->standardIcon(state == State::Playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_playPause->setIcon(
+        style()->standardIcon(state == State::Playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     m_status->setText(state == State::Loading ? tr("Connecting...") : QString());
     if (state == State::Playing)
         m_error->hide();

@@ -15,10 +15,10 @@ class QVBoxLayout;
 
 // What a player window needs of the program to follow its event rules.
 struct PlayerContext {
-    std::function<bool()> listMode;              // a list of local files plays
+    std::function<bool()> listMode; // a list of local files plays
     std::function<bool()> consumeIgnoreNextStop; // true once after a list starts
-    std::function<QString()> advanceList;        // next file's path, the tree marks moved
-    std::function<QString()> currentListFile;    // the path of the list's current file
+    std::function<QString()> advanceList; // next file's path, the tree marks moved
+    std::function<QString()> currentListFile; // the path of the list's current file
     std::function<void(const QString&)> showTitle;
 };
 

@@ -48,7 +48,8 @@ QByteArray RecentFiles::storedAddress(const QString& root)
     return breaksALine(stored) ? QByteArray() : stored;
 }
 
-std::optional<QByteArray> RecentFiles::withOnTop(std::uint8_t op, const QString& root, const QString& name) const
+std::optional<QByteArray> RecentFiles::withOnTop(
+    std::uint8_t op, const QString& root, const QString& name) const
 {
     const QByteArray scrambled = storedAddress(root);
     if (scrambled.isEmpty())

@@ -8,7 +8,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
-RecentFilesMenu::RecentFilesMenu(AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play)
+RecentFilesMenu::RecentFilesMenu(
+    AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play)
     : m_state(state), m_window(window), m_play(std::move(play))
 {
 }

@@ -8,7 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-const char* const StartPage::kWindowsMediaDownload = "https://support.microsoft.com/windows/get-windows-media-player";
+const char* const StartPage::kWindowsMediaDownload
+    = "https://support.microsoft.com/windows/get-windows-media-player";
 const char* const StartPage::kRealPlayerDownload = "https://www.real.com/";
 
 namespace {
@@ -54,12 +55,15 @@ StartPage::StartPage(std::function<void(const QUrl&)> open, QWidget* parent)
 {
     setObjectName(QStringLiteral("FirstPage"));
     setMouseTracking(true);
-    Label4 = text("Label4", QStringLiteral(
-        "Note: To let the program working properly on Windows VISTA & W7 run it as ADMINISTRATOR."));
-    Label2 = text("Label2", QStringLiteral(
-        "To play a channel just double click at it, and if you want to add it to your favorites just right click "
-        "it and select Add to favorites, for additional informations about channel select information. IF VIDEO "
-        "IN FULLSCREEN VIEW PRESS ESC TO RETURN TO NORMAL VIEW."));
+    Label4 = text("Label4",
+        QStringLiteral(
+            "Note: To let the program working properly on Windows VISTA & W7 run it as ADMINISTRATOR."));
+    Label2 = text("Label2",
+        QStringLiteral("To play a channel just double click at it, and if you want to add it to your "
+                       "favorites just right click "
+                       "it and select Add to favorites, for additional informations about channel select "
+                       "information. IF VIDEO "
+                       "IN FULLSCREEN VIEW PRESS ESC TO RETURN TO NORMAL VIEW."));
     Label3 = text("Label3", QStringLiteral("You may need the latest versions of :"));
     Label1 = text("Label1", QStringLiteral("Windows Media Player            Real One Player"));
     Image2 = picture("Image2", plate(QStringLiteral("Windows Media Player"), false));

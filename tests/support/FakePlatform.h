@@ -91,7 +91,7 @@ struct FakePlatform {
         fileDialog = dialog.get();
         s.fileDialog = std::move(dialog);
         // The real media engine, without a window or a sound card.
-        auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options{true, 5});
+        auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5});
         media = engine.get();
         s.media = std::move(engine);
         s.makeWebView = makeWebView;

@@ -1,0 +1,295 @@
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "catalogue/CatalogueTreeModel.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/Scrambling.h"
+#include "platform/MpvPlayer.h"
+#include "playback/Playback.h"
+#include "playback/PlayerArea.h"
+#include "playback/PlayerWindow.h"
+#include "playback/RecentFilesMenu.h"
+#include "playback/StartPage.h"
+#include "ui/MainWindow.h"
+
+#include "support/FakePlatform.h"
+#include "support/MediaFiles.h"
+#include "support/ProgramFolderFixture.h"
+#include "support/TestHttpServer.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <clocale>
+
+// Playing with the real media engine (no window, no sound card) on media the tests make.
+class PlaybackTest : public QObject {
+    Q_OBJECT
+
+private:
+    ProgramFolderFixture* folder = nullptr;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void start(const QList<QPair<int, QString>>& inf = {})
+    {
+        folder->writeInf(inf);
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
+        QVERIFY(app->start());
+    }
+    PlaybackState& playback() { return app->state().playback; }
+    MainWindow& window() { return app->mainWindow(); }
+    PlayerArea& area() { return app->playback().area(); }
+    QString media(const char* name, int ms)
+    {
+        return MediaFiles::writeWav(folder->file(QString::fromLatin1(name)), ms);
+    }
+    QList<RecentFiles::Entry> recentEntries()
+    {
+        return RecentFiles::fromBytes(folder->read(QStringLiteral("mruf"))).entries();
+    }
+
+    void openFiles(const QStringList& files, int filter)
+    {
+        platform.fileDialog->answer = {files, filter};
+        window().menus().SMnuOpen->trigger();
+    }
+
+    void selectAndPlay(const char* key)
+    {
+        const QModelIndex index = app->catalogueView().model().indexForKey(QString::fromLatin1(key));
+        QVERIFY(index.isValid());
+        window().TreeView1->setCurrentIndex(index);
+        window().menus().SPopUpMenuWatch->trigger();
+    }
+    int icon(const char* key)
+    {
+        return app->catalogueView()
+            .model()
+            .indexForKey(QString::fromLatin1(key))
+            .data(CatalogueTreeModel::IconPositionRole)
+            .toInt();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = new ProgramFolderFixture;
+        folder->copyShippedLanguage(QStringLiteral("english"));
+        folder->writeLists();
+        platform = FakePlatform {};
+    }
+    void cleanup()
+    {
+        app.reset();
+        delete folder;
+    }
+
+    void theEngineStartsWhateverTheNumberFormat()
+    {
+        const char* previous = std::setlocale(LC_ALL, "de_DE.UTF-8");
+        if (!previous)
+            QSKIP("the German locale is not installed");
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+        MpvPlayer engine(MpvPlayer::Options {true, 5});
+        std::setlocale(LC_ALL, "C");
+        QVERIFY(engine.isReady());
+    }
+
+    void aLocalFilePlaysAndEntersTheRecentFiles()
+    {
+        start();
+        const QString file = media("tone.wav", 1500);
+        openFiles({file}, 1);
+        QCOMPARE(window().Label2->text(), file);
+        QCOMPARE(playback().currentOperator, 1);
+        QCOMPARE(area().currentPlayer()->objectName(), QStringLiteral("VideoWm"));
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+        QTRY_COMPARE(recentEntries().size(), 1);
+        const auto recent = recentEntries();
+        QCOMPARE(Scrambling::readableAddress(recent[0].address), file);
+        QCOMPARE(window().findChild<QAction*>(QStringLiteral("SMnuMRUList1"))->text(),
+            QStringLiteral("&1 ") + file);
+    }
+
+    void aListOfTwoFilesAlternatesAndWraps()
+    {
+        start();
+        const QString a = media("a.wav", 600);
+        const QString b = media("b.wav", 600);
+        openFiles({a, b}, 1); // Windows Media
+        QCOMPARE(app->state().currentView, 3);
+        QCOMPARE(app->catalogueView().model().rowCount(app->catalogueView().model().index(0, 0)), 2);
+        QVERIFY(playback().localFiles.listMode);
+        QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 1, 15000);
+        QCOMPARE(window().Label2->text(), QStringLiteral("b.wav"));
+        QCOMPARE(icon("Com1"), 19);
+        QCOMPARE(icon("Com0"), 26);
+        QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 0, 15000);
+        QCOMPARE(window().Label2->text(), QStringLiteral("a.wav"));
+        QVERIFY(recentEntries().isEmpty()); // items of a list never enter the recent files
+    }
+
+    void realAudioIgnoresTheOldFilesStopOnce()
+    {
+        start();
+        const QString single = media("single.wav", 5000);
+        openFiles({single}, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+        const QString a = media("a.wav", 1500);
+        const QString b = media("b.wav", 1500);
+        openFiles({a, b}, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+        QVERIFY(!playback().ignoreNextStop); // the old file's stop was consumed
+        QCOMPARE(playback().localFiles.playingIndex, 0); // and did not skip the first file
+        QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 1, 15000);
+    }
+
+    void quickTimeDoesNotAdvanceAList()
+    {
+        start();
+        openFiles({media("a.wav", 400), media("b.wav", 400)}, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Ended, 10000);
+        QTest::qWait(300);
+        QCOMPARE(playback().localFiles.playingIndex, 0);
+    }
+
+    void aRecentEntryPlaysAndMovesToTheTop()
+    {
+        start();
+        const QString a = media("a.wav", 3000);
+        const QString b = media("b.wav", 3000);
+        const auto top = [this] {
+            const auto recent = recentEntries();
+            return recent.isEmpty() ? QString() : Scrambling::readableAddress(recent[0].address);
+        };
+        openFiles({a}, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(top(), a, 10000); // written once the item has started
+        openFiles({b}, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(top(), b, 10000);
+        window().findChild<QAction*>(QStringLiteral("SMnuMRUList2"))->trigger();
+        QCOMPARE(window().Label2->text(), a);
+        QTRY_COMPARE_WITH_TIMEOUT(top(), a, 10000);
+        const auto recent = recentEntries();
+        QCOMPARE(recent.size(), 2);
+        QCOMPARE(Scrambling::readableAddress(recent[1].address), b);
+    }
+
+    void theMenuShowsAsManyEntriesAsTheSettingSays()
+    {
+        QByteArray lines;
+        for (int n = 0; n < 10; ++n)
+            lines += "1|Item " + QByteArray::number(n) + "|gssor9..g\r\n";
+        folder->write(QStringLiteral("mruf"), lines);
+        start({{7, QStringLiteral("mru=3")}});
+        QCOMPARE(app->playback().recent().recent().entries().size(), 10);
+        QCOMPARE(app->playback().recent().menuEntries().size(), 4); // three and the closing separator
+        app.reset();
+        start({{7, QStringLiteral("mru=0")}});
+        QVERIFY(app->playback().recent().menuEntries().isEmpty());
+    }
+
+    void aBadRecentLineKeepsTheEntriesBeforeIt()
+    {
+        folder->write(QStringLiteral("mruf"), "1|First|gssor9..e\r\nnonsense\r\n1|Third|gssor9..s\r\n");
+        start();
+        QCOMPARE(app->playback().recent().menuEntries().size(), 1); // no closing separator
+    }
+
+    void playingATvChannelAfterARadioStationMovesTheMark()
+    {
+        start();
+        selectAndPlay("C4"); // a radio station
+        QCOMPARE(icon("C4"), 17);
+        selectAndPlay("C0"); // a TV channel
+        QCOMPARE(icon("C4"), 2);
+        QCOMPARE(icon("C0"), 19);
+        QCOMPARE(playback().currentRoot, QStringLiteral("gssor9..mdvr-dw"));
+        QCOMPARE(window().Label2->text(), QStringLiteral("News One"));
+        selectAndPlay("C8"); // the movie store leaves the mark where it was
+        QCOMPARE(icon("C0"), 19);
+    }
+
+    void anItemThatCannotPlaySaysWhy()
+    {
+        start();
+        openFiles({folder->file(QStringLiteral("missing.mp3"))}, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            area().currentPlayer()->errorLine()->isVisibleTo(area().currentPlayer()), 10000);
+        QVERIFY(area().currentPlayer()->errorLine()->text().contains(QStringLiteral("cannot be played")));
+    }
+
+    void badAddressesLeaveTheWindowResponsive()
+    {
+        start();
+        QDir(folder->path()).mkdir(QStringLiteral("folder.mp3"));
+        const QStringList bad = {folder->file(QStringLiteral("folder.mp3")), QString(40000, u'x'),
+            folder->write(QStringLiteral("text.mp3"), "this is no media at all")};
+        for (const QString& address : bad) {
+            app->playback().runVideo({5, 1, address.toUtf8(), QStringLiteral("bad")});
+            QTRY_VERIFY_WITH_TIMEOUT(platform.media->state() == MediaPlayer::State::Failed
+                    || platform.media->state() == MediaPlayer::State::Ended,
+                10000);
+        }
+        app->playback().runVideo({5, 1, QByteArray(), QStringLiteral("empty")});
+        QCOMPARE(platform.media->state(), MediaPlayer::State::Failed);
+        QVERIFY(area().currentPlayer()->errorLine()->isVisibleTo(area().currentPlayer()));
+    }
+
+    void streamsFromAServerPlay()
+    {
+        const QString site = folder->file(QStringLiteral("site"));
+        if (!MediaFiles::writeHls(site))
+            QSKIP("ffmpeg cannot make the test stream here");
+        MediaFiles::writeWav(QDir(site).filePath(QStringLiteral("tone.wav")), 3000);
+        TestHttpServer server(site);
+        QVERIFY(server.running());
+        start();
+        for (const char* path : {"/index.m3u8", "/tone.wav"}) {
+            const QByteArray url = server.url(QString::fromLatin1(path)).toString().toUtf8();
+            app->playback().runVideo({1, 1, *Scrambling::encTvRa(url), QStringLiteral("stream")});
+            QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 15000);
+        }
+        app->playback().runVideo(
+            {1, 1, *Scrambling::encTvRa(server.url(QStringLiteral("/_/close")).toString().toUtf8()),
+                QStringLiteral("broken")});
+        QTRY_VERIFY_WITH_TIMEOUT(platform.media->state() == MediaPlayer::State::Failed
+                || platform.media->state() == MediaPlayer::State::Ended,
+            15000);
+    }
+
+    void sizeModesActOnlyOnPlayers()
+    {
+        start();
+        window().menus().SMnuFullScreen->trigger(); // the start page: nothing
+        QCOMPARE(area().currentWidget()->objectName(), QStringLiteral("FirstPage"));
+        openFiles({media("tone.wav", 3000)}, 1);
+        window().menus().SMnuNormalSize->trigger();
+        QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("yes"));
+        window().menus().SMnuFitToSize->trigger();
+        QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("no"));
+    }
+
+    void theStartPageHighlightsAndOpensDownloadPages()
+    {
+        start();
+        StartPage* page = area().startPage();
+        QVERIFY(page->Label4->text().startsWith(QStringLiteral("Note: To let the program")));
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), page->Image2->mapToGlobal(QPointF(2, 2)),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(page->Image2, &move);
+        QVERIFY(page->Image3->isVisibleTo(page) && !page->Image2->isVisibleTo(page));
+        QVERIFY(page->Image1->isVisibleTo(page) && !page->Image4->isVisibleTo(page));
+        QTest::mouseClick(page->Image3, Qt::LeftButton);
+        QCOMPARE(
+            platform.shell->opened.value(0), QUrl(QString::fromLatin1(StartPage::kWindowsMediaDownload)));
+    }
+};
+
+QTEST_MAIN(PlaybackTest)
+#include "playback_test.moc"
