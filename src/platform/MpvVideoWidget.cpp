@@ -21,7 +21,11 @@ MpvVideoWidget::MpvVideoWidget(mpv_handle* mpv, QWidget* parent) : QOpenGLWidget
     setMinimumSize(1, 1);
 }
 
-MpvVideoWidget::~MpvVideoWidget() { release(); }
+MpvVideoWidget::~MpvVideoWidget()
+{
+    release();
+    QObject::disconnect(m_contextGone); // the base class destroys the context after this
+}
 
 void MpvVideoWidget::release()
 {
@@ -37,8 +41,9 @@ void MpvVideoWidget::initializeGL()
 {
     // Moving the widget to another window (full screen and back) replaces its GL context;
     // the render context belongs to the old one and goes with it.
-    connect(
-        context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release, Qt::DirectConnection);
+    QObject::disconnect(m_contextGone);
+    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release,
+                            Qt::DirectConnection);
     mpv_opengl_init_params gl {&procAddress, nullptr};
     int advanced = 0;
     mpv_render_param params[] = {

@@ -29,4 +29,5 @@ protected:
 private:
     mpv_handle* m_mpv;
     mpv_render_context* m_render = nullptr;
+    QMetaObject::Connection m_contextGone;
 };

@@ -24,6 +24,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <QOpenGLWidget>
+#include <QVBoxLayout>
+#include <QSet>
+#include <QDir>
 
 #include <clocale>
 
@@ -273,6 +277,32 @@ private Q_SLOTS:
         QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("yes"));
         window().menus().SMnuFitToSize->trigger();
         QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("no"));
+    }
+
+    void videoIsDrawnInTheWindow()
+    {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            QSKIP("drawing video needs a display (Xvfb)");
+        const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 3);
+        if (video.isEmpty())
+            QSKIP("ffmpeg cannot make the test video here");
+        MpvPlayer engine(MpvPlayer::Options{false, 5});
+        QWidget host;
+        auto* layout = new QVBoxLayout(&host);
+        layout->addWidget(engine.videoSurface());
+        host.resize(320, 240);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        engine.play(video);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.state(), MediaPlayer::State::Playing, 10000);
+        QTest::qWait(500);
+        const QImage frame = static_cast<QOpenGLWidget*>(engine.videoSurface())->grabFramebuffer();
+        QSet<QRgb> colours;
+        for (int y = 0; y < frame.height(); y += 8)
+            for (int x = 0; x < frame.width(); x += 8)
+                colours.insert(frame.pixel(x, y));
+        QVERIFY2(colours.size() > 5, "the picture is one flat colour");
+        frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame.png"));
     }
 
     void theStartPageHighlightsAndOpensDownloadPages()
