@@ -8,6 +8,7 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
+#include "favorites/FavoritesCommands.h"
 #include "platform/FileDialog.h"
 #include "platform/PowerControl.h"
 #include "platform/Shell.h"
@@ -52,6 +53,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     connectCatalogue();
     connectChrome();
     connectPlayback();
+    connectFavorites();
 }
 
 Application::~Application()
@@ -180,6 +182,22 @@ void Application::connectPlayback()
         OpenCommand* open = m_open.get();
         QObject::connect(m.SMnuOpen, &QAction::triggered, m_window.get(), [open] { open->run(); });
     }
+}
+
+void Application::connectFavorites()
+{
+    m_favorites = std::make_unique<FavoritesCommands>(*m_state, *m_window, *m_catalogueView, m_services.fileDialog.get());
+    MainMenus& m = m_window->menus();
+    FavoritesCommands* favorites = m_favorites.get();
+    const auto on = [this](QAction* action, auto command) {
+        QObject::connect(action, &QAction::triggered, m_window.get(), command);
+    };
+    on(m.SPopUpMenuAddToFavorite, [favorites] { favorites->addSelectedToFavorites(); });
+    on(m.SPopUpMenuFDelete, [favorites] { favorites->deleteSelected(); });
+    on(m.SPopUpMenuFModify, [favorites] { favorites->modifySelected(); });
+    on(m.SSMnuAddFavorite, [favorites] { favorites->addFromMenu(); });
+    on(m.SMnuExport, [favorites] { favorites->exportFavorites(); });
+    on(m.SMnuImport, [favorites] { favorites->importFavorites(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

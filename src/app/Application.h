@@ -15,6 +15,7 @@
 
 class CatalogueLoader;
 class CatalogueView;
+class FavoritesCommands;
 class ChannelInformation;
 class LanguageSelector;
 class MainWindow;
@@ -66,6 +67,7 @@ public:
     TreeEvents& treeEvents() { return *m_treeEvents; }
     MainWindowChrome& chrome() { return *m_chrome; }
     Playback& playback() { return *m_playback; }
+    FavoritesCommands& favorites() { return *m_favorites; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -75,6 +77,7 @@ private:
     void connectCatalogue();
     void connectChrome();
     void connectPlayback();
+    void connectFavorites();
     void showAbout();
     void endNow();
 
@@ -90,6 +93,7 @@ private:
     std::unique_ptr<MainWindowChrome> m_chrome;
     std::unique_ptr<Playback> m_playback;
     std::unique_ptr<OpenCommand> m_open;
+    std::unique_ptr<FavoritesCommands> m_favorites;
     bool m_ended = false;
 };
 

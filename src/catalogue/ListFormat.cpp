@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/TextCodec.h"
 #include "catalogue/Scrambling.h"
+#include "favorites/FavoritesFile.h"
 
 #include <cstring>
 
@@ -112,13 +113,13 @@ bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory&)
     if (!kind || !op)
         return false;
     record.kind = *kind;
-    record.country = text(f[1]);
-    record.category = text(f[2]);
-    record.name = text(f[3]);
+    record.country = FavoritesFile::decodeField(text(f[1]));
+    record.category = FavoritesFile::decodeField(text(f[2]));
+    record.name = FavoritesFile::decodeField(text(f[3]));
     record.op = *op;
     record.address = f[5].toByteArray();
-    record.bandwidth = text(f[6]);
-    record.info = text(f[7]);
+    record.bandwidth = FavoritesFile::decodeField(text(f[6]));
+    record.info = FavoritesFile::decodeField(text(f[7]));
     return true;
 }
 

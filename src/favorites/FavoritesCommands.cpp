@@ -1,0 +1,208 @@
+#include "favorites/FavoritesCommands.h"
+
+#include "app/AppState.h"
+#include "app/FileIo.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/Scrambling.h"
+#include "catalogue/TreeEvents.h"
+#include "favorites/FavoriteDialog.h"
+#include "favorites/FavoritesFile.h"
+#include "favorites/FavoritesStore.h"
+#include "favorites/SureImportWindow.h"
+#include "platform/FileDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageQuestionWindow.h"
+#include "ui/WaitingWindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+enum Text { Empty = 81, Overwrite = 82, Yes = 83, No = 84, Changed = 85, Added = 86, ImportQuestion = 87,
+            NotFavorites = 88, AddCaption = 89, ModifyCaption = 90, ImportTitle = 43, ExportTitle = 44,
+            ImportFilter = 45, FileName = 46, Ok = 47, Cancel = 59 };
+}
+
+FavoritesCommands::FavoritesCommands(AppState& state, MainWindow& window, CatalogueView& view, FileDialog* files)
+    : m_state(state), m_window(window), m_view(view), m_files(files),
+      m_store(std::make_unique<FavoritesStore>(state.catalogue.favorites, state.folder.file(QStringLiteral("fav.fav"))))
+{
+}
+
+FavoritesCommands::~FavoritesCommands() { delete m_dialog; }
+
+void FavoritesCommands::message(QWidget* owner, int text) const
+{
+    WaitingWindow box(owner, m_window.isTopmost());
+    box.showMessage(m_state.texts.text(text), m_state.texts.text(Ok));
+}
+
+void FavoritesCommands::showFavoritesAgain(int selectIndex)
+{
+    if (m_state.currentView != TreeBuilder::Favorites)
+        return;
+    m_view.filterBy(TreeBuilder::Favorites, true);
+    m_view.selectKey(QStringLiteral("F") + QString::number(selectIndex));
+}
+
+void FavoritesCommands::addSelectedToFavorites()
+{
+    const QString key = m_view.selectedKey();
+    if (m_state.currentView == TreeBuilder::MyComputer) {
+        const int index = keyIndex(key, 3);
+        const LocalFileList& files = m_state.playback.localFiles;
+        if (index >= 0 && index < files.files.size())
+            m_store->addFile(files.files[index], m_state.playback.localOperator);
+        return;
+    }
+    if (const ChannelRecord* channel = m_state.catalogue.channel(keyIndex(key, 1)))
+        m_store->addChannel(*channel);
+}
+
+void FavoritesCommands::deleteSelected()
+{
+    const ChannelRecord* favorite = m_state.catalogue.favorite(keyIndex(m_view.selectedKey(), 1));
+    if (!favorite)
+        return;
+    const QByteArray address = favorite->address;
+    if (m_store->removeAddress(address))
+        m_view.filterBy(TreeBuilder::Favorites, true);
+}
+
+FavoriteDialog& FavoritesCommands::openDialog()
+{
+    if (!m_dialog) {
+        m_dialog = new FavoriteDialog(&m_window, m_window.chromeState(), m_state.texts,
+                                      {[this] { dialogAdd(); }, [this] { dialogModify(); }});
+        QObject::connect(m_dialog, &QDialog::finished, &m_window, [this] { m_window.activateWindow(); });
+    }
+    return *m_dialog;
+}
+
+void FavoritesCommands::addFromMenu()
+{
+    FavoriteDialog& dialog = openDialog();
+    dialog.setAddMode(m_state.texts.text(AddCaption));
+    dialog.show();
+    dialog.raise();
+}
+
+void FavoritesCommands::modifySelected()
+{
+    const int index = keyIndex(m_view.selectedKey(), 1);
+    const ChannelRecord* favorite = m_state.catalogue.favorite(index);
+    if (!favorite)
+        return;
+    FavoriteDialog& dialog = openDialog();
+    dialog.setModifyMode(m_state.texts.text(ModifyCaption), index);
+    dialog.Text1->setText(favorite->name);
+    dialog.Text2->setText(Scrambling::readableAddress(favorite->address));
+    dialog.Text3->setText(favorite->info);
+    dialog.selectOperator(favorite->op);
+    dialog.selectKind(favorite->kind);
+    dialog.show();
+    dialog.raise();
+}
+
+void FavoritesCommands::dialogAdd()
+{
+    FavoriteDialog& dialog = *m_dialog;
+    const QString name = dialog.Text1->text().trimmed();
+    const QByteArray address = FavoritesFile::storedAddress(dialog.Text2->text().trimmed());
+    if (name.isEmpty() || address.isEmpty()) {
+        QApplication::beep();
+        message(&dialog, Empty);
+        return;
+    }
+    const int existing = m_store->findAddress(address);
+    if (existing < 0) {
+        ChannelRecord favorite;
+        favorite.name = name;
+        favorite.address = address;
+        favorite.op = dialog.selectedOperator();
+        favorite.kind = dialog.selectedKind();
+        favorite.info = dialog.Text3->text().trimmed();
+        if (!m_store->append(favorite))
+            return;
+        message(&dialog, Added);
+    } else {
+        MessageQuestionWindow question(&dialog, m_window.chromeState());
+        QApplication::beep();
+        const QString tag = question.ask(m_state.texts.text(Overwrite), m_state.texts.text(Yes), m_state.texts.text(No));
+        if (tag != QStringLiteral("Yes"))
+            return;
+        ChannelRecord favorite = m_state.catalogue.favorites[existing];
+        favorite.name = name;
+        favorite.address = address;
+        favorite.op = dialog.selectedOperator();
+        favorite.kind = dialog.selectedKind();
+        favorite.info = dialog.Text3->text().trimmed();
+        if (!m_store->replace(existing, favorite))
+            return;
+        message(&dialog, Changed);
+    }
+    showFavoritesAgain(m_state.catalogue.favoriteCount() - 1);
+}
+
+void FavoritesCommands::dialogModify()
+{
+    FavoriteDialog& dialog = *m_dialog;
+    const QString name = dialog.Text1->text().trimmed();
+    const QByteArray address = FavoritesFile::storedAddress(dialog.Text2->text().trimmed());
+    if (name.isEmpty() || address.isEmpty()) {
+        QApplication::beep();
+        message(&dialog, Empty);
+        return;
+    }
+    const ChannelRecord* current = m_state.catalogue.favorite(dialog.favoriteIndex());
+    if (!current)
+        return;
+    ChannelRecord favorite = *current;
+    favorite.name = name;
+    favorite.address = address;
+    favorite.op = dialog.selectedOperator();
+    favorite.kind = dialog.selectedKind();
+    favorite.info = dialog.Text3->text(); // as typed, blanks kept
+    if (!m_store->replace(dialog.favoriteIndex(), favorite))
+        return;
+    message(&dialog, Changed);
+    showFavoritesAgain(dialog.favoriteIndex());
+}
+
+void FavoritesCommands::exportFavorites()
+{
+    if (!m_files)
+        return;
+    const QString target = m_files->saveFile(&m_window, m_state.texts.text(ExportTitle),
+                                             m_state.texts.text(FileName) + QStringLiteral(".FAV"),
+                                             {QStringLiteral("Favorite Files (*.FAV *.fav)")});
+    if (target.isEmpty())
+        return;
+    const FileIo::ReadResult current = FileIo::readWholeFile(m_state.folder.file(QStringLiteral("fav.fav")));
+    if (current.ok())
+        FileIo::writeFileAtomically(target, current.bytes); // a failure leaves everything as it was
+}
+
+void FavoritesCommands::importFavorites()
+{
+    if (!m_files)
+        return;
+    const LanguageTexts& t = m_state.texts;
+    const FileDialog::Choice choice = m_files->openFiles(
+        &m_window, t.text(ImportTitle), {t.text(ImportFilter) + QStringLiteral("(*.FAV *.fav *.Fav)")}, false);
+    if (choice.files.isEmpty() || !QFileInfo(choice.files.first()).isFile())
+        return;
+    SureImportWindow sure(&m_window, m_window.chromeState());
+    const QString tag = sure.ask(t.text(ImportQuestion), t.text(Yes), t.text(No), t.text(Cancel));
+    if (tag == QStringLiteral("Cancel"))
+        return;
+    const FileIo::ReadResult chosen = FileIo::readWholeFile(choice.files.first());
+    if (!chosen.ok() || !FavoritesFile::validateFieldCount(chosen.bytes, 8)) {
+        message(&m_window, NotFavorites);
+        return;
+    }
+    const QByteArray bytes = tag == QStringLiteral("No") ? chosen.bytes : FavoritesFile::normalised(chosen.bytes);
+    if (m_store->replaceFile(bytes) && m_state.currentView == TreeBuilder::Favorites)
+        m_view.filterBy(TreeBuilder::Favorites, true);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "favorites/FavoriteDialog.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+struct AppState;
+class CatalogueView;
+class FavoritesStore;
+class FileDialog;
+class MainWindow;
+
+// The favorites commands of the tree's pop-up menus and the Favorite menu.
+class FavoritesCommands final {
+public:
+    FavoritesCommands(AppState& state, MainWindow& window, CatalogueView& view, FileDialog* files);
+    ~FavoritesCommands();
+    FavoritesCommands(const FavoritesCommands&) = delete;
+    FavoritesCommands& operator=(const FavoritesCommands&) = delete;
+
+    void addSelectedToFavorites(); // SPopUpMenuAddToFavorite
+    void deleteSelected();         // SPopUpMenuFDelete
+    void modifySelected();         // SPopUpMenuFModify
+    void addFromMenu();            // SSMnuAddFavorite
+    void exportFavorites();        // SMnuExport
+    void importFavorites();        // SMnuImport
+
+    FavoriteDialog* dialog() const { return m_dialog; }
+    FavoritesStore& store() { return *m_store; }
+
+private:
+    FavoriteDialog& openDialog();
+    void dialogAdd();
+    void dialogModify();
+    void message(QWidget* owner, int text) const;
+    void showFavoritesAgain(int selectIndex);
+
+    AppState& m_state;
+    MainWindow& m_window;
+    CatalogueView& m_view;
+    FileDialog* m_files;
+    std::unique_ptr<FavoritesStore> m_store;
+    QPointer<FavoriteDialog> m_dialog;
+};
