@@ -186,7 +186,8 @@ void Application::connectPlayback()
 
 void Application::connectFavorites()
 {
-    m_favorites = std::make_unique<FavoritesCommands>(*m_state, *m_window, *m_catalogueView, m_services.fileDialog.get());
+    m_favorites = std::make_unique<FavoritesCommands>(
+        *m_state, *m_window, *m_catalogueView, m_services.fileDialog.get());
     MainMenus& m = m_window->menus();
     FavoritesCommands* favorites = m_favorites.get();
     const auto on = [this](QAction* action, auto command) {

@@ -48,7 +48,8 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
     Option3 = named("Option3", new QRadioButton(QStringLiteral("Winamp")));
     Option4 = named("Option4", new QRadioButton(QStringLiteral("Quick Time")));
     auto* players = new QVBoxLayout(Frame2);
-    const std::pair<QRadioButton*, std::uint8_t> operators[] = {{Option1, 1}, {Option2, 0}, {Option3, 2}, {Option4, 3}};
+    const std::pair<QRadioButton*, std::uint8_t> operators[]
+        = {{Option1, 1}, {Option2, 0}, {Option3, 2}, {Option4, 3}};
     for (const auto& [button, op] : operators) {
         players->addWidget(button);
         connect(button, &QRadioButton::clicked, this, [this, op = op] { m_operator = op; });

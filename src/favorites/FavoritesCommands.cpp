@@ -19,14 +19,34 @@
 #include <QLineEdit>
 
 namespace {
-enum Text { Empty = 81, Overwrite = 82, Yes = 83, No = 84, Changed = 85, Added = 86, ImportQuestion = 87,
-            NotFavorites = 88, AddCaption = 89, ModifyCaption = 90, ImportTitle = 43, ExportTitle = 44,
-            ImportFilter = 45, FileName = 46, Ok = 47, Cancel = 59 };
+enum Text {
+    Empty = 81,
+    Overwrite = 82,
+    Yes = 83,
+    No = 84,
+    Changed = 85,
+    Added = 86,
+    ImportQuestion = 87,
+    NotFavorites = 88,
+    AddCaption = 89,
+    ModifyCaption = 90,
+    ImportTitle = 43,
+    ExportTitle = 44,
+    ImportFilter = 45,
+    FileName = 46,
+    Ok = 47,
+    Cancel = 59
+};
 }
 
-FavoritesCommands::FavoritesCommands(AppState& state, MainWindow& window, CatalogueView& view, FileDialog* files)
-    : m_state(state), m_window(window), m_view(view), m_files(files),
-      m_store(std::make_unique<FavoritesStore>(state.catalogue.favorites, state.folder.file(QStringLiteral("fav.fav"))))
+FavoritesCommands::FavoritesCommands(
+    AppState& state, MainWindow& window, CatalogueView& view, FileDialog* files)
+    : m_state(state),
+      m_window(window),
+      m_view(view),
+      m_files(files),
+      m_store(std::make_unique<FavoritesStore>(
+          state.catalogue.favorites, state.folder.file(QStringLiteral("fav.fav"))))
 {
 }
 
@@ -74,7 +94,7 @@ FavoriteDialog& FavoritesCommands::openDialog()
 {
     if (!m_dialog) {
         m_dialog = new FavoriteDialog(&m_window, m_window.chromeState(), m_state.texts,
-                                      {[this] { dialogAdd(); }, [this] { dialogModify(); }});
+            {[this] { dialogAdd(); }, [this] { dialogModify(); }});
         QObject::connect(m_dialog, &QDialog::finished, &m_window, [this] { m_window.activateWindow(); });
     }
     return *m_dialog;
@@ -129,7 +149,8 @@ void FavoritesCommands::dialogAdd()
     } else {
         MessageQuestionWindow question(&dialog, m_window.chromeState());
         QApplication::beep();
-        const QString tag = question.ask(m_state.texts.text(Overwrite), m_state.texts.text(Yes), m_state.texts.text(No));
+        const QString tag
+            = question.ask(m_state.texts.text(Overwrite), m_state.texts.text(Yes), m_state.texts.text(No));
         if (tag != QStringLiteral("Yes"))
             return;
         ChannelRecord favorite = m_state.catalogue.favorites[existing];
@@ -175,8 +196,8 @@ void FavoritesCommands::exportFavorites()
     if (!m_files)
         return;
     const QString target = m_files->saveFile(&m_window, m_state.texts.text(ExportTitle),
-                                             m_state.texts.text(FileName) + QStringLiteral(".FAV"),
-                                             {QStringLiteral("Favorite Files (*.FAV *.fav)")});
+        m_state.texts.text(FileName) + QStringLiteral(".FAV"),
+        {QStringLiteral("Favorite Files (*.FAV *.fav)")});
     if (target.isEmpty())
         return;
     const FileIo::ReadResult current = FileIo::readWholeFile(m_state.folder.file(QStringLiteral("fav.fav")));
@@ -189,8 +210,8 @@ void FavoritesCommands::importFavorites()
     if (!m_files)
         return;
     const LanguageTexts& t = m_state.texts;
-    const FileDialog::Choice choice = m_files->openFiles(
-        &m_window, t.text(ImportTitle), {t.text(ImportFilter) + QStringLiteral("(*.FAV *.fav *.Fav)")}, false);
+    const FileDialog::Choice choice = m_files->openFiles(&m_window, t.text(ImportTitle),
+        {t.text(ImportFilter) + QStringLiteral("(*.FAV *.fav *.Fav)")}, false);
     if (choice.files.isEmpty() || !QFileInfo(choice.files.first()).isFile())
         return;
     SureImportWindow sure(&m_window, m_window.chromeState());
@@ -202,7 +223,8 @@ void FavoritesCommands::importFavorites()
         message(&m_window, NotFavorites);
         return;
     }
-    const QByteArray bytes = tag == QStringLiteral("No") ? chosen.bytes : FavoritesFile::normalised(chosen.bytes);
+    const QByteArray bytes
+        = tag == QStringLiteral("No") ? chosen.bytes : FavoritesFile::normalised(chosen.bytes);
     if (m_store->replaceFile(bytes) && m_state.currentView == TreeBuilder::Favorites)
         m_view.filterBy(TreeBuilder::Favorites, true);
 }

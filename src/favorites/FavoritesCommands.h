@@ -22,11 +22,11 @@ public:
     FavoritesCommands& operator=(const FavoritesCommands&) = delete;
 
     void addSelectedToFavorites(); // SPopUpMenuAddToFavorite
-    void deleteSelected();         // SPopUpMenuFDelete
-    void modifySelected();         // SPopUpMenuFModify
-    void addFromMenu();            // SSMnuAddFavorite
-    void exportFavorites();        // SMnuExport
-    void importFavorites();        // SMnuImport
+    void deleteSelected(); // SPopUpMenuFDelete
+    void modifySelected(); // SPopUpMenuFModify
+    void addFromMenu(); // SSMnuAddFavorite
+    void exportFavorites(); // SMnuExport
+    void importFavorites(); // SMnuImport
 
     FavoriteDialog* dialog() const { return m_dialog; }
     FavoritesStore& store() { return *m_store; }

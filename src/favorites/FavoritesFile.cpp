@@ -75,8 +75,8 @@ QString decodeField(const QString& stored)
 QByteArray line(const ChannelRecord& f)
 {
     return QByteArray::number(f.kind) + '|' + encodeField(f.country) + '|' + encodeField(f.category) + '|'
-        + encodeField(f.name) + '|' + QByteArray::number(f.op) + '|' + f.address + '|' + encodeField(f.bandwidth)
-        + '|' + encodeField(f.info) + "|\r\n";
+        + encodeField(f.name) + '|' + QByteArray::number(f.op) + '|' + f.address + '|'
+        + encodeField(f.bandwidth) + '|' + encodeField(f.info) + "|\r\n";
 }
 
 QByteArray toBytes(const QVector<ChannelRecord>& favorites)

@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SureImportWindow::SureImportWindow(QWidget* owner, ChromeState state) : ChromeDialog(owner, Frame::Rounded, state)
+SureImportWindow::SureImportWindow(QWidget* owner, ChromeState state)
+    : ChromeDialog(owner, Frame::Rounded, state)
 {
     setObjectName(QStringLiteral("frmSureImport"));
     Label1 = new QLabel;
@@ -38,7 +39,8 @@ SureImportWindow::SureImportWindow(QWidget* owner, ChromeState state) : ChromeDi
 
 SureImportWindow::~SureImportWindow() = default;
 
-QString SureImportWindow::ask(const QString& question, const QString& yes, const QString& no, const QString& cancel)
+QString SureImportWindow::ask(
+    const QString& question, const QString& yes, const QString& no, const QString& cancel)
 {
     Label1->setText(question);
     Command2->setText(yes);

@@ -42,8 +42,8 @@ void MpvVideoWidget::initializeGL()
     // Moving the widget to another window (full screen and back) replaces its GL context;
     // the render context belongs to the old one and goes with it.
     QObject::disconnect(m_contextGone);
-    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release,
-                            Qt::DirectConnection);
+    m_contextGone = connect(
+        context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release, Qt::DirectConnection);
     mpv_opengl_init_params gl {&procAddress, nullptr};
     int advanced = 0;
     mpv_render_param params[] = {

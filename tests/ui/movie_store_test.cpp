@@ -97,11 +97,13 @@ private Q_SLOTS:
         banner.setExternalLinks(true);
         QSignalSpy requested(&banner, &WebView::linkRequested);
         QSignalSpy loaded(&banner, &WebView::loadFinished);
-        banner.setHtml(QStringLiteral("<html><body><a id='l' href='http://127.0.0.1:9/offer'>offer</a></body></html>"),
-                       QUrl(QStringLiteral("http://127.0.0.1:9/")));
+        banner.setHtml(
+            QStringLiteral("<html><body><a id='l' href='http://127.0.0.1:9/offer'>offer</a></body></html>"),
+            QUrl(QStringLiteral("http://127.0.0.1:9/")));
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, 20000);
         bool done = false;
-        banner.runScript(QStringLiteral("document.getElementById('l').click(); 1"), [&](const QVariant&) { done = true; });
+        banner.runScript(
+            QStringLiteral("document.getElementById('l').click(); 1"), [&](const QVariant&) { done = true; });
         QTRY_VERIFY_WITH_TIMEOUT(requested.count() == 1, 10000);
         QCOMPARE(requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/offer")));
         QCOMPARE(banner.widget()->contextMenuPolicy(), Qt::NoContextMenu);

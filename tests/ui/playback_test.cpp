@@ -18,16 +18,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QOpenGLWidget>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QOpenGLWidget>
 #include <QVBoxLayout>
-#include <QSet>
-#include <QDir>
 
 #include <clocale>
 
@@ -286,7 +286,7 @@ private Q_SLOTS:
         const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 3);
         if (video.isEmpty())
             QSKIP("ffmpeg cannot make the test video here");
-        MpvPlayer engine(MpvPlayer::Options{false, 5});
+        MpvPlayer engine(MpvPlayer::Options {false, 5});
         QWidget host;
         auto* layout = new QVBoxLayout(&host);
         layout->addWidget(engine.videoSurface());

@@ -1,0 +1,186 @@
+#include "catalogue/ListFormat.h"
+#include "catalogue/Scrambling.h"
+#include "favorites/FavoritesFile.h"
+#include "favorites/FavoritesStore.h"
+
+#include "support/FileSizeLimit.h"
+#include "support/TempFolder.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ChannelRecord favorite(const char* name, const char* url, std::uint8_t kind = 1)
+{
+    ChannelRecord f;
+    f.kind = kind;
+    f.name = QString::fromUtf8(name);
+    f.op = 1;
+    f.address = FavoritesFile::storedAddress(QString::fromUtf8(url));
+    return f;
+}
+
+QVector<ChannelRecord> readBack(const QByteArray& bytes)
+{
+    return ListFormat::read(ListFormat::Kind::Favorites, bytes).records;
+}
+
+} // namespace
+
+TEST(FavoritesFileFormat, EightFieldsEachFollowedByASeparator)
+{
+    ChannelRecord radio = favorite("Jazz", "http://j", 0);
+    radio.info = QStringLiteral("Smooth");
+    const QByteArray line = FavoritesFile::line(radio);
+    EXPECT_EQ(line, "0|||Jazz|1|" + *Scrambling::encTvRa("http://j") + "||Smooth|\r\n");
+    EXPECT_EQ(line.count('|'), 8);
+    EXPECT_EQ(readBack(line).value(0), radio);
+}
+
+TEST(FavoritesFileFormat, AnyTextReadsBackAsTheSameFavorite)
+{
+    ChannelRecord tricky = favorite("A | B\r\nC", "http://x/a}b|c");
+    tricky.info = QStringLiteral("100% sure, %7C stays, %25 too\nnext");
+    tricky.country = QStringLiteral("Bosnia&Herz.");
+    tricky.bandwidth = QStringLiteral("  spaced  ");
+    const QByteArray bytes = FavoritesFile::toBytes({tricky, favorite("Plain", "http://p")});
+    EXPECT_EQ(ListFormat::splitLines(bytes).size(), 3); // two lines and the empty piece
+    const QVector<ChannelRecord> back = readBack(bytes);
+    ASSERT_EQ(back.size(), 2);
+    EXPECT_EQ(back[0], tricky);
+    EXPECT_EQ(Scrambling::readableAddress(back[0].address), QStringLiteral("http://x/a%7Db%7Cc"));
+}
+
+TEST(FavoritesFileFormat, OtherWritersPercentSignsReadUnchanged)
+{
+    const QVector<ChannelRecord> back = readBack("1|USA||100% Radio|1|gssor9..q||50% off|\r\n");
+    ASSERT_EQ(back.size(), 1);
+    EXPECT_EQ(back[0].name, QStringLiteral("100% Radio"));
+    EXPECT_EQ(back[0].info, QStringLiteral("50% off"));
+}
+
+TEST(FavoritesFileFormat, LocalPathsThatWouldBreakALineBecomeFileUrls)
+{
+    const QByteArray stored = FavoritesFile::storedAddress(QStringLiteral("/media/a}b.mp3"));
+    EXPECT_FALSE(stored.contains('|'));
+    EXPECT_EQ(Scrambling::readableAddress(stored), QStringLiteral("file:///media/a%7Db.mp3"));
+    EXPECT_EQ(Scrambling::readableAddress(FavoritesFile::storedAddress(QStringLiteral("/media/ok.mp3"))),
+        QStringLiteral("/media/ok.mp3"));
+    EXPECT_TRUE(FavoritesFile::storedAddress(QString()).isEmpty());
+}
+
+struct FieldCountCase {
+    const char* name;
+    QByteArray bytes;
+    bool valid;
+};
+
+class ValidateFieldCount : public ::testing::TestWithParam<FieldCountCase> { };
+
+TEST_P(ValidateFieldCount, AcceptsOnlyEightSeparatorsALine)
+{
+    EXPECT_EQ(FavoritesFile::validateFieldCount(GetParam().bytes, 8), GetParam().valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ValidateFieldCount,
+    ::testing::Values(FieldCountCase {"good", "1|a|b|c|1|d|e|f|\r\n", true},
+        FieldCountCase {"seven", "1|a|b|c|1|d|e|f\r\n", false},
+        FieldCountCase {"nine", "1|a|b|c|1|d|e|f||\r\n", false},
+        FieldCountCase {"blank_lines", "\r\n1|a|b|c|1|d|e|f|\r\n   \r\n\r\n", true},
+        FieldCountCase {"empty", "", true},
+        FieldCountCase {"cr_only", "1|a|b|c|1|d|e|f|\r1|a|b|c|1|d|e|f|\r", true},
+        FieldCountCase {"binary", QByteArray("\x00\x01|\xff\xfe\x7c", 6), false}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(FavoritesNormalised, DropsBlankLinesAndEndsEveryLine)
+{
+    EXPECT_EQ(FavoritesFile::normalised("a|\r\n\r\n  \r\nb|"), QByteArray("a|\r\nb|\r\n"));
+}
+
+class FavoritesStoreTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    QVector<ChannelRecord> favorites;
+    FavoritesStore store {favorites, folder.file(QStringLiteral("fav.fav"))};
+};
+
+TEST_F(FavoritesStoreTest, TheSameChannelTwiceLeavesOneRefreshedFavorite)
+{
+    ChannelRecord channel = favorite("News", "http://n");
+    ASSERT_TRUE(store.addChannel(channel));
+    channel.info = QStringLiteral("new info");
+    ASSERT_TRUE(store.addChannel(channel));
+    ASSERT_EQ(favorites.size(), 1);
+    EXPECT_EQ(favorites[0].info, QStringLiteral("new info"));
+    EXPECT_EQ(readBack(folder.read(QStringLiteral("fav.fav"))), favorites);
+}
+
+TEST_F(FavoritesStoreTest, TheSameFileTwiceIsAddedOnce)
+{
+    EXPECT_TRUE(store.addFile(QStringLiteral("/m/song.mp3"), 0));
+    EXPECT_FALSE(store.addFile(QStringLiteral("/m/song.mp3"), 0));
+    ASSERT_EQ(favorites.size(), 1);
+    EXPECT_EQ(favorites[0].name, QStringLiteral("song.mp3"));
+    EXPECT_EQ(favorites[0].kind, ChannelRecord::ComputerFile);
+}
+
+TEST_F(FavoritesStoreTest, DeletingRemovesEveryFavoriteWithTheAddress)
+{
+    store.append(favorite("One", "http://same"));
+    store.append(favorite("Other", "http://other"));
+    store.append(favorite("Two", "http://same"));
+    ASSERT_TRUE(store.removeAddress(favorites[0].address));
+    ASSERT_EQ(favorites.size(), 1);
+    EXPECT_EQ(favorites[0].name, QStringLiteral("Other"));
+    ASSERT_TRUE(store.removeAddress(favorites[0].address));
+    EXPECT_TRUE(favorites.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("fav.fav"))));
+    EXPECT_EQ(QFileInfo(folder.file(QStringLiteral("fav.fav"))).size(), 0);
+}
+
+TEST_F(FavoritesStoreTest, AFullDiskLeavesFileAndMemoryAsTheyWere)
+{
+    store.append(favorite("Kept", "http://k"));
+    const QByteArray before = folder.read(QStringLiteral("fav.fav"));
+    ChannelRecord big = favorite("Big", "http://b");
+    big.info = QString(8192, u'i');
+    {
+        const FileSizeLimit limit(1024);
+        EXPECT_FALSE(store.append(big));
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("fav.fav")), before);
+    ASSERT_EQ(favorites.size(), 1);
+    EXPECT_FALSE(store.lastError().isEmpty());
+}
+
+TEST_F(FavoritesStoreTest, AWriterKilledMidWriteLeavesThePreviousFileWhole)
+{
+    store.append(favorite("Kept", "http://k"));
+    const QByteArray before = folder.read(QStringLiteral("fav.fav"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Killed by the kernel (SIGXFSZ) while the temporary file is being written.
+        rlimit limit {512, 512};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QVector<ChannelRecord> many;
+        for (int i = 0; i < 100; ++i)
+            many.append(favorite("Many", "http://m"));
+        QVector<ChannelRecord> target;
+        FavoritesStore writer(target, folder.file(QStringLiteral("fav.fav")));
+        for (const ChannelRecord& f : many)
+            target.append(f);
+        writer.append(favorite("Last", "http://l"));
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(folder.read(QStringLiteral("fav.fav")), before);
+}

@@ -1,0 +1,287 @@
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "catalogue/CatalogueTreeModel.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/Scrambling.h"
+#include "favorites/FavoriteDialog.h"
+#include "favorites/FavoritesCommands.h"
+#include "favorites/SureImportWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageQuestionWindow.h"
+#include "ui/WaitingWindow.h"
+
+#include "support/FakePlatform.h"
+#include "support/ModalHelper.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+// The favorites commands on the real main window, files in a temporary program folder.
+class FavoritesTest : public QObject {
+    Q_OBJECT
+
+private:
+    ProgramFolderFixture* folder = nullptr;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void start()
+    {
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
+        QVERIFY(app->start());
+    }
+    MainWindow& window() { return app->mainWindow(); }
+    QVector<ChannelRecord>& favorites() { return app->state().catalogue.favorites; }
+    QByteArray favFile() { return folder->read(QStringLiteral("fav.fav")); }
+    void select(const QString& key)
+    {
+        const QModelIndex index = app->catalogueView().model().indexForKey(key);
+        QVERIFY2(index.isValid(), qPrintable(key));
+        window().TreeView1->setCurrentIndex(index);
+    }
+    FavoriteDialog& dialog() { return *app->favorites().dialog(); }
+
+    // Clicks the button of the next modal window that has one by this name; returns its label text.
+    static std::shared_ptr<QString> answer(const QString& button)
+    {
+        auto text = std::make_shared<QString>();
+        whenModalShows([text, button](QWidget* modal) {
+            if (auto* label = modal->findChild<QLabel*>(QStringLiteral("Label1")))
+                *text = label->text();
+            if (auto* push = modal->findChild<QPushButton*>(button))
+                push->click();
+        });
+        return text;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = new ProgramFolderFixture;
+        folder->copyShippedLanguage(QStringLiteral("english"));
+        folder->writeLists();
+        folder->writeInf();
+        platform = FakePlatform {};
+    }
+    void cleanup()
+    {
+        app.reset();
+        delete folder;
+    }
+
+    void addingAChannelTwiceKeepsOneFavorite()
+    {
+        start();
+        select(QStringLiteral("C0"));
+        window().menus().SPopUpMenuAddToFavorite->trigger();
+        window().menus().SPopUpMenuAddToFavorite->trigger();
+        QCOMPARE(favorites().size(), 1);
+        QCOMPARE(favorites()[0].name, QStringLiteral("News One"));
+        QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
+        window().Combo1->setCurrentIndex(2);
+        QVERIFY(app->catalogueView().model().indexForKey(QStringLiteral("F0")).isValid());
+    }
+
+    void deletingOneOfTwoWithTheSameAddressRemovesBoth()
+    {
+        const QByteArray same = "1|USA|News|A|1|gssor9..r|0||\r\n";
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", same + "0|||Other|1|gssor9..n|||\r\n" + same);
+        start();
+        window().Combo1->setCurrentIndex(2);
+        select(QStringLiteral("F2"));
+        window().menus().SPopUpMenuFDelete->trigger();
+        QCOMPARE(favorites().size(), 1);
+        QCOMPARE(favorites()[0].name, QStringLiteral("Other"));
+        QVERIFY(!app->catalogueView().model().indexForKey(QStringLiteral("F1")).isValid());
+        select(QStringLiteral("F0"));
+        window().menus().SPopUpMenuFDelete->trigger();
+        QCOMPARE(favFile(), QByteArray());
+    }
+
+    void theDialogAddsAndAsksBeforeOverwriting()
+    {
+        start();
+        window().Combo1->setCurrentIndex(2);
+        window().menus().SSMnuAddFavorite->trigger();
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(dialog().windowTitle(), QStringLiteral("Add Favorite"));
+
+        auto said = answer(QStringLiteral("cmdOk"));
+        dialog().cmdAdd->click(); // nothing typed
+        QCOMPARE(*said, QStringLiteral("Please type a name and an address."));
+        QVERIFY(favorites().isEmpty());
+
+        dialog().Text1->setText(QStringLiteral("  My Radio  "));
+        dialog().Text2->setText(QStringLiteral("  http://radio/stream  "));
+        dialog().Text3->setText(QStringLiteral("info  "));
+        dialog().Option6->click(); // radio
+        said = answer(QStringLiteral("cmdOk"));
+        dialog().cmdAdd->click();
+        QCOMPARE(*said, QStringLiteral("The favorite has been added."));
+        QCOMPARE(favorites().size(), 1);
+        QCOMPARE(favorites()[0].name, QStringLiteral("My Radio"));
+        QCOMPARE(favorites()[0].info, QStringLiteral("info"));
+        QCOMPARE(favorites()[0].kind, 0);
+        QCOMPARE(Scrambling::readableAddress(favorites()[0].address), QStringLiteral("http://radio/stream"));
+        QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("F0"));
+
+        dialog().Text1->setText(QStringLiteral("Renamed"));
+        said = answer(QStringLiteral("Command1")); // no
+        dialog().cmdAdd->click();
+        QCOMPARE(favorites()[0].name, QStringLiteral("My Radio"));
+
+        favorites()[0].country = QStringLiteral("Kept");
+        whenModalShows([](QWidget* modal) {
+            if (auto* yes = modal->findChild<QPushButton*>(QStringLiteral("Command2")))
+                yes->click();
+            whenModalShows(
+                [](QWidget* next) { next->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+        });
+        dialog().cmdAdd->click();
+        QCOMPARE(favorites().size(), 1);
+        QCOMPARE(favorites()[0].name, QStringLiteral("Renamed"));
+        QCOMPARE(favorites()[0].country, QStringLiteral("Kept"));
+    }
+
+    void modifyKeepsTheInformationAsTyped()
+    {
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", "1|USA|News|A|1|gssor9..r|0|x|\r\n");
+        start();
+        window().Combo1->setCurrentIndex(2);
+        select(QStringLiteral("F0"));
+        window().menus().SPopUpMenuFModify->trigger();
+        QCOMPARE(dialog().windowTitle(), QStringLiteral("Modify Favorite"));
+        QCOMPARE(dialog().Text2->text(), QStringLiteral("https://s"));
+        QVERIFY(!dialog().cmdAdd->isEnabled());
+        dialog().Text3->setText(QStringLiteral("a | b  "));
+        answer(QStringLiteral("cmdOk"));
+        dialog().cmdModify->click();
+        QCOMPARE(favorites()[0].info, QStringLiteral("a | b  "));
+        QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
+        app.reset();
+        start();
+        QCOMPARE(favorites()[0].info, QStringLiteral("a | b  ")); // read back the same
+    }
+
+    void exportThenImportGivesTheSameFile_data()
+    {
+        QTest::addColumn<QString>("answerButton");
+        QTest::newRow("yes") << QStringLiteral("Command2");
+        QTest::newRow("no") << QStringLiteral("Command1");
+    }
+    void exportThenImportGivesTheSameFile()
+    {
+        QFETCH(QString, answerButton);
+        const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n0|||B|1|gssor9..a|||\r\n";
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", original);
+        start();
+        platform.fileDialog->saveAnswer = folder->file(QStringLiteral("out.FAV"));
+        window().menus().SMnuExport->trigger();
+        QCOMPARE(folder->read(QStringLiteral("out.FAV")), original);
+        folder->write(QStringLiteral("fav.fav"), "1|x|x|x|1|x|x|x|\r\n");
+        platform.fileDialog->answer = {{folder->file(QStringLiteral("out.FAV"))}, 0};
+        answer(answerButton);
+        window().menus().SMnuImport->trigger();
+        QCOMPARE(favFile(), original);
+        QCOMPARE(favorites().size(), 2);
+    }
+
+    void badImportsChangeNothing()
+    {
+        const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", original);
+        start();
+        const QString seven = folder->write(QStringLiteral("seven.fav"), "1|a|b|c|1|d|e|f\r\n");
+        platform.fileDialog->answer = {{seven}, 0};
+        whenModalShows([](QWidget* sure) {
+            sure->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            whenModalShows(
+                [](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+        });
+        window().menus().SMnuImport->trigger();
+        QCOMPARE(favFile(), original);
+
+        answer(QStringLiteral("Command3")); // cancel
+        window().menus().SMnuImport->trigger();
+        QCOMPARE(favFile(), original);
+
+        QDir(folder->path()).mkdir(QStringLiteral("folder.fav"));
+        platform.fileDialog->answer = {{folder->file(QStringLiteral("folder.fav"))}, 0};
+        window().menus().SMnuImport->trigger(); // a folder: no question, nothing happens
+        QCOMPARE(favFile(), original);
+        QCOMPARE(favorites().size(), 1);
+    }
+
+    void exportToAPlaceThatCannotBeWrittenChangesNothing()
+    {
+        const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", original);
+        start();
+        platform.fileDialog->saveAnswer = folder->file(QStringLiteral("no/such/folder/out.FAV"));
+        window().menus().SMnuExport->trigger();
+        QVERIFY(!QFileInfo::exists(platform.fileDialog->saveAnswer));
+        QCOMPARE(favFile(), original);
+        QCOMPARE(favorites().size(), 1);
+    }
+
+    void aLargeBinaryFileIsRefused()
+    {
+        const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", original);
+        start();
+        QByteArray noise(50 * 1024 * 1024, '\0');
+        for (qsizetype i = 0; i < noise.size(); i += 97)
+            noise[i] = static_cast<char>(i * 31);
+        platform.fileDialog->answer = {{folder->write(QStringLiteral("noise.fav"), noise)}, 0};
+        whenModalShows([](QWidget* sure) {
+            sure->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            whenModalShows(
+                [](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+        });
+        window().menus().SMnuImport->trigger();
+        QCOMPARE(favFile(), original);
+    }
+
+    void anEmptyFileImportsToNoFavorites()
+    {
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+            "|Films|<p>films</p>\r\n", "1|USA|News|A|1|gssor9..r|0||\r\n");
+        start();
+        platform.fileDialog->answer = {{folder->write(QStringLiteral("empty.fav"), {})}, 0};
+        answer(QStringLiteral("Command2"));
+        window().menus().SMnuImport->trigger();
+        QVERIFY(favorites().isEmpty());
+        QCOMPARE(favFile(), QByteArray());
+    }
+
+    void aFileOfTheMyComputerListIsAddedOnce()
+    {
+        start();
+        const QString a = folder->write(QStringLiteral("a.mp3"), "x");
+        const QString b = folder->write(QStringLiteral("b.mp3"), "x");
+        platform.fileDialog->answer = {{a, b}, 1};
+        window().menus().SMnuOpen->trigger();
+        select(QStringLiteral("Com1"));
+        window().menus().SPopUpMenuAddToFavorite->trigger();
+        window().menus().SPopUpMenuAddToFavorite->trigger();
+        QCOMPARE(favorites().size(), 1);
+        QCOMPARE(favorites()[0].name, QStringLiteral("b.mp3"));
+        QCOMPARE(favorites()[0].op, 1);
+    }
+};
+
+QTEST_MAIN(FavoritesTest)
+#include "favorites_test.moc"
