@@ -1,6 +1,7 @@
 // From RunVideo to the first frame, beside a bare libmpv client doing the same (what the
 // mpv command does inside): a local video file and the same file over HTTP on loopback.
 // Run under a display (xvfb-run); both sides decode with null video and audio outputs.
+#include "BenchServices.h"
 #include "app/AppState.h"
 #include "app/Application.h"
 #include "catalogue/Scrambling.h"
@@ -23,24 +24,6 @@
 #include <mpv/client.h>
 
 namespace {
-
-struct Quiet final : Transfer {
-    Result fetchBytes(const QUrl&) override { return {}; }
-    Result fetchText(const QUrl&) override { return {}; }
-    void cancel() override { }
-};
-struct First final : SingleInstanceGuard {
-    bool claim() override { return true; }
-};
-struct NoShell final : Shell {
-    bool open(const QUrl&) override { return true; }
-};
-struct NoTray final : TrayIcon {
-    bool available() const override { return false; }
-    void add(const QString&, QMenu*) override { }
-    void remove() override { }
-    bool isShown() const override { return false; }
-};
 
 struct Fixture {
     QTemporaryDir dir;
@@ -91,16 +74,9 @@ Fixture& fixture()
 void runVideoToFirstFrame(benchmark::State& state)
 {
     const bool http = state.range(0) != 0;
-    PlatformServices s;
-    s.transfer = std::make_unique<Quiet>();
-    s.instanceGuard = std::make_unique<First>();
-    s.shell = std::make_unique<NoShell>();
-    s.tray = std::make_unique<NoTray>();
-    auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 10});
+    auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options{true, 10});
     MpvPlayer* player = engine.get();
-    s.media = std::move(engine);
-    s.endProgram = [] {};
-    Application app(ProgramFolder(fixture().dir.path()), std::move(s));
+    Application app(ProgramFolder(fixture().dir.path()), BenchServices::make(std::move(engine)));
     app.start();
     const QByteArray root = *Scrambling::encTvRa(fixture().source(http).toUtf8());
     // The moment the engine reports the first frame, before anything else reacts to it.

@@ -1,6 +1,8 @@
 // The catalogue tree on the real main window with the largest catalogue: each view's
 // build with the tree shown, and start-up until the main window shows.
+#include "BenchServices.h"
 #include "MaximalCatalogue.h"
+#include "platform/MpvPlayer.h"
 
 #include "app/AppState.h"
 #include "app/Application.h"
@@ -17,34 +19,7 @@
 
 namespace {
 
-struct NoTransfer final : Transfer {
-    Result fetchBytes(const QUrl&) override { return {}; }
-    Result fetchText(const QUrl&) override { return {}; }
-    void cancel() override { }
-};
-struct FirstCopy final : SingleInstanceGuard {
-    bool claim() override { return true; }
-};
-struct NoShell final : Shell {
-    bool open(const QUrl&) override { return true; }
-};
-struct NoTray final : TrayIcon {
-    bool available() const override { return false; }
-    void add(const QString&, QMenu*) override { }
-    void remove() override { }
-    bool isShown() const override { return false; }
-};
-
-PlatformServices services()
-{
-    PlatformServices s;
-    s.transfer = std::make_unique<NoTransfer>();
-    s.instanceGuard = std::make_unique<FirstCopy>();
-    s.shell = std::make_unique<NoShell>();
-    s.tray = std::make_unique<NoTray>();
-    s.endProgram = [] {};
-    return s;
-}
+PlatformServices services() { return BenchServices::make(std::make_unique<MpvPlayer>(MpvPlayer::Options{true, 5})); }
 
 void put(const QString& path, const QByteArray& bytes)
 {

@@ -125,25 +125,32 @@ void FavoritesCommands::modifySelected()
     dialog.raise();
 }
 
+std::optional<ChannelRecord> FavoritesCommands::typedFavorite(ChannelRecord favorite, bool keepInfoBlanks) const
+{
+    FavoriteDialog& dialog = *m_dialog;
+    favorite.name = dialog.Text1->text().trimmed();
+    favorite.address = FavoritesFile::storedAddress(dialog.Text2->text().trimmed());
+    if (favorite.name.isEmpty() || favorite.address.isEmpty()) {
+        QApplication::beep();
+        message(&dialog, Empty);
+        return std::nullopt;
+    }
+    favorite.op = dialog.selectedOperator();
+    favorite.kind = dialog.selectedKind();
+    favorite.info = keepInfoBlanks ? dialog.Text3->text() : dialog.Text3->text().trimmed();
+    return favorite;
+}
+
 void FavoritesCommands::dialogAdd()
 {
     FavoriteDialog& dialog = *m_dialog;
-    const QString name = dialog.Text1->text().trimmed();
-    const QByteArray address = FavoritesFile::storedAddress(dialog.Text2->text().trimmed());
-    if (name.isEmpty() || address.isEmpty()) {
-        QApplication::beep();
-        message(&dialog, Empty);
+    const std::optional<ChannelRecord> typed = typedFavorite({}, false);
+    if (!typed)
         return;
-    }
+    const QByteArray& address = typed->address;
     const int existing = m_store->findAddress(address);
     if (existing < 0) {
-        ChannelRecord favorite;
-        favorite.name = name;
-        favorite.address = address;
-        favorite.op = dialog.selectedOperator();
-        favorite.kind = dialog.selectedKind();
-        favorite.info = dialog.Text3->text().trimmed();
-        if (!m_store->append(favorite))
+        if (!m_store->append(*typed))
             return;
         message(&dialog, Added);
     } else {
@@ -153,13 +160,9 @@ void FavoritesCommands::dialogAdd()
             = question.ask(m_state.texts.text(Overwrite), m_state.texts.text(Yes), m_state.texts.text(No));
         if (tag != QStringLiteral("Yes"))
             return;
-        ChannelRecord favorite = m_state.catalogue.favorites[existing];
-        favorite.name = name;
-        favorite.address = address;
-        favorite.op = dialog.selectedOperator();
-        favorite.kind = dialog.selectedKind();
-        favorite.info = dialog.Text3->text().trimmed();
-        if (!m_store->replace(existing, favorite))
+        // Its country, category and bandwidth stay.
+        const std::optional<ChannelRecord> favorite = typedFavorite(m_state.catalogue.favorites[existing], false);
+        if (!favorite || !m_store->replace(existing, *favorite))
             return;
         message(&dialog, Changed);
     }
@@ -169,23 +172,11 @@ void FavoritesCommands::dialogAdd()
 void FavoritesCommands::dialogModify()
 {
     FavoriteDialog& dialog = *m_dialog;
-    const QString name = dialog.Text1->text().trimmed();
-    const QByteArray address = FavoritesFile::storedAddress(dialog.Text2->text().trimmed());
-    if (name.isEmpty() || address.isEmpty()) {
-        QApplication::beep();
-        message(&dialog, Empty);
-        return;
-    }
     const ChannelRecord* current = m_state.catalogue.favorite(dialog.favoriteIndex());
     if (!current)
         return;
-    ChannelRecord favorite = *current;
-    favorite.name = name;
-    favorite.address = address;
-    favorite.op = dialog.selectedOperator();
-    favorite.kind = dialog.selectedKind();
-    favorite.info = dialog.Text3->text(); // as typed, blanks kept
-    if (!m_store->replace(dialog.favoriteIndex(), favorite))
+    const std::optional<ChannelRecord> favorite = typedFavorite(*current, true); // information as typed
+    if (!favorite || !m_store->replace(dialog.favoriteIndex(), *favorite))
         return;
     message(&dialog, Changed);
     showFavoritesAgain(dialog.favoriteIndex());

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "catalogue/ChannelRecord.h"
 #include "favorites/FavoriteDialog.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 struct AppState;
 class CatalogueView;
@@ -33,6 +35,9 @@ public:
 
 private:
     FavoriteDialog& openDialog();
+    // The favorite as typed in the dialog over `favorite`; nothing, after telling the
+    // user, when the name or address is missing.
+    std::optional<ChannelRecord> typedFavorite(ChannelRecord favorite, bool keepInfoBlanks) const;
     void dialogAdd();
     void dialogModify();
     void message(QWidget* owner, int text) const;

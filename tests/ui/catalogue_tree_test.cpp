@@ -6,6 +6,7 @@
 #include "catalogue/TreeEvents.h"
 #include "ui/MainWindow.h"
 
+#include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/ModalHelper.h"
 #include "support/ProgramFolderFixture.h"
@@ -21,22 +22,12 @@
 #include <QTreeView>
 
 // The catalogue tree on the real main window: views, keys, icons, labels and pop-up menus.
-class CatalogueTreeTest : public QObject {
+class CatalogueTreeTest : public AppTestCase {
     Q_OBJECT
 
 private:
-    ProgramFolderFixture* folder = nullptr;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
 
-    void start()
-    {
-        folder->writeInf();
-        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
-        QVERIFY(app->start());
-    }
-    MainWindow& window() { return app->mainWindow(); }
-    CatalogueTreeModel& model() { return app->catalogueView().model(); }
+    void start() { QVERIFY(startWith()); }
     QModelIndex node(const char* key) { return model().indexForKey(QString::fromLatin1(key)); }
     QString parentKey(const char* key) { return model().keyOf(node(key).parent()); }
     int icon(const QModelIndex& index) { return index.data(CatalogueTreeModel::IconPositionRole).toInt(); }
@@ -60,16 +51,9 @@ private:
 private Q_SLOTS:
     void init()
     {
-        folder = new ProgramFolderFixture;
-        folder->copyShippedLanguage(QStringLiteral("english"));
-        folder->writeLists();
-        platform = FakePlatform {};
+        setUpFolder();
     }
-    void cleanup()
-    {
-        app.reset();
-        delete folder;
-    }
+    void cleanup() { tearDownFolder(); }
 
     void startsInTheViewByCountry()
     {

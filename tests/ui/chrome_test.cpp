@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 
+#include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/ProgramFolderFixture.h"
 
@@ -22,22 +23,16 @@
 #include <QTreeView>
 
 // The main window's layout, window order, right-to-left appearance, tray menu and About window.
-class ChromeTest : public QObject {
+class ChromeTest : public AppTestCase {
     Q_OBJECT
 
 private:
-    ProgramFolderFixture* folder = nullptr;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
 
     void start(const QList<QPair<int, QString>>& inf = {})
     {
-        folder->writeInf(inf);
-        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
-        QVERIFY(app->start());
+        QVERIFY(startWith(inf));
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
-    MainWindow& window() { return app->mainWindow(); }
     QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
     int treeX() { return window().TreeView1->mapTo(&window(), QPoint()).x(); }
     int playerX() { return window().Shape2->mapTo(&window(), QPoint()).x(); }
@@ -60,17 +55,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        folder = new ProgramFolderFixture;
-        folder->writeLists();
-        for (const char* name : {"english", "arabic", "greek"})
-            folder->copyShippedLanguage(QString::fromLatin1(name));
-        platform = FakePlatform {};
+        setUpFolder();
+        folder->copyShippedLanguage(QStringLiteral("arabic"));
+        folder->copyShippedLanguage(QStringLiteral("greek"));
     }
-    void cleanup()
-    {
-        app.reset();
-        delete folder;
-    }
+    void cleanup() { tearDownFolder(); }
 
     void theWindowSnapsBackToItsMinimumSize()
     {

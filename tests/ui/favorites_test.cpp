@@ -10,6 +10,7 @@
 #include "ui/MessageQuestionWindow.h"
 #include "ui/WaitingWindow.h"
 
+#include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/ModalHelper.h"
 #include "support/ProgramFolderFixture.h"
@@ -24,28 +25,18 @@
 #include <QTreeView>
 
 // The favorites commands on the real main window, files in a temporary program folder.
-class FavoritesTest : public QObject {
+class FavoritesTest : public AppTestCase {
     Q_OBJECT
 
 private:
-    ProgramFolderFixture* folder = nullptr;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
 
     void start()
     {
         app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
         QVERIFY(app->start());
     }
-    MainWindow& window() { return app->mainWindow(); }
     QVector<ChannelRecord>& favorites() { return app->state().catalogue.favorites; }
     QByteArray favFile() { return folder->read(QStringLiteral("fav.fav")); }
-    void select(const QString& key)
-    {
-        const QModelIndex index = app->catalogueView().model().indexForKey(key);
-        QVERIFY2(index.isValid(), qPrintable(key));
-        window().TreeView1->setCurrentIndex(index);
-    }
     FavoriteDialog& dialog() { return *app->favorites().dialog(); }
 
     // Clicks the button of the next modal window that has one by this name; returns its label text.
@@ -64,17 +55,10 @@ private:
 private Q_SLOTS:
     void init()
     {
-        folder = new ProgramFolderFixture;
-        folder->copyShippedLanguage(QStringLiteral("english"));
-        folder->writeLists();
+        setUpFolder();
         folder->writeInf();
-        platform = FakePlatform {};
     }
-    void cleanup()
-    {
-        app.reset();
-        delete folder;
-    }
+    void cleanup() { tearDownFolder(); }
 
     void addingAChannelTwiceKeepsOneFavorite()
     {
@@ -92,8 +76,7 @@ private Q_SLOTS:
     void deletingOneOfTwoWithTheSameAddressRemovesBoth()
     {
         const QByteArray same = "1|USA|News|A|1|gssor9..r|0||\r\n";
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", same + "0|||Other|1|gssor9..n|||\r\n" + same);
+        writeFavorites(same + "0|||Other|1|gssor9..n|||\r\n" + same);
         start();
         window().Combo1->setCurrentIndex(2);
         select(QStringLiteral("F2"));
@@ -153,8 +136,7 @@ private Q_SLOTS:
 
     void modifyKeepsTheInformationAsTyped()
     {
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", "1|USA|News|A|1|gssor9..r|0|x|\r\n");
+        writeFavorites("1|USA|News|A|1|gssor9..r|0|x|\r\n");
         start();
         window().Combo1->setCurrentIndex(2);
         select(QStringLiteral("F0"));
@@ -182,8 +164,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, answerButton);
         const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n0|||B|1|gssor9..a|||\r\n";
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", original);
+        writeFavorites(original);
         start();
         platform.fileDialog->saveAnswer = folder->file(QStringLiteral("out.FAV"));
         window().menus().SMnuExport->trigger();
@@ -199,8 +180,7 @@ private Q_SLOTS:
     void badImportsChangeNothing()
     {
         const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", original);
+        writeFavorites(original);
         start();
         const QString seven = folder->write(QStringLiteral("seven.fav"), "1|a|b|c|1|d|e|f\r\n");
         platform.fileDialog->answer = {{seven}, 0};
@@ -226,8 +206,7 @@ private Q_SLOTS:
     void exportToAPlaceThatCannotBeWrittenChangesNothing()
     {
         const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", original);
+        writeFavorites(original);
         start();
         platform.fileDialog->saveAnswer = folder->file(QStringLiteral("no/such/folder/out.FAV"));
         window().menus().SMnuExport->trigger();
@@ -239,8 +218,7 @@ private Q_SLOTS:
     void aLargeBinaryFileIsRefused()
     {
         const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", original);
+        writeFavorites(original);
         start();
         QByteArray noise(50 * 1024 * 1024, '\0');
         for (qsizetype i = 0; i < noise.size(); i += 97)
@@ -257,8 +235,7 @@ private Q_SLOTS:
 
     void anEmptyFileImportsToNoFavorites()
     {
-        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-            "|Films|<p>films</p>\r\n", "1|USA|News|A|1|gssor9..r|0||\r\n");
+        writeFavorites("1|USA|News|A|1|gssor9..r|0||\r\n");
         start();
         platform.fileDialog->answer = {{folder->write(QStringLiteral("empty.fav"), {})}, 0};
         answer(QStringLiteral("Command2"));

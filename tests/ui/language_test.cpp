@@ -3,6 +3,7 @@
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
 
+#include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/ModalHelper.h"
 #include "support/ProgramFolderFixture.h"
@@ -15,21 +16,15 @@
 #include <QTest>
 
 // SelectLanguage, the Language menu and the Help entry, with language files of the tests' own.
-class LanguageTest : public QObject {
+class LanguageTest : public AppTestCase {
     Q_OBJECT
 
 private:
-    ProgramFolderFixture* folder = nullptr;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
 
     void start(const QString& languageLine = QStringLiteral("language=english"))
     {
-        folder->writeInf({{6, languageLine}});
-        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
-        app->start();
+        startWith({{6, languageLine}});
     }
-    MainWindow& window() { return app->mainWindow(); }
     QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
     QByteArray inf() const { return folder->read(QStringLiteral("inf")); }
 
@@ -49,19 +44,13 @@ private:
 private Q_SLOTS:
     void init()
     {
-        folder = new ProgramFolderFixture;
-        folder->writeLists();
+        setUpFolder();
         folder->writeLanguage(QStringLiteral("english"), QStringLiteral("E"));
         folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"));
         folder->writeLanguage(QStringLiteral("greek"), QStringLiteral("R"));
         folder->writeLanguage(QStringLiteral("arabic"), QStringLiteral("A"));
-        platform = FakePlatform {};
     }
-    void cleanup()
-    {
-        app.reset();
-        delete folder;
-    }
+    void cleanup() { tearDownFolder(); }
 
     void textsReachTheirCaptionsAndSlots()
     {

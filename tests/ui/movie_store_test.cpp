@@ -5,6 +5,7 @@
 #include "playback/PlayerArea.h"
 #include "ui/MainWindow.h"
 
+#include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/ProgramFolderFixture.h"
 
@@ -16,13 +17,10 @@
 #include <clocale>
 
 // The movie-store page in the embedded browser: what it shows and what it may not reach.
-class MovieStoreTest : public QObject {
+class MovieStoreTest : public AppTestCase {
     Q_OBJECT
 
 private:
-    ProgramFolderFixture* folder = nullptr;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
 
     WebEngineView* page() { return static_cast<WebEngineView*>(app->playback().area().moviePage()); }
 
@@ -51,20 +49,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        folder = new ProgramFolderFixture;
-        folder->copyShippedLanguage(QStringLiteral("english"));
-        folder->writeLists();
-        folder->writeInf();
-        platform = FakePlatform {};
+        setUpFolder();
         platform.makeWebView = [] { return std::make_unique<WebEngineView>(); };
-        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
-        QVERIFY(app->start());
+        QVERIFY(startWith());
     }
-    void cleanup()
-    {
-        app.reset();
-        delete folder;
-    }
+    void cleanup() { tearDownFolder(); }
 
     void theEntrysPageIsWrittenAndShown()
     {

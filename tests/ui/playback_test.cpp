@@ -11,6 +11,7 @@
 #include "playback/StartPage.h"
 #include "ui/MainWindow.h"
 
+#include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/MediaFiles.h"
 #include "support/ProgramFolderFixture.h"
@@ -32,22 +33,13 @@
 #include <clocale>
 
 // Playing with the real media engine (no window, no sound card) on media the tests make.
-class PlaybackTest : public QObject {
+class PlaybackTest : public AppTestCase {
     Q_OBJECT
 
 private:
-    ProgramFolderFixture* folder = nullptr;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
 
-    void start(const QList<QPair<int, QString>>& inf = {})
-    {
-        folder->writeInf(inf);
-        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
-        QVERIFY(app->start());
-    }
+    void start(const QList<QPair<int, QString>>& inf = {}) { QVERIFY(startWith(inf)); }
     PlaybackState& playback() { return app->state().playback; }
-    MainWindow& window() { return app->mainWindow(); }
     PlayerArea& area() { return app->playback().area(); }
     QString media(const char* name, int ms)
     {
@@ -66,33 +58,17 @@ private:
 
     void selectAndPlay(const char* key)
     {
-        const QModelIndex index = app->catalogueView().model().indexForKey(QString::fromLatin1(key));
-        QVERIFY(index.isValid());
-        window().TreeView1->setCurrentIndex(index);
+        select(QString::fromLatin1(key));
         window().menus().SPopUpMenuWatch->trigger();
     }
-    int icon(const char* key)
-    {
-        return app->catalogueView()
-            .model()
-            .indexForKey(QString::fromLatin1(key))
-            .data(CatalogueTreeModel::IconPositionRole)
-            .toInt();
-    }
+    int icon(const char* key) { return AppTestCase::icon(QString::fromLatin1(key)); }
 
 private Q_SLOTS:
     void init()
     {
-        folder = new ProgramFolderFixture;
-        folder->copyShippedLanguage(QStringLiteral("english"));
-        folder->writeLists();
-        platform = FakePlatform {};
+        setUpFolder();
     }
-    void cleanup()
-    {
-        app.reset();
-        delete folder;
-    }
+    void cleanup() { tearDownFolder(); }
 
     void theEngineStartsWhateverTheNumberFormat()
     {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/Application.h"
+
+// Platform services for benchmarks of the whole program: nothing reaches the network,
+// the desktop or a second copy.
+namespace BenchServices {
+
+struct NoTransfer final : Transfer {
+    Result fetchBytes(const QUrl&) override { return {}; }
+    Result fetchText(const QUrl&) override { return {}; }
+    void cancel() override {}
+};
+struct FirstCopy final : SingleInstanceGuard {
+    bool claim() override { return true; }
+};
+struct NoShell final : Shell {
+    bool open(const QUrl&) override { return true; }
+};
+struct NoTray final : TrayIcon {
+    bool available() const override { return false; }
+    void add(const QString&, QMenu*) override {}
+    void remove() override {}
+    bool isShown() const override { return false; }
+};
+
+inline PlatformServices make(std::unique_ptr<MediaPlayer> media)
+{
+    PlatformServices s;
+    s.transfer = std::make_unique<NoTransfer>();
+    s.instanceGuard = std::make_unique<FirstCopy>();
+    s.shell = std::make_unique<NoShell>();
+    s.tray = std::make_unique<NoTray>();
+    s.media = std::move(media);
+    s.endProgram = [] {};
+    return s;
+}
+
+} // namespace BenchServices

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "catalogue/CatalogueTreeModel.h"
+#include "catalogue/CatalogueView.h"
+#include "ui/MainWindow.h"
+
+#include "support/FakePlatform.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QTreeView>
+
+// The common ground of the tests that start the whole program: a program folder of
+// their own with the English language and a small catalogue, the platform doubles, and
+// the program itself.
+class AppTestCase : public QObject {
+protected:
+    ProgramFolderFixture* folder = nullptr;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void setUpFolder()
+    {
+        folder = new ProgramFolderFixture;
+        folder->copyShippedLanguage(QStringLiteral("english"));
+        folder->writeLists();
+        platform = FakePlatform{};
+    }
+    void tearDownFolder()
+    {
+        app.reset();
+        delete folder;
+        folder = nullptr;
+    }
+
+    // Writes the settings (the standard ones with these lines changed) and starts the
+    // program; false when it ended during start-up.
+    bool startWith(const QList<QPair<int, QString>>& inf = {}, bool firstCopy = true, bool trayAvailable = true)
+    {
+        folder->writeInf(inf);
+        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services(firstCopy, trayAvailable));
+        return app->start();
+    }
+    void writeFavorites(const QByteArray& fav) const
+    {
+        folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
+                           "|Films|<p>films</p>\r\n", fav);
+    }
+
+    MainWindow& window() { return app->mainWindow(); }
+    CatalogueTreeModel& model() { return app->catalogueView().model(); }
+    QModelIndex node(const QString& key) { return model().indexForKey(key); }
+    int icon(const QString& key) { return node(key).data(CatalogueTreeModel::IconPositionRole).toInt(); }
+    QAction* action(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+    void select(const QString& key)
+    {
+        const QModelIndex index = node(key);
+        if (index.isValid())
+            window().TreeView1->setCurrentIndex(index);
+    }
+};
