@@ -119,8 +119,7 @@ void StartupSequence::buildTree() { m_parts.catalogueView.filterBy(1, false); }
 
 void StartupSequence::readScheduledPrograms() { }
 
-// Lays out the player area for the current player; the layouts do the rest.
-void StartupSequence::resizeForm() { }
+void StartupSequence::resizeForm() { m_parts.window.resizeForm(); }
 
 void StartupSequence::showWindows()
 {

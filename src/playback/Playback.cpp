@@ -74,6 +74,8 @@ void Playback::runVideo(const PlayRequest& request)
     const QString root
         = plain ? TextCodec::decodeEightBit(request.root) : Scrambling::readableAddress(request.root);
 
+    if (request.op != None)
+        m_parts.window.repaintForm(request.op);
     switch (request.op) {
     case RealAudio:
     case WindowsMedia:

@@ -161,6 +161,20 @@ void MainWindow::arabicAppearance()
         label->setAlignment(side | Qt::AlignVCenter);
 }
 
+void MainWindow::resizeForm()
+{
+    if (QLayout* layout = m_playerSide->layout())
+        layout->activate();
+    if (QLayout* layout = m_catalogueSide->layout())
+        layout->activate();
+}
+
+void MainWindow::repaintForm(int)
+{
+    // Every player fills the same area; only the area's layout needs to be current.
+    resizeForm();
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);

@@ -62,6 +62,11 @@ public:
     // Toggles between left-to-right and right-to-left appearance.
     void arabicAppearance();
     ChromeState chromeState() const { return {isTopmost(), isRightToLeft()}; }
+    // Lays the window out again: tree, player area, banner bar and information labels.
+    // The player windows live inside the player area, so laying it out places them too.
+    void resizeForm();
+    // Lays the player area out for the player of an operator before it is shown.
+    void repaintForm(int op);
 
 Q_SIGNALS:
     // The window came back from being minimised.
