@@ -231,7 +231,12 @@ void PlayerWindow::pictureClicked()
 {
     if (m_rules != Rules::RealAudio)
         return;
-    const qint64 sinceLast = m_lastClick.isValid() ? m_lastClick.restart() : (m_lastClick.start(), 0);
+    // Two clicks 0.2 to 0.6 s apart are a double-click, whatever they point at.
+    qint64 sinceLast = 0;
+    if (m_lastClick.isValid())
+        sinceLast = m_lastClick.restart();
+    else
+        m_lastClick.start();
     if (sinceLast >= 200 && sinceLast < 600)
         setFullScreen(true);
 }

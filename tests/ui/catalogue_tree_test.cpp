@@ -162,6 +162,19 @@ private Q_SLOTS:
         m.TreeViewRight->close();
     }
 
+    void movingAwayAfterTheRightButtonClearsTheTooltip()
+    {
+        start();
+        rightClick("C4");
+        window().menus().TreeViewRight->close();
+        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("Radio Eins"));
+        const QPoint near = window().TreeView1->visualRect(node("C4")).center() + QPoint(0, 5);
+        QTest::mouseMove(window().TreeView1->viewport(), near);
+        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("Radio Eins")); // within 150 twips
+        QTest::mouseMove(window().TreeView1->viewport(), near + QPoint(0, 40));
+        QTRY_COMPARE(window().TreeView1->toolTip(), QString());
+    }
+
     void noMenuOnFixedNodes()
     {
         start();

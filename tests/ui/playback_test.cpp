@@ -243,6 +243,32 @@ private Q_SLOTS:
             15000);
     }
 
+    void fullScreenAndEscapeBack()
+    {
+        start();
+        openFiles({media("tone.wav", 5000)}, 1);
+        PlayerWindow* player = area().currentPlayer();
+        window().menus().SMnuFullScreen->trigger();
+        QVERIFY(player->isFullScreenShown());
+        QVERIFY(player->isWindow());
+        QTest::keyClick(player, Qt::Key_Escape);
+        QVERIFY(!player->isFullScreenShown());
+        QVERIFY(!player->isWindow());
+        QCOMPARE(area().currentWidget(), player);
+    }
+
+    void aStreamThatNeverAnswersGivesUp()
+    {
+        TestHttpServer server;
+        QVERIFY(server.running());
+        start();
+        const QByteArray url = server.url(QStringLiteral("/_/hang")).toString().toUtf8();
+        app->playback().runVideo({1, 1, *Scrambling::encTvRa(url), QStringLiteral("silent")});
+        QCOMPARE(platform.media->state(), MediaPlayer::State::Loading); // the window is not held meanwhile
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Failed, 20000);
+        QVERIFY(area().currentPlayer()->errorLine()->isVisibleTo(area().currentPlayer()));
+    }
+
     void sizeModesActOnlyOnPlayers()
     {
         start();
