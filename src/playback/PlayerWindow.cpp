@@ -86,6 +86,8 @@ PlayerWindow::PlayerWindow(Rules rules, MediaPlayer& engine, PlayerContext conte
 
 PlayerWindow::~PlayerWindow() = default;
 
+void PlayerWindow::setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+
 void PlayerWindow::buildControls()
 {
     auto* bar = new QWidget;
@@ -232,11 +234,9 @@ void PlayerWindow::pictureClicked()
     if (m_rules != Rules::RealAudio)
         return;
     // Two clicks 0.2 to 0.6 s apart are a double-click, whatever they point at.
-    qint64 sinceLast = 0;
-    if (m_lastClick.isValid())
-        sinceLast = m_lastClick.restart();
-    else
-        m_lastClick.start();
+    const qint64 now = m_clock();
+    const qint64 sinceLast = m_lastClickMs >= 0 ? now - m_lastClickMs : 0;
+    m_lastClickMs = now;
     if (sinceLast >= 200 && sinceLast < 600)
         setFullScreen(true);
 }

@@ -2,9 +2,9 @@
 
 #include "platform/MediaPlayer.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 
 class QLabel;
@@ -54,6 +54,9 @@ public:
     void pictureClicked();
     void pictureDoubleClicked();
 
+    // Milliseconds of the clock the click timing reads; a steady clock unless replaced.
+    void setClock(std::function<qint64()> clock);
+
     QLabel* errorLine() const { return m_error; }
     QLabel* statusLine() const { return m_status; }
     QTimer* Timer2 = nullptr;
@@ -77,7 +80,11 @@ private:
     QLabel* m_time = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_error = nullptr;
-    QElapsedTimer m_lastClick;
+    std::function<qint64()> m_clock = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+    qint64 m_lastClickMs = -1;
     bool m_fullScreen = false;
     bool m_seeking = false;
     QWidget* m_parentBeforeFullScreen = nullptr;

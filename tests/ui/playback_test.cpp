@@ -257,6 +257,27 @@ private Q_SLOTS:
         QCOMPARE(area().currentWidget(), player);
     }
 
+    void realAudioTakesTwoClicksAFewTenthsApartAsADoubleClick()
+    {
+        start();
+        openFiles({media("tone.wav", 5000)}, 0);
+        PlayerWindow* player = area().currentPlayer();
+        QCOMPARE(player->objectName(), QStringLiteral("VideoRm"));
+        qint64 now = 1000;
+        player->setClock([&now] { return now; });
+        player->pictureClicked();
+        now += 100;
+        player->pictureClicked(); // 0.1 s: too fast
+        QVERIFY(!player->isFullScreenShown());
+        now += 700;
+        player->pictureClicked(); // 0.7 s: too slow
+        QVERIFY(!player->isFullScreenShown());
+        now += 300;
+        player->pictureClicked(); // 0.3 s
+        QVERIFY(player->isFullScreenShown());
+        player->setFullScreen(false);
+    }
+
     void aStreamThatNeverAnswersGivesUp()
     {
         TestHttpServer server;
