@@ -2,6 +2,11 @@
 
 #include "app/Application.h"
 
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+#include <clocale>
+
 // Platform services for benchmarks of the whole program: nothing reaches the network,
 // the desktop or a second copy.
 namespace BenchServices {
@@ -34,6 +39,17 @@ inline PlatformServices make(std::unique_ptr<MediaPlayer> media)
     s.media = std::move(media);
     s.endProgram = [] {};
     return s;
+}
+
+// The main of a benchmark that needs a QApplication.
+inline int runWithApplication(int argc, char** argv)
+{
+    QApplication qtApp(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace BenchServices

@@ -160,12 +160,4 @@ BENCHMARK(bareLibmpvToFirstFrame)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QApplication qtApp(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return BenchServices::runWithApplication(argc, argv); }

@@ -78,12 +78,4 @@ BENCHMARK(filterBy)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecon
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QApplication qtApp(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return BenchServices::runWithApplication(argc, argv); }

@@ -52,6 +52,15 @@ private:
         return text;
     }
 
+    // Yes to the import question, then OK to the message that follows it.
+    static void answerYesThenOk()
+    {
+        whenModalShows([](QWidget* sure) {
+            sure->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            whenModalShows([](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+        });
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -184,11 +193,7 @@ private Q_SLOTS:
         start();
         const QString seven = folder->write(QStringLiteral("seven.fav"), "1|a|b|c|1|d|e|f\r\n");
         platform.fileDialog->answer = {{seven}, 0};
-        whenModalShows([](QWidget* sure) {
-            sure->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-            whenModalShows(
-                [](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
-        });
+        answerYesThenOk();
         window().menus().SMnuImport->trigger();
         QCOMPARE(favFile(), original);
 
@@ -224,11 +229,7 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < noise.size(); i += 97)
             noise[i] = static_cast<char>(i * 31);
         platform.fileDialog->answer = {{folder->write(QStringLiteral("noise.fav"), noise)}, 0};
-        whenModalShows([](QWidget* sure) {
-            sure->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-            whenModalShows(
-                [](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
-        });
+        answerYesThenOk();
         window().menus().SMnuImport->trigger();
         QCOMPARE(favFile(), original);
     }
