@@ -28,6 +28,16 @@
 #include <QComboBox>
 #include <QMessageBox>
 
+namespace {
+
+// Runs `command` whenever the menu entry is chosen; the entry lives as long as the window.
+template <typename Command> void onTriggered(QAction* action, Command command)
+{
+    QObject::connect(action, &QAction::triggered, action, command);
+}
+
+} // namespace
+
 Application::Application(const ProgramFolder& folder, PlatformServices services)
     : m_services(std::move(services)),
       m_state(std::make_unique<AppState>(folder)),
@@ -74,25 +84,19 @@ void Application::connectCommands()
 {
     MainMenus& m = m_window->menus();
     ProgramLifecycle* lifecycle = m_lifecycle.get();
-    QObject::connect(
-        m.SMnuExit, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->exitFromFileMenu(); });
-    QObject::connect(
-        m.MnuSystemExit, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->exitFromTray(); });
-    QObject::connect(
-        m.MnuSystemShow, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->showMainWindow(); });
-    QObject::connect(
-        m.MnuSystemHide, &QAction::triggered, m_window.get(), [lifecycle] { lifecycle->hideMainWindow(); });
+    onTriggered(m.SMnuExit, [lifecycle] { lifecycle->exitFromFileMenu(); });
+    onTriggered(m.MnuSystemExit, [lifecycle] { lifecycle->exitFromTray(); });
+    onTriggered(m.MnuSystemShow, [lifecycle] { lifecycle->showMainWindow(); });
+    onTriggered(m.MnuSystemHide, [lifecycle] { lifecycle->hideMainWindow(); });
 
     LanguageSelector* language = m_language.get();
     const auto& entries = Languages::all();
     for (qsizetype i = 0; i < m.languageItems.size(); ++i) {
         const QString line = QString::fromLatin1(entries[static_cast<size_t>(i)].settingsLine);
-        QObject::connect(m.languageItems[i], &QAction::triggered, m_window.get(),
-            [language, line] { language->menuChosen(line); });
+        onTriggered(m.languageItems[i], [language, line] { language->menuChosen(line); });
     }
-    QObject::connect(m.SMnuInfo, &QAction::triggered, m_window.get(), [language] { language->openHelp(); });
-    QObject::connect(
-        m.MnuSystemHelp, &QAction::triggered, m_window.get(), [language] { language->openHelp(); });
+    onTriggered(m.SMnuInfo, [language] { language->openHelp(); });
+    onTriggered(m.MnuSystemHelp, [language] { language->openHelp(); });
 }
 
 void Application::connectCatalogue()
@@ -115,10 +119,8 @@ void Application::connectCatalogue()
 
     MainMenus& m = m_window->menus();
     ChannelInformation* information = m_information.get();
-    QObject::connect(m.SPopUpMenuInfo, &QAction::triggered, m_window.get(),
-        [information] { information->informationChannel(); });
-    QObject::connect(m.SPopUpMenuFInfo, &QAction::triggered, m_window.get(),
-        [information] { information->informationFavorite(); });
+    onTriggered(m.SPopUpMenuInfo, [information] { information->informationChannel(); });
+    onTriggered(m.SPopUpMenuFInfo, [information] { information->informationFavorite(); });
 
     // The filter selector's click: the view of its item, remembered for a language change.
     LanguageSelector* language = m_language.get();
@@ -137,11 +139,10 @@ void Application::connectChrome()
     m_chrome = std::make_unique<MainWindowChrome>(*m_state, *m_window);
     MainMenus& m = m_window->menus();
     MainWindowChrome* chrome = m_chrome.get();
-    QObject::connect(
-        m.SMnuAlwaysOnTop, &QAction::triggered, m_window.get(), [chrome] { chrome->toggleAlwaysOnTop(); });
+    onTriggered(m.SMnuAlwaysOnTop, [chrome] { chrome->toggleAlwaysOnTop(); });
     QObject::connect(m_window.get(), &MainWindow::restored, m_window.get(), [chrome] { chrome->restored(); });
-    QObject::connect(m.SMnuAbout, &QAction::triggered, m_window.get(), [this] { showAbout(); });
-    QObject::connect(m.MnuSystemAbout, &QAction::triggered, m_window.get(), [this] { showAbout(); });
+    onTriggered(m.SMnuAbout, [this] { showAbout(); });
+    onTriggered(m.MnuSystemAbout, [this] { showAbout(); });
 }
 
 void Application::showAbout()
@@ -164,15 +165,11 @@ void Application::connectPlayback()
     MainMenus& m = m_window->menus();
     Playback* playback = m_playback.get();
     TreeEvents* tree = m_treeEvents.get();
-    QObject::connect(m.SPopUpMenuWatch, &QAction::triggered, m_window.get(), [tree] { tree->doubleClick(); });
-    QObject::connect(
-        m.SPopUpMenuFWatch, &QAction::triggered, m_window.get(), [playback] { playback->watchFavorite(); });
-    QObject::connect(
-        m.SMnuFitToSize, &QAction::triggered, m_window.get(), [playback] { playback->fitToSize(); });
-    QObject::connect(
-        m.SMnuNormalSize, &QAction::triggered, m_window.get(), [playback] { playback->normalSize(); });
-    QObject::connect(
-        m.SMnuFullScreen, &QAction::triggered, m_window.get(), [playback] { playback->fullScreen(); });
+    onTriggered(m.SPopUpMenuWatch, [tree] { tree->doubleClick(); });
+    onTriggered(m.SPopUpMenuFWatch, [playback] { playback->watchFavorite(); });
+    onTriggered(m.SMnuFitToSize, [playback] { playback->fitToSize(); });
+    onTriggered(m.SMnuNormalSize, [playback] { playback->normalSize(); });
+    onTriggered(m.SMnuFullScreen, [playback] { playback->fullScreen(); });
     if (m_services.fileDialog) {
         MediaPlayer* engine = m_services.media.get();
         m_open = std::make_unique<OpenCommand>(
@@ -180,7 +177,7 @@ void Application::connectPlayback()
             [playback](const PlayRequest& request) { playback->runVideo(request); },
             [engine] { engine->stop(); });
         OpenCommand* open = m_open.get();
-        QObject::connect(m.SMnuOpen, &QAction::triggered, m_window.get(), [open] { open->run(); });
+        onTriggered(m.SMnuOpen, [open] { open->run(); });
     }
 }
 
@@ -190,15 +187,12 @@ void Application::connectFavorites()
         *m_state, *m_window, *m_catalogueView, m_services.fileDialog.get());
     MainMenus& m = m_window->menus();
     FavoritesCommands* favorites = m_favorites.get();
-    const auto on = [this](QAction* action, auto command) {
-        QObject::connect(action, &QAction::triggered, m_window.get(), command);
-    };
-    on(m.SPopUpMenuAddToFavorite, [favorites] { favorites->addSelectedToFavorites(); });
-    on(m.SPopUpMenuFDelete, [favorites] { favorites->deleteSelected(); });
-    on(m.SPopUpMenuFModify, [favorites] { favorites->modifySelected(); });
-    on(m.SSMnuAddFavorite, [favorites] { favorites->addFromMenu(); });
-    on(m.SMnuExport, [favorites] { favorites->exportFavorites(); });
-    on(m.SMnuImport, [favorites] { favorites->importFavorites(); });
+    onTriggered(m.SPopUpMenuAddToFavorite, [favorites] { favorites->addSelectedToFavorites(); });
+    onTriggered(m.SPopUpMenuFDelete, [favorites] { favorites->deleteSelected(); });
+    onTriggered(m.SPopUpMenuFModify, [favorites] { favorites->modifySelected(); });
+    onTriggered(m.SSMnuAddFavorite, [favorites] { favorites->addFromMenu(); });
+    onTriggered(m.SMnuExport, [favorites] { favorites->exportFavorites(); });
+    onTriggered(m.SMnuImport, [favorites] { favorites->importFavorites(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }
