@@ -1,7 +1,9 @@
 #pragma once
 
-#include "catalogue/CountryFlags.h"
-#include "catalogue/ListFormat.h"
+#include "base/StoredField.h"
+#include "catalogue/core/CountryFlags.h"
+#include "catalogue/core/ListFormat.h"
+#include "make-lists/ListWriter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,13 +27,13 @@ struct MaximalCatalogue {
             r.category = QString::fromLatin1(categories[i % 12]);
             r.name = QStringLiteral("Channel %1 Television Network").arg(i);
             r.op = static_cast<std::uint8_t>(i % 4);
-            r.address = ListFormat::addressField(
+            r.address = StoredField::encodeAddress(
                 QStringLiteral("https://live-%1.streams.example.net/hls/live/%2/index.m3u8")
                     .arg(i % 97)
                     .arg(i));
             r.bandwidth = QStringLiteral("720p");
             r.info = QStringLiteral("News, weather and programmes from around the region, all day long");
-            c.tv += ListFormat::tvLine(r) + "\r\n";
+            c.tv += ListWriter::tvLine(r) + "\r\n";
         }
         for (int i = 0; i < radioCount; ++i) {
             ChannelRecord r;
@@ -41,15 +43,15 @@ struct MaximalCatalogue {
             r.name = QStringLiteral("Radio Station %1 FM").arg(i);
             r.op = 1;
             r.info = QStringLiteral("Music and talk around the clock");
-            r.address = ListFormat::addressField(
+            r.address = StoredField::encodeAddress(
                 QStringLiteral("http://radio%1.example.org:8000/stream.mp3").arg(i));
-            c.radio += ListFormat::radioLine(r) + "\r\n";
+            c.radio += ListWriter::radioLine(r) + "\r\n";
         }
         for (int i = 0; i < storeCount; ++i) {
             ChannelRecord r;
             r.name = QStringLiteral("Store page %1").arg(i);
             r.address = "<html><body><a href=\"https://store.example.com/films\">Films</a></body></html>";
-            c.store += ListFormat::movieStoreLine(r) + "\r\n";
+            c.store += ListWriter::movieStoreLine(r) + "\r\n";
         }
         return c;
     }

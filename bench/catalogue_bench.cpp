@@ -1,8 +1,8 @@
 // Reading the largest catalogue and laying out its tree views, without widgets.
 #include "MaximalCatalogue.h"
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/TreeBuilder.h"
+#include "catalogue/core/Catalogue.h"
+#include "catalogue/core/TreeBuilder.h"
 
 #include <benchmark/benchmark.h>
 

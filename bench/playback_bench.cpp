@@ -2,9 +2,9 @@
 // mpv command does inside): a local video file and the same file over HTTP on loopback.
 // Run under a display (xvfb-run); both sides decode with null video and audio outputs.
 #include "BenchServices.h"
-#include "app/AppState.h"
 #include "app/Application.h"
-#include "catalogue/Scrambling.h"
+#include "base/Scrambling.h"
+#include "catalogue/core/AppState.h"
 #include "platform/MpvPlayer.h"
 #include "playback/Playback.h"
 

@@ -1,6 +1,6 @@
 // Start-up reads: the settings file and a language file.
-#include "app/Settings.h"
-#include "ui/LanguageFile.h"
+#include "state/LanguageFile.h"
+#include "state/Settings.h"
 
 #include <QFile>
 

@@ -4,9 +4,9 @@
 #include "MaximalCatalogue.h"
 #include "platform/MpvPlayer.h"
 
-#include "app/AppState.h"
 #include "app/Application.h"
 #include "catalogue/CatalogueView.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>

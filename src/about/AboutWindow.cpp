@@ -40,15 +40,15 @@ AboutWindow::AboutWindow(QWidget* owner, ChromeState state, std::function<void(c
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
 
-    Image1 = label("Image1", {});
-    Image1->setPixmap(programIcon().pixmap(64, 64));
-    Label7 = label("Label7", QStringLiteral("Site :"));
-    Label6 = label("Label6", QStringLiteral("Contact us :"));
-    Label5 = label("Label5", QStringLiteral("Programmer :"));
-    Label2 = label("Label2", QString::fromLatin1(kSite));
-    Label3 = label("Label3", QString::fromLatin1(kInfoMail));
-    Label4 = label("Label4", QString::fromLatin1(kSupportMail));
-    Label1 = label("Label1",
+    iconLabel = label("Image1", {});
+    iconLabel->setPixmap(programIcon().pixmap(64, 64));
+    siteCaption = label("Label7", QStringLiteral("Site :"));
+    contactCaption = label("Label6", QStringLiteral("Contact us :"));
+    programmerCaption = label("Label5", QStringLiteral("Programmer :"));
+    siteLink = label("Label2", QString::fromLatin1(kSite));
+    infoMailLink = label("Label3", QString::fromLatin1(kInfoMail));
+    supportMailLink = label("Label4", QString::fromLatin1(kSupportMail));
+    noticeLabel = label("Label1",
         QStringLiteral("Vidorra 1.0\nTV, radio and your own media in one window.\n"
                        "\u00A9 2026 Vidorra. All rights reserved."));
     cmdOk = new QPushButton(QStringLiteral("&Ok"));
@@ -56,24 +56,24 @@ AboutWindow::AboutWindow(QWidget* owner, ChromeState state, std::function<void(c
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
 
-    for (QLabel* link : {Label2, Label3, Label4}) {
+    for (QLabel* link : {siteLink, infoMailLink, supportMailLink}) {
         link->setCursor(Qt::PointingHandCursor);
         link->setMouseTracking(true);
         link->installEventFilter(this);
         setLinkStyle(link, false);
     }
-    Label1->installEventFilter(this);
+    noticeLabel->installEventFilter(this);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(18, 16, 18, 14);
-    grid->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
-    grid->addWidget(Label7, 0, 1);
-    grid->addWidget(Label2, 0, 2);
-    grid->addWidget(Label6, 1, 1);
-    grid->addWidget(Label3, 1, 2);
-    grid->addWidget(Label5, 2, 1);
-    grid->addWidget(Label4, 2, 2);
-    grid->addWidget(Label1, 3, 1, 1, 2);
+    grid->addWidget(iconLabel, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(siteCaption, 0, 1);
+    grid->addWidget(siteLink, 0, 2);
+    grid->addWidget(contactCaption, 1, 1);
+    grid->addWidget(infoMailLink, 1, 2);
+    grid->addWidget(programmerCaption, 2, 1);
+    grid->addWidget(supportMailLink, 2, 2);
+    grid->addWidget(noticeLabel, 3, 1, 1, 2);
     grid->addWidget(cmdOk, 4, 0, 1, 3, Qt::AlignHCenter);
 }
 
@@ -84,35 +84,34 @@ AboutWindow::~AboutWindow()
         main->activateWindow();
 }
 
-bool AboutWindow::isHighlighted(const QLabel* link) const { return link->property("highlighted").toBool(); }
 
 void AboutWindow::highlight(QLabel* link)
 {
-    for (QLabel* each : {Label2, Label3, Label4})
+    for (QLabel* each : {siteLink, infoMailLink, supportMailLink})
         setLinkStyle(each, each == link);
 }
 
 void AboutWindow::openLink(QLabel* link)
 {
-    if (link == Label2)
+    if (link == siteLink)
         m_open(QUrl(QString::fromLatin1(kSite)));
-    else if (link == Label3)
+    else if (link == infoMailLink)
         m_open(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kInfoMail)));
-    else if (link == Label4)
+    else if (link == supportMailLink)
         m_open(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kSupportMail)));
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* link = qobject_cast<QLabel*>(watched);
-    if (link && (link == Label2 || link == Label3 || link == Label4)) {
+    if (link && (link == siteLink || link == infoMailLink || link == supportMailLink)) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
             highlight(link);
             return true; // not passed on to the window, whose own move puts the links back
         } else if (event->type() == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             openLink(link);
-    } else if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == noticeLabel && event->type() == QEvent::MouseButtonRelease) {
         highlight(nullptr);
     }
     return ChromeDialog::eventFilter(watched, event);

@@ -21,17 +21,16 @@ public:
     static const char* const kInfoMail;
     static const char* const kSupportMail;
 
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
+    QLabel* iconLabel;
+    QLabel* noticeLabel;
+    QLabel* siteLink;
+    QLabel* infoMailLink;
+    QLabel* supportMailLink;
+    QLabel* programmerCaption;
+    QLabel* contactCaption;
+    QLabel* siteCaption;
     QPushButton* cmdOk;
 
-    bool isHighlighted(const QLabel* link) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,26 +1,26 @@
 #include "app/Application.h"
 
 #include "about/AboutWindow.h"
-#include "app/AppState.h"
 #include "app/ProgramLifecycle.h"
 #include "app/StartupSequence.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
+#include "catalogue/core/AppState.h"
 #include "favorites/FavoritesCommands.h"
 #include "platform/FileDialog.h"
-#include "platform/PowerControl.h"
-#include "platform/Shell.h"
-#include "platform/SingleInstanceGuard.h"
-#include "platform/Transfer.h"
 #include "platform/TrayIcon.h"
+#include "platform/core/PowerControl.h"
+#include "platform/core/Shell.h"
+#include "platform/core/SingleInstanceGuard.h"
+#include "platform/core/Transfer.h"
 #include "playback/OpenCommand.h"
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"
 #include "playback/RecentFilesMenu.h"
+#include "state/Languages.h"
 #include "ui/LanguageSelector.h"
-#include "ui/Languages.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 
@@ -54,7 +54,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
         box.setObjectName(QStringLiteral("LanguageError"));
         box.exec();
     };
-    hooks.selectFilter = [this](int index) { m_window->Combo1->setCurrentIndex(index); };
+    hooks.selectFilter = [this](int index) { m_window->viewSelector->setCurrentIndex(index); };
     hooks.languageFilePath = [this](const QString& name) { return m_state->folder.languageFile(name); };
     m_language = std::make_unique<LanguageSelector>(
         m_state->settings, m_state->texts, *m_window, *m_services.shell, std::move(hooks));
@@ -126,7 +126,7 @@ void Application::connectCatalogue()
     LanguageSelector* language = m_language.get();
     CatalogueView* view = m_catalogueView.get();
     QObject::connect(
-        m_window->Combo1, &QComboBox::currentIndexChanged, m_window.get(), [language, view](int index) {
+        m_window->viewSelector, &QComboBox::currentIndexChanged, m_window.get(), [language, view](int index) {
             if (index < 0)
                 return;
             view->filterBy(index, false);

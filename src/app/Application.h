@@ -2,11 +2,11 @@
 
 #include "platform/FileDialog.h"
 #include "platform/MediaPlayer.h"
-#include "platform/PowerControl.h"
-#include "platform/Shell.h"
-#include "platform/SingleInstanceGuard.h"
-#include "platform/Transfer.h"
 #include "platform/TrayIcon.h"
+#include "platform/core/PowerControl.h"
+#include "platform/core/Shell.h"
+#include "platform/core/SingleInstanceGuard.h"
+#include "platform/core/Transfer.h"
 
 #include "platform/WebView.h"
 
@@ -64,7 +64,6 @@ public:
     PlatformServices& services() { return m_services; }
     CatalogueView& catalogueView() { return *m_catalogueView; }
     CatalogueLoader& catalogueLoader() { return *m_loader; }
-    TreeEvents& treeEvents() { return *m_treeEvents; }
     MainWindowChrome& chrome() { return *m_chrome; }
     Playback& playback() { return *m_playback; }
     FavoritesCommands& favorites() { return *m_favorites; }

@@ -1,8 +1,8 @@
 #include "app/ProgramLifecycle.h"
 
-#include "app/AppState.h"
-#include "platform/Transfer.h"
+#include "catalogue/core/AppState.h"
 #include "platform/TrayIcon.h"
+#include "platform/core/Transfer.h"
 #include "ui/MainWindow.h"
 
 ProgramLifecycle::ProgramLifecycle(

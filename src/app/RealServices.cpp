@@ -1,15 +1,15 @@
 #include "app/Application.h"
 
-#include "app/ProgramFolder.h"
 #include "platform/DesktopShell.h"
 #include "platform/FileDialog.h"
-#include "platform/HttpTransfer.h"
-#include "platform/LockFileInstanceGuard.h"
 #include "platform/MpvPlayer.h"
-#include "platform/PowerControl.h"
 #include "platform/QtFileDialog.h"
 #include "platform/SystemTrayIcon.h"
 #include "platform/WebEngineView.h"
+#include "platform/core/HttpTransfer.h"
+#include "platform/core/LockFileInstanceGuard.h"
+#include "platform/core/PowerControl.h"
+#include "state/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

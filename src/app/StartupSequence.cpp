@@ -1,14 +1,14 @@
 #include "app/StartupSequence.h"
 
-#include "app/AppState.h"
 #include "app/ProgramLifecycle.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
-#include "platform/SingleInstanceGuard.h"
+#include "catalogue/core/AppState.h"
 #include "platform/TrayIcon.h"
+#include "platform/core/SingleInstanceGuard.h"
 #include "playback/RecentFilesMenu.h"
+#include "state/Languages.h"
 #include "ui/LanguageSelector.h"
-#include "ui/Languages.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 #include "ui/WaitingWindow.h"
@@ -130,7 +130,7 @@ void StartupSequence::showWindows()
 
 void StartupSequence::startReminderService()
 {
-    QTimer* timer = m_parts.window.tmScheduledPrograms;
+    QTimer* timer = m_parts.window.reminderTimer;
     if (m_parts.state.settings.lineEquals(Settings::RemindMe, QStringLiteral("remindme=1")))
         timer->start();
     else

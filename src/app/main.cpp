@@ -1,6 +1,6 @@
 #include "app/Application.h"
-#include "app/ProgramFolder.h"
 #include "app/ProgramLifecycle.h"
+#include "state/ProgramFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIcon.h"
 

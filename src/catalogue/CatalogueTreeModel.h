@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/TreeBuilder.h"
+#include "catalogue/core/TreeBuilder.h"
 
 #include <QAbstractItemModel>
 #include <QHash>

@@ -1,8 +1,8 @@
 #include "catalogue/CatalogueView.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/TreeIcons.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
 
@@ -30,11 +30,11 @@ CatalogueView::CatalogueView(AppState& state, MainWindow& window)
       m_icons(std::make_unique<TreeIcons>()),
       m_model(std::make_unique<CatalogueTreeModel>(*m_icons))
 {
-    m_window.TreeView1->setModel(m_model.get());
-    m_window.TreeView1->setUniformRowHeights(true);
+    m_window.catalogueTree->setModel(m_model.get());
+    m_window.catalogueTree->setUniformRowHeights(true);
 }
 
-CatalogueView::~CatalogueView() { m_window.TreeView1->setModel(nullptr); }
+CatalogueView::~CatalogueView() { m_window.catalogueTree->setModel(nullptr); }
 
 void CatalogueView::filterBy(int which, bool repeat)
 {
@@ -46,7 +46,7 @@ void CatalogueView::filterBy(int which, bool repeat)
         waiting = std::make_unique<WaitingWindow>(&m_window, m_window.isTopmost());
         waiting->showNotice(m_state.texts.text(kPleaseWait));
     }
-    QTreeView* tree = m_window.TreeView1;
+    QTreeView* tree = m_window.catalogueTree;
     tree->setUpdatesEnabled(false);
     if (which >= TreeBuilder::ByCategory && which <= TreeBuilder::MyComputer) {
         TreeLayout layout = TreeBuilder::build(which, m_state.catalogue, m_state.playback.localFiles);
@@ -74,7 +74,7 @@ void CatalogueView::restorePlayingMark()
     m_model->setIconOverride(index, playingIcon(m_state.playback.playingKind));
 }
 
-QModelIndex CatalogueView::selectedIndex() const { return m_window.TreeView1->currentIndex(); }
+QModelIndex CatalogueView::selectedIndex() const { return m_window.catalogueTree->currentIndex(); }
 
 QString CatalogueView::selectedKey() const { return m_model->keyOf(selectedIndex()); }
 
@@ -83,8 +83,8 @@ void CatalogueView::selectKey(const QString& key)
     const QModelIndex index = m_model->indexForKey(key);
     if (!index.isValid())
         return;
-    m_window.TreeView1->setCurrentIndex(index);
-    m_window.TreeView1->scrollTo(index);
+    m_window.catalogueTree->setCurrentIndex(index);
+    m_window.catalogueTree->scrollTo(index);
 }
 
 void CatalogueView::markPlaying(const QString& key, int kind)

@@ -1,9 +1,9 @@
 #include "catalogue/ChannelInformation.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/InformationWindow.h"
 #include "catalogue/TreeEvents.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 
 ChannelInformation::ChannelInformation(AppState& state, MainWindow& window, CatalogueView& view)
@@ -17,7 +17,7 @@ void ChannelInformation::informationFavorite() { show(true); }
 
 void ChannelInformation::show(bool favorite)
 {
-    const int n = keyIndex(m_view.selectedKey(), 1);
+    const int n = TreeBuilder::keyIndex(m_view.selectedKey(), 1);
     const ChannelRecord* record = favorite ? m_state.catalogue.favorite(n) : m_state.catalogue.channel(n);
     if (!record)
         return;

@@ -1,7 +1,7 @@
 #include "catalogue/InformationWindow.h"
 
-#include "catalogue/ChannelRecord.h"
-#include "ui/LanguageTexts.h"
+#include "catalogue/core/ChannelRecord.h"
+#include "state/LanguageTexts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -23,23 +23,23 @@ InformationWindow::InformationWindow(QWidget* owner, ChromeState state, const La
 {
     setObjectName(QStringLiteral("Information"));
     const bool rightToLeft = state.rightToLeft;
-    Label1 = label("Label1", this);
-    Label2 = label("Label2", this);
-    Label3 = label("Label3", this);
-    Label4 = label("Label4", this);
-    Ch_name = label("Ch_name", this);
-    Ch_Category = label("Ch_Category", this);
-    Ch_Band = label("Ch_Band", this);
-    Ch_Info = label("Ch_Info", this);
-    Ch_Info->setWordWrap(true);
-    Ch_Info->setMinimumWidth(260);
+    nameCaption = label("Label1", this);
+    bandwidthCaption = label("Label2", this);
+    categoryCaption = label("Label3", this);
+    infoCaption = label("Label4", this);
+    nameValue = label("Ch_name", this);
+    categoryValue = label("Ch_Category", this);
+    bandwidthValue = label("Ch_Band", this);
+    infoValue = label("Ch_Info", this);
+    infoValue->setWordWrap(true);
+    infoValue->setMinimumWidth(260);
     cmdOk = new QPushButton(texts.text(47), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    QLabel* captions[] = {Label1, Label2, Label3, Label4};
-    QLabel* values[] = {Ch_name, Ch_Band, Ch_Category, Ch_Info};
+    QLabel* captions[] = {nameCaption, bandwidthCaption, categoryCaption, infoCaption};
+    QLabel* values[] = {nameValue, bandwidthValue, categoryValue, infoValue};
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 14, 16, 12);
     grid->setHorizontalSpacing(12);
@@ -59,8 +59,8 @@ InformationWindow::~InformationWindow() = default;
 
 void InformationWindow::setRecord(const ChannelRecord& record)
 {
-    Ch_name->setText(record.name);
-    Ch_Band->setText(record.bandwidth);
-    Ch_Info->setText(record.info);
-    Ch_Category->setText(record.category == QStringLiteral("0") ? QStringLiteral("Unkown") : record.category);
+    nameValue->setText(record.name);
+    bandwidthValue->setText(record.bandwidth);
+    infoValue->setText(record.info);
+    categoryValue->setText(record.category == QStringLiteral("0") ? QStringLiteral("Unkown") : record.category);
 }

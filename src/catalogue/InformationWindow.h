@@ -17,13 +17,13 @@ public:
 
     void setRecord(const ChannelRecord& record);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Ch_name;
-    QLabel* Ch_Category;
-    QLabel* Ch_Band;
-    QLabel* Ch_Info;
+    QLabel* nameCaption;
+    QLabel* bandwidthCaption;
+    QLabel* categoryCaption;
+    QLabel* infoCaption;
+    QLabel* nameValue;
+    QLabel* categoryValue;
+    QLabel* bandwidthValue;
+    QLabel* infoValue;
     QPushButton* cmdOk;
 };

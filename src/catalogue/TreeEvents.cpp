@@ -1,8 +1,8 @@
 #include "catalogue/TreeEvents.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -22,17 +22,10 @@ constexpr int kTooltipDistance = 10;
 
 } // namespace
 
-int keyIndex(const QString& key, int prefixLength)
-{
-    bool ok = false;
-    const int index = key.mid(prefixLength).toInt(&ok);
-    return ok && key.size() > prefixLength && index >= 0 ? index : -1;
-}
-
 TreeEvents::TreeEvents(AppState& state, MainWindow& window, CatalogueView& view, Hooks hooks)
     : m_state(state), m_window(window), m_view(view), m_hooks(std::move(hooks))
 {
-    QTreeView* tree = m_window.TreeView1;
+    QTreeView* tree = m_window.catalogueTree;
     tree->installEventFilter(this);
     tree->viewport()->installEventFilter(this);
     tree->viewport()->setMouseTracking(true);
@@ -48,14 +41,14 @@ void TreeEvents::click()
     const QString key = m_view.selectedKey();
     if (key.startsWith(QStringLiteral("Com"))) {
         m_state.playback.ignoreNextStop = true;
-        if (keyIndex(key, 3) >= 0) {
-            m_window.LblInfCountry->setText(QStringLiteral("Computer"));
-            m_window.LblInfCategory->setText(QStringLiteral("Unkown"));
-            m_window.LblInfBWidth->setText(QStringLiteral("Unkown"));
+        if (TreeBuilder::keyIndex(key, 3) >= 0) {
+            m_window.countryValue->setText(QStringLiteral("Computer"));
+            m_window.categoryValue->setText(QStringLiteral("Unkown"));
+            m_window.bandwidthValue->setText(QStringLiteral("Unkown"));
         }
         return;
     }
-    const int n = keyIndex(key, 1);
+    const int n = TreeBuilder::keyIndex(key, 1);
     if (n < 0)
         return;
     const ChannelRecord* record = nullptr;
@@ -65,9 +58,9 @@ void TreeEvents::click()
         record = m_state.catalogue.channel(n);
     if (!record)
         return;
-    m_window.LblInfCountry->setText(record->country);
-    m_window.LblInfCategory->setText(shown(record->category));
-    m_window.LblInfBWidth->setText(shown(record->bandwidth));
+    m_window.countryValue->setText(record->country);
+    m_window.categoryValue->setText(shown(record->category));
+    m_window.bandwidthValue->setText(shown(record->bandwidth));
 }
 
 void TreeEvents::doubleClick()
@@ -76,7 +69,7 @@ void TreeEvents::doubleClick()
     PlaybackState& playback = m_state.playback;
     if (!key.startsWith(QStringLiteral("Com"))) {
         playback.localFiles.listMode = false;
-        const int n = keyIndex(key, 1);
+        const int n = TreeBuilder::keyIndex(key, 1);
         if (n < 0)
             return;
         if (m_state.currentView == TreeBuilder::Favorites) {
@@ -90,7 +83,7 @@ void TreeEvents::doubleClick()
         return;
     }
     playback.ignoreNextStop = true;
-    const int n = keyIndex(key, 3);
+    const int n = TreeBuilder::keyIndex(key, 3);
     if (n < 0 || n >= playback.localFiles.files.size())
         return;
     CatalogueTreeModel& model = m_view.model();
@@ -107,12 +100,12 @@ void TreeEvents::doubleClick()
 void TreeEvents::rightButtonReleased(const QPoint& globalPos, bool rightButton)
 {
     const QString key = m_view.selectedKey();
-    if (keyIndex(key, 1) < 0 && keyIndex(key, 3) < 0)
+    if (TreeBuilder::keyIndex(key, 1) < 0 && TreeBuilder::keyIndex(key, 3) < 0)
         return;
     m_releasePos = globalPos;
     if (rightButton)
         popUpFor(key, globalPos);
-    m_window.TreeView1->setToolTip(m_view.selectedIndex().data(Qt::DisplayRole).toString());
+    m_window.catalogueTree->setToolTip(m_view.selectedIndex().data(Qt::DisplayRole).toString());
 }
 
 void TreeEvents::popUpFor(const QString&, const QPoint& globalPos)
@@ -140,7 +133,7 @@ void TreeEvents::popUpFor(const QString&, const QPoint& globalPos)
 
 bool TreeEvents::eventFilter(QObject* watched, QEvent* event)
 {
-    QTreeView* tree = m_window.TreeView1;
+    QTreeView* tree = m_window.catalogueTree;
     if (watched == tree && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/PlaybackState.h"
+#include "catalogue/core/PlaybackState.h"
 
 #include <QObject>
 #include <QPoint>
@@ -42,6 +42,3 @@ private:
     Hooks m_hooks;
     QPoint m_releasePos;
 };
-
-// The index in a node key after its prefix ("C12" -> 12), or -1 when there is none.
-int keyIndex(const QString& key, int prefixLength);

@@ -1,6 +1,6 @@
 #include "catalogue/TreeIcons.h"
 
-#include "catalogue/CountryFlags.h"
+#include "catalogue/core/CountryFlags.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -34,22 +34,22 @@ public:
     std::uint8_t selectedKind() const { return m_kind; }
     int favoriteIndex() const { return m_favoriteIndex; }
 
-    QGroupBox* Frame1;
-    QGroupBox* Frame2;
-    QGroupBox* Frame3;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QRadioButton* Option3;
-    QRadioButton* Option4;
-    QRadioButton* Option5;
-    QRadioButton* Option6;
-    QRadioButton* Option7;
+    QGroupBox* favoriteBox;
+    QGroupBox* playerBox;
+    QGroupBox* kindBox;
+    QLabel* nameLabel;
+    QLabel* addressLabel;
+    QLabel* infoLabel;
+    QLineEdit* nameEdit;
+    QLineEdit* addressEdit;
+    QLineEdit* infoEdit;
+    QRadioButton* windowsMediaOption;
+    QRadioButton* realOneOption;
+    QRadioButton* winampOption;
+    QRadioButton* quickTimeOption;
+    QRadioButton* tvOption;
+    QRadioButton* radioOption;
+    QRadioButton* computerOption;
     QPushButton* cmdClose;
     QPushButton* cmdAdd;
     QPushButton* cmdModify;

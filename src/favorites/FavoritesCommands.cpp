@@ -1,14 +1,15 @@
 #include "favorites/FavoritesCommands.h"
 
-#include "app/AppState.h"
-#include "app/FileIo.h"
+#include "base/FileIo.h"
+#include "base/Scrambling.h"
+#include "base/StoredField.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/Scrambling.h"
 #include "catalogue/TreeEvents.h"
+#include "catalogue/core/AppState.h"
 #include "favorites/FavoriteDialog.h"
-#include "favorites/FavoritesFile.h"
-#include "favorites/FavoritesStore.h"
 #include "favorites/SureImportWindow.h"
+#include "favorites/core/FavoritesFile.h"
+#include "favorites/core/FavoritesStore.h"
 #include "platform/FileDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageQuestionWindow.h"
@@ -70,19 +71,19 @@ void FavoritesCommands::addSelectedToFavorites()
 {
     const QString key = m_view.selectedKey();
     if (m_state.currentView == TreeBuilder::MyComputer) {
-        const int index = keyIndex(key, 3);
+        const int index = TreeBuilder::keyIndex(key, 3);
         const LocalFileList& files = m_state.playback.localFiles;
         if (index >= 0 && index < files.files.size())
             m_store->addFile(files.files[index], m_state.playback.localOperator);
         return;
     }
-    if (const ChannelRecord* channel = m_state.catalogue.channel(keyIndex(key, 1)))
+    if (const ChannelRecord* channel = m_state.catalogue.channel(TreeBuilder::keyIndex(key, 1)))
         m_store->addChannel(*channel);
 }
 
 void FavoritesCommands::deleteSelected()
 {
-    const ChannelRecord* favorite = m_state.catalogue.favorite(keyIndex(m_view.selectedKey(), 1));
+    const ChannelRecord* favorite = m_state.catalogue.favorite(TreeBuilder::keyIndex(m_view.selectedKey(), 1));
     if (!favorite)
         return;
     const QByteArray address = favorite->address;
@@ -110,15 +111,15 @@ void FavoritesCommands::addFromMenu()
 
 void FavoritesCommands::modifySelected()
 {
-    const int index = keyIndex(m_view.selectedKey(), 1);
+    const int index = TreeBuilder::keyIndex(m_view.selectedKey(), 1);
     const ChannelRecord* favorite = m_state.catalogue.favorite(index);
     if (!favorite)
         return;
     FavoriteDialog& dialog = openDialog();
     dialog.setModifyMode(m_state.texts.text(ModifyCaption), index);
-    dialog.Text1->setText(favorite->name);
-    dialog.Text2->setText(Scrambling::readableAddress(favorite->address));
-    dialog.Text3->setText(favorite->info);
+    dialog.nameEdit->setText(favorite->name);
+    dialog.addressEdit->setText(StoredField::decodeAddress(favorite->address));
+    dialog.infoEdit->setText(favorite->info);
     dialog.selectOperator(favorite->op);
     dialog.selectKind(favorite->kind);
     dialog.show();
@@ -128,8 +129,8 @@ void FavoritesCommands::modifySelected()
 std::optional<ChannelRecord> FavoritesCommands::typedFavorite(ChannelRecord favorite, bool keepInfoBlanks) const
 {
     FavoriteDialog& dialog = *m_dialog;
-    favorite.name = dialog.Text1->text().trimmed();
-    favorite.address = FavoritesFile::storedAddress(dialog.Text2->text().trimmed());
+    favorite.name = dialog.nameEdit->text().trimmed();
+    favorite.address = StoredField::encodeAddress(dialog.addressEdit->text().trimmed());
     if (favorite.name.isEmpty() || favorite.address.isEmpty()) {
         QApplication::beep();
         message(&dialog, Empty);
@@ -137,7 +138,7 @@ std::optional<ChannelRecord> FavoritesCommands::typedFavorite(ChannelRecord favo
     }
     favorite.op = dialog.selectedOperator();
     favorite.kind = dialog.selectedKind();
-    favorite.info = keepInfoBlanks ? dialog.Text3->text() : dialog.Text3->text().trimmed();
+    favorite.info = keepInfoBlanks ? dialog.infoEdit->text() : dialog.infoEdit->text().trimmed();
     return favorite;
 }
 

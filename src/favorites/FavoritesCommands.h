@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/ChannelRecord.h"
+#include "catalogue/core/ChannelRecord.h"
 #include "favorites/FavoriteDialog.h"
 
 #include <QPointer>

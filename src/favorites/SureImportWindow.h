@@ -17,10 +17,10 @@ public:
     QString ask(const QString& question, const QString& yes, const QString& no, const QString& cancel);
     const QString& tag() const { return m_tag; }
 
-    QLabel* Label1;
-    QPushButton* Command1; // no
-    QPushButton* Command2; // yes
-    QPushButton* Command3; // cancel
+    QLabel* questionLabel;
+    QPushButton* noButton; // no
+    QPushButton* yesButton; // yes
+    QPushButton* cancelButton; // cancel
 
 private:
     QString m_tag;

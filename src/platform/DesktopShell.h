@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Shell.h"
+#include "platform/core/Shell.h"
 
 // "Open" through the desktop's own handlers (QDesktopServices).
 class DesktopShell final : public Shell {

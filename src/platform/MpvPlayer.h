@@ -24,7 +24,6 @@ public:
     explicit MpvPlayer(Options options, QObject* parent = nullptr);
     ~MpvPlayer() override;
 
-    bool isReady() const { return m_mpv != nullptr; }
     QWidget* videoSurface() override;
     void play(const QString& source) override;
     void stop() override;

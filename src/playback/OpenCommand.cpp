@@ -1,9 +1,9 @@
 #include "playback/OpenCommand.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueView.h"
+#include "catalogue/core/AppState.h"
 #include "platform/FileDialog.h"
-#include "playback/OpenFilters.h"
+#include "playback/core/OpenFilters.h"
 #include "ui/MainWindow.h"
 
 #include <QComboBox>
@@ -40,10 +40,10 @@ void OpenCommand::run()
         playback.localOperator = static_cast<std::uint8_t>(op);
         list.listMode = true;
         list.playingIndex = 0;
-        if (m_window.Combo1->currentIndex() == TreeBuilder::MyComputer)
+        if (m_window.viewSelector->currentIndex() == TreeBuilder::MyComputer)
             m_view.filterBy(TreeBuilder::MyComputer, true);
         else
-            m_window.Combo1->setCurrentIndex(TreeBuilder::MyComputer);
+            m_window.viewSelector->setCurrentIndex(TreeBuilder::MyComputer);
         const QString first = choice.files.first();
         m_play({8, op, first.toUtf8(), first});
         return;

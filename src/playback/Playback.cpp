@@ -1,12 +1,13 @@
 #include "playback/Playback.h"
 
-#include "app/AppState.h"
-#include "app/FileIo.h"
-#include "app/TextCodec.h"
+#include "base/FileIo.h"
+#include "base/Scrambling.h"
+#include "base/StoredField.h"
+#include "base/TextCodec.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/Scrambling.h"
 #include "catalogue/TreeEvents.h"
+#include "catalogue/core/AppState.h"
 #include "platform/WebView.h"
 #include "playback/PlayerArea.h"
 #include "playback/PlayerWindow.h"
@@ -37,8 +38,8 @@ Playback::Playback(Parts parts) : m_parts(std::move(parts))
         const LocalFileList& list = playback.localFiles;
         return list.playingIndex < list.files.size() ? list.files[list.playingIndex] : QString();
     };
-    context.showTitle = [this](const QString& title) { m_parts.window.Label2->setText(title); };
-    m_area = std::make_unique<PlayerArea>(m_parts.window.Shape2,
+    context.showTitle = [this](const QString& title) { m_parts.window.nowPlayingLabel->setText(title); };
+    m_area = std::make_unique<PlayerArea>(m_parts.window.playerFrame,
         PlayerArea::Parts {m_parts.engine, m_parts.makeWebView, m_parts.open}, context);
 }
 
@@ -62,7 +63,7 @@ QString Playback::advanceList()
     if (treeShowsFiles)
         model.setIconOverride(nodeOf(list.playingIndex), TreeBuilder::PlayingOther);
     const QString next = list.files[list.playingIndex];
-    m_parts.window.Label2->setText(fileTitle(next));
+    m_parts.window.nowPlayingLabel->setText(fileTitle(next));
     return next;
 }
 
@@ -72,7 +73,7 @@ void Playback::runVideo(const PlayRequest& request)
     playback.currentRoot = TextCodec::decodeEightBit(request.root).trimmed();
     const bool plain = request.kind == 5 || request.kind == 8 || request.op == MovieStore;
     const QString root
-        = plain ? TextCodec::decodeEightBit(request.root) : Scrambling::readableAddress(request.root);
+        = plain ? TextCodec::decodeEightBit(request.root) : StoredField::decodeAddress(request.root);
 
     if (request.op != None)
         m_parts.window.repaintForm(request.op);
@@ -92,7 +93,7 @@ void Playback::runVideo(const PlayRequest& request)
     }
 
     if (request.op != MovieStore)
-        m_parts.window.Label2->setText(playback.localFiles.listMode ? fileTitle(request.name) : request.name);
+        m_parts.window.nowPlayingLabel->setText(playback.localFiles.listMode ? fileTitle(request.name) : request.name);
     if (request.kind < 3)
         m_parts.view.markPlaying(m_parts.view.selectedKey(), request.kind);
     if (request.op != MovieStore && !playback.localFiles.listMode)
@@ -135,7 +136,7 @@ void Playback::watchFavorite()
     m_parts.state.playback.localFiles.listMode = false;
     if (m_parts.view.model().rowCount(m_parts.view.selectedIndex()) > 0)
         return;
-    const ChannelRecord* favorite = m_parts.state.catalogue.favorite(keyIndex(m_parts.view.selectedKey(), 1));
+    const ChannelRecord* favorite = m_parts.state.catalogue.favorite(TreeBuilder::keyIndex(m_parts.view.selectedKey(), 1));
     if (favorite)
         runVideo({favorite->kind, favorite->op, favorite->address, favorite->name});
 }

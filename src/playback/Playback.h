@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/PlaybackState.h"
+#include "catalogue/core/PlaybackState.h"
 
 #include <QMetaObject>
 #include <QString>

@@ -37,9 +37,6 @@ PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
     if (area->layout())
         delete area->layout();
     m_stack = new QStackedLayout(area);
-    m_blank = new QWidget;
-    m_blank->setObjectName(QStringLiteral("emptyPlayerArea"));
-    m_stack->addWidget(m_blank);
     m_startPage = new StartPage(m_parts.open);
     m_stack->addWidget(m_startPage);
     for (int op = 0; op < 4; ++op) {
@@ -104,7 +101,7 @@ PlayerWindow* PlayerArea::show(int op)
         m_current->setFullScreen(false);
     if (PlayerWindow* window = player(op)) {
         if (m_current && m_current != window)
-            m_current->Timer2->stop();
+            m_current->advanceTimer->stop();
         m_current = window;
         window->takeVideo();
         m_stack->setCurrentWidget(window);
@@ -118,14 +115,6 @@ PlayerWindow* PlayerArea::show(int op)
     else
         m_stack->setCurrentWidget(m_startPage);
     return nullptr;
-}
-
-void PlayerArea::closeAll()
-{
-    if (m_current)
-        m_engine.stop();
-    m_current = nullptr;
-    m_stack->setCurrentWidget(m_blank);
 }
 
 QWidget* PlayerArea::currentWidget() const { return m_stack->currentWidget(); }

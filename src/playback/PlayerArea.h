@@ -33,12 +33,8 @@ public:
     // Shows the window of an operator: 0 VideoRm, 1 VideoWm, 2 VideoWinMap, 3 VideoQT,
     // 5 Amazon, anything else the start page. Returns the player window, if it is one.
     PlayerWindow* show(int op);
-    // Closes every window: the area stays empty (operator 2 when nothing is played).
-    void closeAll();
 
     PlayerWindow* player(int op) const;
-    PlayerWindow* currentPlayer() const { return m_current; }
-    StartPage* startPage() const { return m_startPage; }
     WebView* moviePage();
     QWidget* currentWidget() const;
     MediaPlayer& engine() { return m_engine; }
@@ -47,7 +43,6 @@ private:
     MediaPlayer& m_engine;
     Parts m_parts;
     QStackedLayout* m_stack;
-    QWidget* m_blank;
     StartPage* m_startPage;
     PlayerWindow* m_players[4] = {};
     PlayerWindow* m_current = nullptr;

@@ -74,11 +74,11 @@ PlayerWindow::PlayerWindow(Rules rules, MediaPlayer& engine, PlayerContext conte
     layout->addWidget(m_error);
     buildControls();
 
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(10);
-    Timer2->setSingleShot(true);
-    connect(Timer2, &QTimer::timeout, this, [this] {
+    advanceTimer = new QTimer(this);
+    advanceTimer->setObjectName(QStringLiteral("Timer2"));
+    advanceTimer->setInterval(10);
+    advanceTimer->setSingleShot(true);
+    connect(advanceTimer, &QTimer::timeout, this, [this] {
         if (m_context.listMode())
             play(m_context.currentListFile());
     });
@@ -190,7 +190,7 @@ void PlayerWindow::engineState(MediaPlayer::State state)
     case Rules::WinMap:
         if (state == State::Ended && isVisible() && m_context.listMode()) {
             m_context.advanceList();
-            Timer2->start(); // the next file starts one tick later, outside the engine's report
+            advanceTimer->start(); // the next file starts one tick later, outside the engine's report
         }
         break;
     case Rules::QuickTime:

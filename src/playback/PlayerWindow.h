@@ -27,7 +27,7 @@ struct PlayerContext {
 //   VideoRm: a stop or end advances a playing list, except the stop it was told to
 //            ignore; two clicks 0.2 to 0.6 s apart switch to full screen.
 //   VideoWm, VideoWinMap: the end of a file advances the list, the next file starting
-//            one Timer2 tick later; a double-click while playing switches to full screen.
+//            one advanceTimer tick later; a double-click while playing switches to full screen.
 //   VideoQT: no list advance.
 class PlayerWindow final : public QWidget {
     Q_OBJECT
@@ -59,7 +59,7 @@ public:
 
     QLabel* errorLine() const { return m_error; }
     QLabel* statusLine() const { return m_status; }
-    QTimer* Timer2 = nullptr;
+    QTimer* advanceTimer = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

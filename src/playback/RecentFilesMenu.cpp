@@ -1,7 +1,7 @@
 #include "playback/RecentFilesMenu.h"
 
-#include "app/AppState.h"
-#include "app/FileIo.h"
+#include "base/FileIo.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/RecentFiles.h"
+#include "playback/core/RecentFiles.h"
 
 #include <QList>
 #include <QString>
@@ -23,7 +23,6 @@ public:
     void addMRU(std::uint8_t op, const QString& root, const QString& name);
 
     const RecentFiles& recent() const { return m_recent; }
-    const QList<QAction*>& menuEntries() const { return m_entries; }
 
 private:
     QString path() const;

@@ -55,41 +55,41 @@ StartPage::StartPage(std::function<void(const QUrl&)> open, QWidget* parent)
 {
     setObjectName(QStringLiteral("FirstPage"));
     setMouseTracking(true);
-    Label4 = text("Label4",
+    noteText = text("Label4",
         QStringLiteral(
             "Note: To let the program working properly on Windows VISTA & W7 run it as ADMINISTRATOR."));
-    Label2 = text("Label2",
+    helpText = text("Label2",
         QStringLiteral("To play a channel just double click at it, and if you want to add it to your "
                        "favorites just right click "
                        "it and select Add to favorites, for additional informations about channel select "
                        "information. IF VIDEO "
                        "IN FULLSCREEN VIEW PRESS ESC TO RETURN TO NORMAL VIEW."));
-    Label3 = text("Label3", QStringLiteral("You may need the latest versions of :"));
-    Label1 = text("Label1", QStringLiteral("Windows Media Player            Real One Player"));
-    Image2 = picture("Image2", plate(QStringLiteral("Windows Media Player"), false));
-    Image3 = picture("Image3", plate(QStringLiteral("Windows Media Player"), true));
-    Image1 = picture("Image1", plate(QStringLiteral("Real One Player"), false));
-    Image4 = picture("Image4", plate(QStringLiteral("Real One Player"), true));
-    Image3->hide();
-    Image4->hide();
+    needsText = text("Label3", QStringLiteral("You may need the latest versions of :"));
+    playerNames = text("Label1", QStringLiteral("Windows Media Player            Real One Player"));
+    windowsMediaButton = picture("Image2", plate(QStringLiteral("Windows Media Player"), false));
+    windowsMediaButtonLit = picture("Image3", plate(QStringLiteral("Windows Media Player"), true));
+    realOneButton = picture("Image1", plate(QStringLiteral("Real One Player"), false));
+    realOneButtonLit = picture("Image4", plate(QStringLiteral("Real One Player"), true));
+    windowsMediaButtonLit->hide();
+    realOneButtonLit->hide();
 
     auto* buttons = new QGridLayout;
-    buttons->addWidget(Image2, 0, 0, Qt::AlignCenter);
-    buttons->addWidget(Image3, 0, 0, Qt::AlignCenter);
-    buttons->addWidget(Image1, 0, 1, Qt::AlignCenter);
-    buttons->addWidget(Image4, 0, 1, Qt::AlignCenter);
+    buttons->addWidget(windowsMediaButton, 0, 0, Qt::AlignCenter);
+    buttons->addWidget(windowsMediaButtonLit, 0, 0, Qt::AlignCenter);
+    buttons->addWidget(realOneButton, 0, 1, Qt::AlignCenter);
+    buttons->addWidget(realOneButtonLit, 0, 1, Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->addStretch();
-    layout->addWidget(Label2);
+    layout->addWidget(helpText);
     layout->addSpacing(16);
-    layout->addWidget(Label3);
-    layout->addWidget(Label1);
+    layout->addWidget(needsText);
+    layout->addWidget(playerNames);
     layout->addLayout(buttons);
     layout->addSpacing(16);
-    layout->addWidget(Label4);
+    layout->addWidget(noteText);
     layout->addStretch();
-    for (QLabel* image : {Image1, Image2, Image3, Image4})
+    for (QLabel* image : {realOneButton, windowsMediaButton, windowsMediaButtonLit, realOneButtonLit})
         image->installEventFilter(this);
 }
 
@@ -97,25 +97,25 @@ StartPage::~StartPage() = default;
 
 void StartPage::highlight(QLabel* normal)
 {
-    Image2->setVisible(normal != Image2);
-    Image3->setVisible(normal == Image2);
-    Image1->setVisible(normal != Image1);
-    Image4->setVisible(normal == Image1);
+    windowsMediaButton->setVisible(normal != windowsMediaButton);
+    windowsMediaButtonLit->setVisible(normal == windowsMediaButton);
+    realOneButton->setVisible(normal != realOneButton);
+    realOneButtonLit->setVisible(normal == realOneButton);
 }
 
 bool StartPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (watched == Image2 || watched == Image3)
-            highlight(Image2);
-        else if (watched == Image1 || watched == Image4)
-            highlight(Image1);
+        if (watched == windowsMediaButton || watched == windowsMediaButtonLit)
+            highlight(windowsMediaButton);
+        else if (watched == realOneButton || watched == realOneButtonLit)
+            highlight(realOneButton);
         return event->type() == QEvent::MouseMove;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == Image3)
+        if (watched == windowsMediaButtonLit)
             m_open(QUrl(QString::fromLatin1(kWindowsMediaDownload)));
-        else if (watched == Image4)
+        else if (watched == realOneButtonLit)
             m_open(QUrl(QString::fromLatin1(kRealPlayerDownload)));
     }
     return QWidget::eventFilter(watched, event);

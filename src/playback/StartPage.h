@@ -18,14 +18,14 @@ public:
     StartPage(std::function<void(const QUrl&)> open, QWidget* parent = nullptr);
     ~StartPage() override;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Image1; // RealAudio player, normal
-    QLabel* Image2; // Windows Media Player, normal
-    QLabel* Image3; // Windows Media Player, highlighted
-    QLabel* Image4; // RealAudio player, highlighted
+    QLabel* playerNames;
+    QLabel* helpText;
+    QLabel* needsText;
+    QLabel* noteText;
+    QLabel* realOneButton; // RealAudio player, normal
+    QLabel* windowsMediaButton; // Windows Media Player, normal
+    QLabel* windowsMediaButtonLit; // Windows Media Player, highlighted
+    QLabel* realOneButtonLit; // RealAudio player, highlighted
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

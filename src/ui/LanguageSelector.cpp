@@ -1,11 +1,11 @@
 #include "ui/LanguageSelector.h"
 
-#include "app/Settings.h"
-#include "net/ServerAddress.h"
-#include "platform/Shell.h"
-#include "ui/LanguageFile.h"
-#include "ui/LanguageTexts.h"
-#include "ui/Languages.h"
+#include "net/core/ServerAddress.h"
+#include "platform/core/Shell.h"
+#include "state/LanguageFile.h"
+#include "state/LanguageTexts.h"
+#include "state/Languages.h"
+#include "state/Settings.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -66,18 +66,18 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
     at(19, caption(m.SPopUpMenuFInfo));
     at(20, caption(m.SPopUpMenuFModify));
     at(21, caption(m.SPopUpMenuFDelete));
-    at(22, [&w](const QString& t) { w.Label1->setText(t); });
+    at(22, [&w](const QString& t) { w.viewLabel->setText(t); });
     at(23, [&w](const QString& t) {
-        const QSignalBlocker block(w.Combo1);
-        w.Combo1->clear();
-        w.Combo1->addItem(t);
-        w.Combo1->setCurrentIndex(-1); // the refilled selector holds no item until step 7
+        const QSignalBlocker block(w.viewSelector);
+        w.viewSelector->clear();
+        w.viewSelector->addItem(t);
+        w.viewSelector->setCurrentIndex(-1); // the refilled selector holds no item until step 7
     });
     for (int n = 24; n <= 26; ++n)
         at(n, [&w](const QString& t) {
-            const QSignalBlocker block(w.Combo1);
-            w.Combo1->addItem(t);
-            w.Combo1->setCurrentIndex(-1);
+            const QSignalBlocker block(w.viewSelector);
+            w.viewSelector->addItem(t);
+            w.viewSelector->setCurrentIndex(-1);
         });
     at(27, caption(m.MnuVideo));
     at(28, caption(m.SMnuFitToSize));
@@ -118,9 +118,9 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
         m.SPopUpMenuMainSetProgramTime->setText(t);
         m.SPopUpMenuFavoriteSetProgramTime->setText(t);
     });
-    at(24, [&w](const QString& t) { w.lblCountry->setText(t + QStringLiteral(" :")); });
-    at(34, [&w](const QString& t) { w.lblCategory->setText(t + QStringLiteral(" :")); });
-    at(33, [&w](const QString& t) { w.lblSite->setText(t + QStringLiteral(" :")); });
+    at(24, [&w](const QString& t) { w.countryCaption->setText(t + QStringLiteral(" :")); });
+    at(34, [&w](const QString& t) { w.categoryCaption->setText(t + QStringLiteral(" :")); });
+    at(33, [&w](const QString& t) { w.bandwidthCaption->setText(t + QStringLiteral(" :")); });
     // Every text is also kept in its shared slot as soon as its step is reached.
     for (Step& step : steps) {
         step.apply = [apply = std::move(step.apply), &slots, n = step.text](const QString& t) {

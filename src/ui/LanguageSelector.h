@@ -17,7 +17,7 @@ public:
         std::function<QString()> saveSettings; // error text, empty on success
         std::function<void()> arabicAppearance; // toggles right to left
         std::function<void(const QString&)> showError;
-        std::function<void(int)> selectFilter; // selects a Combo1 item and runs its click
+        std::function<void(int)> selectFilter; // selects a view selector item and runs its click
         std::function<QString(const QString&)> languageFilePath; // from a language name
     };
 
@@ -33,7 +33,7 @@ public:
     // Opens the help page of the current language, when it is one of the ten.
     void openHelp();
 
-    // The Combo1 item the filter selector last held; kept by its click handler.
+    // The item the view selector last held; kept by its click handler.
     void setRememberedFilter(int index) { m_rememberedFilter = index; }
 
 private:

@@ -1,6 +1,6 @@
 #include "ui/MainMenus.h"
 
-#include "ui/Languages.h"
+#include "state/Languages.h"
 
 #include <QAction>
 #include <QMainWindow>

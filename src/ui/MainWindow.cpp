@@ -44,22 +44,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_menus(std::make
     setWindowTitle(QStringLiteral("Vidorra"));
     setMinimumSize(kMinWidth, kMinHeight);
 
-    Image1 = named<QSplitter>("Image1", Qt::Horizontal);
+    splitter = named<QSplitter>("Image1", Qt::Horizontal);
     m_catalogueSide = buildCatalogueSide();
     // The splitter keeps the tree between 2500 and 3900 twips.
     m_catalogueSide->setMinimumWidth(kTreeMinWidth);
     m_catalogueSide->setMaximumWidth(kTreeMaxWidth);
     m_playerSide = buildPlayerSide();
-    Image1->addWidget(m_catalogueSide);
-    Image1->addWidget(m_playerSide);
-    Image1->setChildrenCollapsible(false);
-    Image1->setStretchFactor(1, 1);
-    Image1->setSizes({210, 536});
-    setCentralWidget(Image1);
+    splitter->addWidget(m_catalogueSide);
+    splitter->addWidget(m_playerSide);
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({210, 536});
+    setCentralWidget(splitter);
 
-    tmScheduledPrograms = timer(this, "tmScheduledPrograms", 60000);
-    tmTurnOff = timer(this, "tmTurnOff", 1000);
-    TmBrowser = timer(this, "TmBrowser", 60000);
+    reminderTimer = timer(this, "tmScheduledPrograms", 60000);
+    turnOffTimer = timer(this, "tmTurnOff", 1000);
+    bannerTimer = timer(this, "TmBrowser", 60000);
 }
 
 MainWindow::~MainWindow() = default;
@@ -71,38 +71,38 @@ QWidget* MainWindow::buildCatalogueSide()
     layout->setContentsMargins(4, 4, 2, 4);
 
     auto* filterRow = new QHBoxLayout;
-    Label1 = named<QLabel>("Label1", QStringLiteral("Filter :"));
-    Combo1 = named<QComboBox>("Combo1");
-    filterRow->addWidget(Label1);
-    filterRow->addWidget(Combo1, 1);
+    viewLabel = named<QLabel>("Label1", QStringLiteral("Filter :"));
+    viewSelector = named<QComboBox>("Combo1");
+    filterRow->addWidget(viewLabel);
+    filterRow->addWidget(viewSelector, 1);
     layout->addLayout(filterRow);
 
-    Border = named<QFrame>("Border");
-    Border->setFrameShape(QFrame::StyledPanel);
-    auto* borderLayout = new QVBoxLayout(Border);
+    treeBorder = named<QFrame>("Border");
+    treeBorder->setFrameShape(QFrame::StyledPanel);
+    auto* borderLayout = new QVBoxLayout(treeBorder);
     borderLayout->setContentsMargins(1, 1, 1, 1);
-    TreeView1 = named<QTreeView>("TreeView1");
-    TreeView1->setHeaderHidden(true);
-    borderLayout->addWidget(TreeView1);
-    layout->addWidget(Border, 1);
+    catalogueTree = named<QTreeView>("TreeView1");
+    catalogueTree->setHeaderHidden(true);
+    borderLayout->addWidget(catalogueTree);
+    layout->addWidget(treeBorder, 1);
 
-    InfoShape = named<QFrame>("InfoShape");
-    InfoShape->setFrameShape(QFrame::StyledPanel);
-    auto* info = new QGridLayout(InfoShape);
-    lblCountry = named<QLabel>("lblCountry", QStringLiteral("Country :"));
-    lblCategory = named<QLabel>("lblCategory", QStringLiteral("Category :"));
-    lblSite = named<QLabel>("lblSite", QStringLiteral("Bandwidth :"));
-    LblInfCountry = infoValue("LblInfCountry");
-    LblInfCategory = infoValue("LblInfCategory");
-    LblInfBWidth = infoValue("LblInfBWidth");
-    info->addWidget(lblCountry, 0, 0);
-    info->addWidget(LblInfCountry, 0, 1);
-    info->addWidget(lblCategory, 1, 0);
-    info->addWidget(LblInfCategory, 1, 1);
-    info->addWidget(lblSite, 2, 0);
-    info->addWidget(LblInfBWidth, 2, 1);
+    infoPanel = named<QFrame>("InfoShape");
+    infoPanel->setFrameShape(QFrame::StyledPanel);
+    auto* info = new QGridLayout(infoPanel);
+    countryCaption = named<QLabel>("lblCountry", QStringLiteral("Country :"));
+    categoryCaption = named<QLabel>("lblCategory", QStringLiteral("Category :"));
+    bandwidthCaption = named<QLabel>("lblSite", QStringLiteral("Bandwidth :"));
+    countryValue = infoValue("LblInfCountry");
+    categoryValue = infoValue("LblInfCategory");
+    bandwidthValue = infoValue("LblInfBWidth");
+    info->addWidget(countryCaption, 0, 0);
+    info->addWidget(countryValue, 0, 1);
+    info->addWidget(categoryCaption, 1, 0);
+    info->addWidget(categoryValue, 1, 1);
+    info->addWidget(bandwidthCaption, 2, 0);
+    info->addWidget(bandwidthValue, 2, 1);
     info->setColumnStretch(1, 1);
-    layout->addWidget(InfoShape);
+    layout->addWidget(infoPanel);
     return side;
 }
 
@@ -113,21 +113,21 @@ QWidget* MainWindow::buildPlayerSide()
     layout->setContentsMargins(2, 4, 4, 4);
     layout->setSpacing(2);
 
-    Label2 = named<QLabel>("Label2");
-    Label2->setAlignment(Qt::AlignCenter);
-    layout->addWidget(Label2);
+    nowPlayingLabel = named<QLabel>("Label2");
+    nowPlayingLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(nowPlayingLabel);
 
-    Shape2 = named<QFrame>("Shape2");
-    Shape2->setFrameShape(QFrame::Box);
-    auto* playerArea = new QVBoxLayout(Shape2);
+    playerFrame = named<QFrame>("Shape2");
+    playerFrame->setFrameShape(QFrame::Box);
+    auto* playerArea = new QVBoxLayout(playerFrame);
     playerArea->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(Shape2, 1);
+    layout->addWidget(playerFrame, 1);
 
-    Picture1 = named<QFrame>("Picture1");
-    Picture1->setFixedSize(468, 60);
-    auto* banner = new QVBoxLayout(Picture1);
+    bannerBar = named<QFrame>("Picture1");
+    bannerBar->setFixedSize(468, 60);
+    auto* banner = new QVBoxLayout(bannerBar);
     banner->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Picture1, 0, Qt::AlignHCenter);
+    layout->addWidget(bannerBar, 0, Qt::AlignHCenter);
     return side;
 }
 
@@ -151,13 +151,13 @@ void MainWindow::arabicAppearance()
     const Qt::LayoutDirection direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
     // The splitter itself keeps one order; the catalogue side moves to the reading
     // direction's start, and each side mirrors its own contents.
-    const QList<int> sizes = Image1->sizes();
-    Image1->insertWidget(rightToLeft ? 1 : 0, m_catalogueSide);
-    Image1->setSizes({sizes.value(1), sizes.value(0)});
+    const QList<int> sizes = splitter->sizes();
+    splitter->insertWidget(rightToLeft ? 1 : 0, m_catalogueSide);
+    splitter->setSizes({sizes.value(1), sizes.value(0)});
     m_catalogueSide->setLayoutDirection(direction);
     m_playerSide->setLayoutDirection(direction);
     const Qt::Alignment side = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    for (QLabel* label : {lblCountry, lblCategory, lblSite, LblInfCountry, LblInfCategory, LblInfBWidth})
+    for (QLabel* label : {countryCaption, categoryCaption, bandwidthCaption, countryValue, categoryValue, bandwidthValue})
         label->setAlignment(side | Qt::AlignVCenter);
 }
 

@@ -32,25 +32,25 @@ public:
 
     MainMenus& menus() { return *m_menus; }
 
-    QTreeView* TreeView1;
-    QSplitter* Image1;
-    QLabel* Label1;
-    QComboBox* Combo1;
-    QFrame* Border;
-    QFrame* Shape2;
-    QLabel* Label2;
-    QFrame* Picture1;
-    QFrame* InfoShape;
-    QLabel* lblCountry;
-    QLabel* lblCategory;
-    QLabel* lblSite;
-    QLabel* LblInfCountry;
-    QLabel* LblInfCategory;
-    QLabel* LblInfBWidth;
+    QTreeView* catalogueTree;
+    QSplitter* splitter;
+    QLabel* viewLabel;
+    QComboBox* viewSelector;
+    QFrame* treeBorder;
+    QFrame* playerFrame;
+    QLabel* nowPlayingLabel;
+    QFrame* bannerBar;
+    QFrame* infoPanel;
+    QLabel* countryCaption;
+    QLabel* categoryCaption;
+    QLabel* bandwidthCaption;
+    QLabel* countryValue;
+    QLabel* categoryValue;
+    QLabel* bandwidthValue;
 
-    QTimer* tmScheduledPrograms;
-    QTimer* tmTurnOff;
-    QTimer* TmBrowser;
+    QTimer* reminderTimer;
+    QTimer* turnOffTimer;
+    QTimer* bannerTimer;
 
     // The unload handler decides whether a close really closes. It receives the cancel
     // flag (5 asks for the emergency end) and sets it to -1 to keep the window.

@@ -1,9 +1,9 @@
 #include "ui/MainWindowChrome.h"
 
-#include "app/AppState.h"
-#include "app/FileIo.h"
+#include "base/FileIo.h"
+#include "state/ProgramState.h"
+#include "state/WindowPlacement.h"
 #include "ui/MainWindow.h"
-#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@ namespace {
 const QString kAotOn = QStringLiteral("aot=1");
 }
 
-MainWindowChrome::MainWindowChrome(AppState& state, MainWindow& window) : m_state(state), m_window(window) { }
+MainWindowChrome::MainWindowChrome(ProgramState& state, MainWindow& window) : m_state(state), m_window(window) { }
 
 bool MainWindowChrome::storedOnTop() const
 {

@@ -4,14 +4,14 @@
 
 #include <functional>
 
-struct AppState;
+struct ProgramState;
 class MainWindow;
 
 // The main window's own commands of window order and placement: always on top, topmost
 // again after a restore, and where the window opens.
 class MainWindowChrome final {
 public:
-    MainWindowChrome(AppState& state, MainWindow& window);
+    MainWindowChrome(ProgramState& state, MainWindow& window);
 
     // SMnuAlwaysOnTop: toggles the check mark, the window's topmost state and settings line 8.
     void toggleAlwaysOnTop();
@@ -26,6 +26,6 @@ private:
     bool storedOnTop() const;
     QString placementFile() const;
 
-    AppState& m_state;
+    ProgramState& m_state;
     MainWindow& m_window;
 };

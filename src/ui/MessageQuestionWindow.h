@@ -18,9 +18,9 @@ public:
     QString ask(const QString& question, const QString& yesCaption, const QString& noCaption);
     const QString& tag() const { return m_tag; }
 
-    QLabel* Label1;
-    QPushButton* Command1; // no
-    QPushButton* Command2; // yes
+    QLabel* questionLabel;
+    QPushButton* noButton; // no
+    QPushButton* yesButton; // yes
 
 private:
     QString m_tag;

@@ -9,11 +9,11 @@ WaitingWindow::WaitingWindow(QWidget* owner, bool topmost)
     : ChromeDialog(owner, Frame::Rounded, {topmost, false})
 {
     setObjectName(QStringLiteral("Waiting"));
-    Label1 = new QLabel(QStringLiteral("Please wait till loading list of Channels and Radios"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setMinimumWidth(320);
+    messageLabel = new QLabel(QStringLiteral("Please wait till loading list of Channels and Radios"));
+    messageLabel->setObjectName(QStringLiteral("Label1"));
+    messageLabel->setWordWrap(true);
+    messageLabel->setAlignment(Qt::AlignCenter);
+    messageLabel->setMinimumWidth(320);
     cmdOk = new QPushButton;
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setVisible(false);
@@ -22,16 +22,16 @@ WaitingWindow::WaitingWindow(QWidget* owner, bool topmost)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);
-    layout->addWidget(Label1);
+    layout->addWidget(messageLabel);
     layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
-    addDragHandle(Label1);
+    addDragHandle(messageLabel);
 }
 
 WaitingWindow::~WaitingWindow() = default;
 
 void WaitingWindow::showNotice(const QString& text)
 {
-    Label1->setText(text);
+    messageLabel->setText(text);
     cmdOk->setVisible(false);
     setModal(false);
     adjustSize();
@@ -42,7 +42,7 @@ void WaitingWindow::showNotice(const QString& text)
 
 void WaitingWindow::showMessage(const QString& text, const QString& okCaption)
 {
-    Label1->setText(text);
+    messageLabel->setText(text);
     cmdOk->setText(okCaption);
     cmdOk->setVisible(true);
     adjustSize();

@@ -18,6 +18,6 @@ public:
     // Shows the message modally with cmdOk captioned okCaption; returns when it is pressed.
     void showMessage(const QString& text, const QString& okCaption);
 
-    QLabel* Label1;
+    QLabel* messageLabel;
     QPushButton* cmdOk;
 };

@@ -1,5 +1,5 @@
-#include "ui/LanguageFile.h"
-#include "ui/Languages.h"
+#include "state/LanguageFile.h"
+#include "state/Languages.h"
 
 #include "support/TempFolder.h"
 

@@ -1,6 +1,8 @@
-#include "catalogue/Catalogue.h"
-#include "catalogue/ListFormat.h"
-#include "catalogue/Scrambling.h"
+#include "base/Scrambling.h"
+#include "base/StoredField.h"
+#include "catalogue/core/Catalogue.h"
+#include "catalogue/core/ListFormat.h"
+#include "make-lists/ListWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +37,7 @@ TEST(ListRead, TvLineFillsTheRecordAndSkipsFieldsFiveAndSix)
     EXPECT_EQ(r.category, QStringLiteral("News"));
     EXPECT_EQ(r.name, QStringLiteral("CNN"));
     EXPECT_EQ(r.op, 1);
-    EXPECT_EQ(Scrambling::readableAddress(r.address), QStringLiteral("https://ex.t"));
+    EXPECT_EQ(StoredField::decodeAddress(r.address), QStringLiteral("https://ex.t"));
     EXPECT_EQ(r.bandwidth, QStringLiteral("300k"));
     EXPECT_EQ(r.info, QStringLiteral("All news"));
 }
@@ -178,53 +180,18 @@ TEST(CatalogueLoad, ReadingStopsAtTheRecordLimit)
     EXPECT_EQ(catalogue.channelCount(), ListFormat::kMaxRecords);
 }
 
-TEST(Scrambling, ShiftsEveryByteByOne)
-{
-    EXPECT_EQ(Scrambling::encTvRa("abc"), QByteArray("`ab"));
-    EXPECT_EQ(Scrambling::decTvRa("`ab"), QByteArray("abc"));
-    EXPECT_EQ(Scrambling::encTvRa(QByteArray("a\0", 2)), std::nullopt);
-    EXPECT_EQ(Scrambling::decTvRa("\xFF"), std::nullopt);
-    const QByteArray all = [] {
-        QByteArray bytes;
-        for (int b = 1; b < 256; ++b)
-            bytes += static_cast<char>(b);
-        return bytes;
-    }();
-    EXPECT_EQ(Scrambling::decTvRa(*Scrambling::encTvRa(all)), all);
-}
-
-TEST(Scrambling, DecryptRepeatsItsKeyAndUndoesItself)
-{
-    const auto once = Scrambling::decrypt("ab", "xyz");
-    ASSERT_TRUE(once);
-    EXPECT_EQ(static_cast<char>((*once)[2]), static_cast<char>('z' ^ 'a'));
-    EXPECT_EQ(Scrambling::decrypt("OrvesaKt", *Scrambling::decrypt("OrvesaKt", "announcements")),
-        QByteArray("announcements"));
-    EXPECT_EQ(Scrambling::decrypt({}, "x"), std::nullopt);
-}
-
-TEST(ListWrite, AddressesNeverBreakTheLine)
-{
-    const QString url = QStringLiteral("http://ex.com/a}b|c\nd");
-    const QByteArray field = ListFormat::addressField(url);
-    EXPECT_FALSE(field.contains('|'));
-    EXPECT_FALSE(field.contains('\r'));
-    EXPECT_FALSE(field.contains('\n'));
-    EXPECT_EQ(Scrambling::readableAddress(field), QStringLiteral("http://ex.com/a%7Db%7Cc%0Ad"));
-}
-
 TEST(ListWrite, WrittenLinesReadBackAsTheSameRecords)
 {
     ChannelRecord tv {ChannelRecord::Tv, QStringLiteral("USA"), QStringLiteral("News"),
-        QStringLiteral("A | B"), 1, ListFormat::addressField(QStringLiteral("https://x/y")),
+        QStringLiteral("A | B"), 1, StoredField::encodeAddress(QStringLiteral("https://x/y")),
         QStringLiteral("720p"), QStringLiteral("two\r\nlines")};
-    const auto back = ListFormat::read(Kind::Tv, ListFormat::tvLine(tv) + "\r\n");
+    const auto back = ListFormat::read(Kind::Tv, ListWriter::tvLine(tv) + "\r\n");
     ASSERT_EQ(back.records.size(), 1);
-    EXPECT_EQ(back.records[0].name, QString::fromUtf8("A ¦ B"));
-    EXPECT_EQ(back.records[0].info, QStringLiteral("two lines"));
+    EXPECT_EQ(back.records[0].name, tv.name);
+    EXPECT_EQ(back.records[0].info, tv.info);
     EXPECT_EQ(back.records[0].address, tv.address);
 
     ChannelRecord radio {ChannelRecord::Radio, QStringLiteral("USA"), {}, QStringLiteral("R"), 1,
-        ListFormat::addressField(QStringLiteral("http://r")), {}, QStringLiteral("info")};
-    EXPECT_EQ(ListFormat::read(Kind::Radio, ListFormat::radioLine(radio)).records.value(0), radio);
+        StoredField::encodeAddress(QStringLiteral("http://r")), {}, QStringLiteral("info")};
+    EXPECT_EQ(ListFormat::read(Kind::Radio, ListWriter::radioLine(radio)).records.value(0), radio);
 }

@@ -1,7 +1,9 @@
-#include "catalogue/ListFormat.h"
-#include "catalogue/M3uPlaylist.h"
-#include "catalogue/PlaylistImport.h"
-#include "catalogue/Scrambling.h"
+#include "base/Scrambling.h"
+#include "base/StoredField.h"
+#include "catalogue/core/ListFormat.h"
+#include "make-lists/ListWriter.h"
+#include "make-lists/M3uPlaylist.h"
+#include "make-lists/PlaylistImport.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,10 +40,10 @@ TEST_P(RealPlaylists, EveryEntryIsReadAndTurnsIntoAStorableRecord)
         EXPECT_FALSE(entry.title.isEmpty());
         EXPECT_FALSE(entry.title.startsWith(u'"')) << entry.title.toStdString();
         const ChannelRecord record = PlaylistImport::toRecord(entry, {});
-        const QByteArray line = ListFormat::tvLine(record);
+        const QByteArray line = ListWriter::tvLine(record);
         const auto back = ListFormat::read(ListFormat::Kind::Tv, line);
         ASSERT_EQ(back.records.size(), 1) << line.toStdString();
-        EXPECT_EQ(Scrambling::readableAddress(back.records[0].address).isEmpty(), false);
+        EXPECT_EQ(StoredField::decodeAddress(back.records[0].address).isEmpty(), false);
     }
 }
 
@@ -100,7 +102,7 @@ TEST(PlaylistImport, AttributesGiveCountryCategoryAndKind)
     const ChannelRecord r = PlaylistImport::toRecord(entry, {});
     EXPECT_EQ(r.country, QStringLiteral("Germany"));
     EXPECT_EQ(r.category, QStringLiteral("Children"));
-    EXPECT_EQ(Scrambling::readableAddress(r.address), entry.url);
+    EXPECT_EQ(StoredField::decodeAddress(r.address), entry.url);
 
     entry.attributes = {{QStringLiteral("vidorra-kind"), QStringLiteral("radio")},
         {QStringLiteral("tvg-country"), QStringLiteral("Saudi Arabia")}};

@@ -1,4 +1,4 @@
-#include "app/ProgramFolder.h"
+#include "state/ProgramFolder.h"
 
 #include "support/TempFolder.h"
 

@@ -1,4 +1,5 @@
-#include "app/Settings.h"
+#include "base/Numbers.h"
+#include "state/Settings.h"
 
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"

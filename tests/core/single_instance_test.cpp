@@ -1,4 +1,4 @@
-#include "platform/LockFileInstanceGuard.h"
+#include "platform/core/LockFileInstanceGuard.h"
 
 #include "support/TempFolder.h"
 

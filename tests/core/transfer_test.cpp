@@ -1,4 +1,4 @@
-#include "platform/HttpTransfer.h"
+#include "platform/core/HttpTransfer.h"
 
 #include "support/TestHttpServer.h"
 

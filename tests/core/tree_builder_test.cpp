@@ -1,5 +1,5 @@
-#include "catalogue/Catalogue.h"
-#include "catalogue/TreeBuilder.h"
+#include "catalogue/core/Catalogue.h"
+#include "catalogue/core/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 

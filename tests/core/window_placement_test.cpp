@@ -1,4 +1,4 @@
-#include "ui/WindowPlacement.h"
+#include "state/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "app/Application.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 
 #include "support/FakePlatform.h"
@@ -57,6 +57,6 @@ protected:
     {
         const QModelIndex index = node(key);
         if (index.isValid())
-            window().TreeView1->setCurrentIndex(index);
+            window().catalogueTree->setCurrentIndex(index);
     }
 };

@@ -1,7 +1,7 @@
 // A second process for the single-instance tests: claims the program folder given as
 // the first argument, prints "claimed" or "refused", then holds on for the milliseconds
 // given as the second argument.
-#include "platform/LockFileInstanceGuard.h"
+#include "platform/core/LockFileInstanceGuard.h"
 
 #include <QCoreApplication>
 #include <QThread>

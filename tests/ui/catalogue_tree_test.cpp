@@ -1,9 +1,9 @@
-#include "app/AppState.h"
 #include "app/Application.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/InformationWindow.h"
 #include "catalogue/TreeEvents.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 
 #include "support/AppTestCase.h"
@@ -36,17 +36,18 @@ private:
     {
         const QModelIndex index = node(key);
         QVERIFY2(index.isValid(), key);
-        window().TreeView1->setCurrentIndex(index);
+        window().catalogueTree->setCurrentIndex(index);
     }
 
-    // Selects the node and releases the right button over the tree.
-    void rightClick(const char* key)
+    // Selects the node and clicks it with the button.
+    void clickNode(const char* key, Qt::MouseButton button)
     {
         select(key);
-        window().TreeView1->scrollTo(node(key));
-        const QRect rect = window().TreeView1->visualRect(node(key));
-        QTest::mouseClick(window().TreeView1->viewport(), Qt::RightButton, {}, rect.center());
+        window().catalogueTree->scrollTo(node(key));
+        const QRect rect = window().catalogueTree->visualRect(node(key));
+        QTest::mouseClick(window().catalogueTree->viewport(), button, {}, rect.center());
     }
+    void rightClick(const char* key) { clickNode(key, Qt::RightButton); }
 
 private Q_SLOTS:
     void init()
@@ -87,21 +88,21 @@ private Q_SLOTS:
     void theFilterSelectorChangesTheView()
     {
         start();
-        window().Combo1->setCurrentIndex(0);
+        window().viewSelector->setCurrentIndex(0);
         QCOMPARE(app->state().currentView, 0);
         QCOMPARE(parentKey("C2"), QStringLiteral("NewsNode")); // "news" in lower case
         QCOMPARE(parentKey("C3"), QStringLiteral("UnknownNode")); // "0"
         QCOMPARE(model().index(0, 0).data().toString(), QStringLiteral("TV Channels"));
-        window().Combo1->setCurrentIndex(2);
+        window().viewSelector->setCurrentIndex(2);
         QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeFavorite"));
-        window().Combo1->setCurrentIndex(3);
+        window().viewSelector->setCurrentIndex(3);
         QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeFile"));
     }
 
     void choosingTheShownViewRebuildsNothing()
     {
         start();
-        window().TreeView1->setCurrentIndex(node("C2"));
+        window().catalogueTree->setCurrentIndex(node("C2"));
         app->catalogueView().filterBy(1, false);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C2"));
         app->catalogueView().filterBy(1, true);
@@ -113,7 +114,7 @@ private Q_SLOTS:
         start();
         app->catalogueView().markPlaying(QStringLiteral("C4"), 0);
         QCOMPARE(icon(node("C4")), 17);
-        window().Combo1->setCurrentIndex(0);
+        window().viewSelector->setCurrentIndex(0);
         QCOMPARE(icon(node("C4")), 17);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C4"));
         app->catalogueView().markPlaying(QStringLiteral("C0"), 1);
@@ -124,21 +125,20 @@ private Q_SLOTS:
     void aClickShowsCountryCategoryAndBandwidth()
     {
         start();
-        select("C3");
-        app->treeEvents().click();
-        QCOMPARE(window().LblInfCountry->text(), QStringLiteral("Germany"));
-        QCOMPARE(window().LblInfCategory->text(), QStringLiteral(" ")); // "0" shows a blank
-        QCOMPARE(window().LblInfBWidth->text(), QStringLiteral(" "));
+        clickNode("C3", Qt::LeftButton);
+        QCOMPARE(window().countryValue->text(), QStringLiteral("Germany"));
+        QCOMPARE(window().categoryValue->text(), QStringLiteral(" ")); // "0" shows a blank
+        QCOMPARE(window().bandwidthValue->text(), QStringLiteral(" "));
         select("C2");
-        QTest::keyClick(window().TreeView1, Qt::Key_Down);
-        QCOMPARE(window().LblInfCountry->text(), QStringLiteral("Germany"));
+        QTest::keyClick(window().catalogueTree, Qt::Key_Down);
+        QCOMPARE(window().countryValue->text(), QStringLiteral("Germany"));
     }
 
     void enterPlaysLikeADoubleClick()
     {
         start();
         select("C1");
-        QTest::keyClick(window().TreeView1, Qt::Key_Return);
+        QTest::keyClick(window().catalogueTree, Qt::Key_Return);
         QVERIFY(!app->state().playback.localFiles.listMode);
     }
 
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m.TreeViewRight->isVisible());
         QVERIFY(m.SPopUpMenuInfo->isVisible());
         QVERIFY(m.SPopUpMenuAddToFavorite->isVisible());
-        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("News One"));
+        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("News One"));
         m.TreeViewRight->close();
     }
 
@@ -167,22 +167,22 @@ private Q_SLOTS:
         start();
         rightClick("C4");
         window().menus().TreeViewRight->close();
-        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("Radio Eins"));
-        const QPoint near = window().TreeView1->visualRect(node("C4")).center() + QPoint(0, 5);
-        QTest::mouseMove(window().TreeView1->viewport(), near);
-        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("Radio Eins")); // within 150 twips
-        QTest::mouseMove(window().TreeView1->viewport(), near + QPoint(0, 40));
-        QTRY_COMPARE(window().TreeView1->toolTip(), QString());
+        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("Radio Eins"));
+        const QPoint near = window().catalogueTree->visualRect(node("C4")).center() + QPoint(0, 5);
+        QTest::mouseMove(window().catalogueTree->viewport(), near);
+        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("Radio Eins")); // within 150 twips
+        QTest::mouseMove(window().catalogueTree->viewport(), near + QPoint(0, 40));
+        QTRY_COMPARE(window().catalogueTree->toolTip(), QString());
     }
 
     void noMenuOnFixedNodes()
     {
         start();
-        window().TreeView1->setToolTip(QStringLiteral("before"));
+        window().catalogueTree->setToolTip(QStringLiteral("before"));
         rightClick("MainNodeTV");
         QTest::qWait(50);
         QVERIFY(!window().menus().TreeViewRight->isVisible());
-        QCOMPARE(window().TreeView1->toolTip(), QStringLiteral("before"));
+        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("before"));
     }
 
     void informationShowsUnkownForCategoryZero()
@@ -193,9 +193,9 @@ private Q_SLOTS:
         whenModalShows([&](QWidget* modal) {
             auto* info = qobject_cast<InformationWindow*>(modal);
             QVERIFY(info);
-            category = info->Ch_Category->text();
-            band = info->Ch_Band->text();
-            QCOMPARE(info->Label1->text(), QStringLiteral("Name"));
+            category = info->categoryValue->text();
+            band = info->bandwidthValue->text();
+            QCOMPARE(info->nameCaption->text(), QStringLiteral("Name"));
             info->cmdOk->click();
         });
         window().menus().SPopUpMenuInfo->trigger();

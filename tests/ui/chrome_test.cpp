@@ -1,6 +1,6 @@
 #include "about/AboutWindow.h"
-#include "app/AppState.h"
 #include "app/Application.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 
@@ -34,8 +34,8 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
     QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
-    int treeX() { return window().TreeView1->mapTo(&window(), QPoint()).x(); }
-    int playerX() { return window().Shape2->mapTo(&window(), QPoint()).x(); }
+    int treeX() { return window().catalogueTree->mapTo(&window(), QPoint()).x(); }
+    int playerX() { return window().playerFrame->mapTo(&window(), QPoint()).x(); }
 
     void screenshot(const QString& name)
     {
@@ -73,7 +73,7 @@ private Q_SLOTS:
     void theSplitterKeepsTheTreeWithinItsLimits()
     {
         start();
-        QSplitter* splitter = window().Image1;
+        QSplitter* splitter = window().splitter;
         splitter->setSizes({40, 900});
         QCOMPARE(splitter->widget(0)->width(), MainWindow::kTreeMinWidth);
         splitter->setSizes({600, 300});
@@ -129,8 +129,8 @@ private Q_SLOTS:
         QApplication::processEvents();
         QVERIFY(window().isRightToLeft());
         QVERIFY(treeX() > playerX());
-        QVERIFY(window().lblCountry->alignment().testFlag(Qt::AlignRight));
-        QVERIFY(window().LblInfBWidth->alignment().testFlag(Qt::AlignRight));
+        QVERIFY(window().countryCaption->alignment().testFlag(Qt::AlignRight));
+        QVERIFY(window().bandwidthValue->alignment().testFlag(Qt::AlignRight));
         QCOMPARE(window().menuBar()->layoutDirection(), Qt::LeftToRight);
         QVERIFY(window().menus().MnuFile->title() != QStringLiteral("&File"));
         screenshot(QStringLiteral("main-window-arabic.png"));
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QApplication::processEvents();
         QVERIFY(!window().isRightToLeft());
         QVERIFY(treeX() < playerX());
-        QVERIFY(window().lblCountry->alignment().testFlag(Qt::AlignLeft));
+        QVERIFY(window().countryCaption->alignment().testFlag(Qt::AlignLeft));
     }
 
     void arabicToGreekTogglesOnce()
@@ -183,16 +183,16 @@ private Q_SLOTS:
         auto* about = window().findChild<AboutWindow*>();
         QVERIFY(about);
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        moveMouseOver(about->Label2);
-        QVERIFY(about->isHighlighted(about->Label2));
-        moveMouseOver(about->Label3);
-        QVERIFY(!about->isHighlighted(about->Label2));
-        QVERIFY(about->isHighlighted(about->Label3));
+        moveMouseOver(about->siteLink);
+        QVERIFY(about->siteLink->property("highlighted").toBool());
+        moveMouseOver(about->infoMailLink);
+        QVERIFY(!about->siteLink->property("highlighted").toBool());
+        QVERIFY(about->infoMailLink->property("highlighted").toBool());
         moveMouseOver(about);
-        QVERIFY(!about->isHighlighted(about->Label3));
+        QVERIFY(!about->infoMailLink->property("highlighted").toBool());
 
-        QTest::mouseClick(about->Label3, Qt::LeftButton);
-        QTest::mouseClick(about->Label2, Qt::LeftButton);
+        QTest::mouseClick(about->infoMailLink, Qt::LeftButton);
+        QTest::mouseClick(about->siteLink, Qt::LeftButton);
         QCOMPARE(platform.shell->opened.size(), 2);
         QCOMPARE(platform.shell->opened[0].scheme(), QStringLiteral("mailto"));
         QCOMPARE(platform.shell->opened[1].scheme(), QStringLiteral("https"));

@@ -1,8 +1,9 @@
-#include "app/AppState.h"
 #include "app/Application.h"
+#include "base/Scrambling.h"
+#include "base/StoredField.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/Scrambling.h"
+#include "catalogue/core/AppState.h"
 #include "favorites/FavoriteDialog.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/SureImportWindow.h"
@@ -78,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("News One"));
         QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
-        window().Combo1->setCurrentIndex(2);
+        window().viewSelector->setCurrentIndex(2);
         QVERIFY(app->catalogueView().model().indexForKey(QStringLiteral("F0")).isValid());
     }
 
@@ -87,7 +88,7 @@ private Q_SLOTS:
         const QByteArray same = "1|USA|News|A|1|gssor9..r|0||\r\n";
         writeFavorites(same + "0|||Other|1|gssor9..n|||\r\n" + same);
         start();
-        window().Combo1->setCurrentIndex(2);
+        window().viewSelector->setCurrentIndex(2);
         select(QStringLiteral("F2"));
         window().menus().SPopUpMenuFDelete->trigger();
         QCOMPARE(favorites().size(), 1);
@@ -101,7 +102,7 @@ private Q_SLOTS:
     void theDialogAddsAndAsksBeforeOverwriting()
     {
         start();
-        window().Combo1->setCurrentIndex(2);
+        window().viewSelector->setCurrentIndex(2);
         window().menus().SSMnuAddFavorite->trigger();
         QVERIFY(dialog().isVisible());
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Add Favorite"));
@@ -111,10 +112,10 @@ private Q_SLOTS:
         QCOMPARE(*said, QStringLiteral("Please type a name and an address."));
         QVERIFY(favorites().isEmpty());
 
-        dialog().Text1->setText(QStringLiteral("  My Radio  "));
-        dialog().Text2->setText(QStringLiteral("  http://radio/stream  "));
-        dialog().Text3->setText(QStringLiteral("info  "));
-        dialog().Option6->click(); // radio
+        dialog().nameEdit->setText(QStringLiteral("  My Radio  "));
+        dialog().addressEdit->setText(QStringLiteral("  http://radio/stream  "));
+        dialog().infoEdit->setText(QStringLiteral("info  "));
+        dialog().radioOption->click(); // radio
         said = answer(QStringLiteral("cmdOk"));
         dialog().cmdAdd->click();
         QCOMPARE(*said, QStringLiteral("The favorite has been added."));
@@ -122,10 +123,10 @@ private Q_SLOTS:
         QCOMPARE(favorites()[0].name, QStringLiteral("My Radio"));
         QCOMPARE(favorites()[0].info, QStringLiteral("info"));
         QCOMPARE(favorites()[0].kind, 0);
-        QCOMPARE(Scrambling::readableAddress(favorites()[0].address), QStringLiteral("http://radio/stream"));
+        QCOMPARE(StoredField::decodeAddress(favorites()[0].address), QStringLiteral("http://radio/stream"));
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("F0"));
 
-        dialog().Text1->setText(QStringLiteral("Renamed"));
+        dialog().nameEdit->setText(QStringLiteral("Renamed"));
         said = answer(QStringLiteral("Command1")); // no
         dialog().cmdAdd->click();
         QCOMPARE(favorites()[0].name, QStringLiteral("My Radio"));
@@ -147,13 +148,13 @@ private Q_SLOTS:
     {
         writeFavorites("1|USA|News|A|1|gssor9..r|0|x|\r\n");
         start();
-        window().Combo1->setCurrentIndex(2);
+        window().viewSelector->setCurrentIndex(2);
         select(QStringLiteral("F0"));
         window().menus().SPopUpMenuFModify->trigger();
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Modify Favorite"));
-        QCOMPARE(dialog().Text2->text(), QStringLiteral("https://s"));
+        QCOMPARE(dialog().addressEdit->text(), QStringLiteral("https://s"));
         QVERIFY(!dialog().cmdAdd->isEnabled());
-        dialog().Text3->setText(QStringLiteral("a | b  "));
+        dialog().infoEdit->setText(QStringLiteral("a | b  "));
         answer(QStringLiteral("cmdOk"));
         dialog().cmdModify->click();
         QCOMPARE(favorites()[0].info, QStringLiteral("a | b  "));
@@ -262,4 +263,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(FavoritesTest)
+#include "base/StoredField.h"
 #include "favorites_test.moc"

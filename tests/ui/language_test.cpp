@@ -1,5 +1,5 @@
-#include "app/AppState.h"
 #include "app/Application.h"
+#include "catalogue/core/AppState.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
 
@@ -68,8 +68,8 @@ private Q_SLOTS:
         QCOMPARE(m.SPopUpMenuMainSetProgramTime->text(), QStringLiteral("E108"));
         QCOMPARE(m.SPopUpMenuFavoriteSetProgramTime->text(), QStringLiteral("E108"));
         QCOMPARE(m.SMnuUpdatelists->text(), QStringLiteral("E107"));
-        QCOMPARE(window().lblSite->text(), QStringLiteral("E33 :"));
-        QCOMPARE(window().Combo1->itemText(3), QStringLiteral("E26"));
+        QCOMPARE(window().bandwidthCaption->text(), QStringLiteral("E33 :"));
+        QCOMPARE(window().viewSelector->itemText(3), QStringLiteral("E26"));
         QCOMPARE(item("SSMnuLanguageGerman")->text(), QStringLiteral("&German")); // never replaced
         QCOMPARE(app->state().texts.text(135), QStringLiteral("E135"));
         QCOMPARE(app->state().texts.text(48), QStringLiteral("E48"));
@@ -78,13 +78,13 @@ private Q_SLOTS:
     void choosingALanguageSavesAndMovesTheCheckMark()
     {
         start();
-        window().Combo1->setCurrentIndex(3);
+        window().viewSelector->setCurrentIndex(3);
         item("SSMnuLanguageGerman")->trigger();
         QVERIFY(item("SSMnuLanguageGerman")->isChecked());
         QVERIFY(!item("SSMnuLanguageEnglish")->isChecked());
         QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("G1"));
         QVERIFY(inf().contains("\r\nlanguage=german\r\n"));
-        QCOMPARE(window().Combo1->currentIndex(), 3); // the filter kept its item
+        QCOMPARE(window().viewSelector->currentIndex(), 3); // the filter kept its item
     }
 
     void choosingTheActiveLanguageChangesNothing()
@@ -117,7 +117,7 @@ private Q_SLOTS:
         app->start();
         QCOMPARE((window().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight), Qt::RightToLeft);
         QCOMPARE(inf(), before);
-        QCOMPARE(window().Combo1->currentIndex(), 1);
+        QCOMPARE(window().viewSelector->currentIndex(), 1);
     }
 
     void aShortFileAssignsWhatItHasThenFails()
@@ -132,8 +132,8 @@ private Q_SLOTS:
         QCOMPARE(app->state().texts.text(137), QStringLiteral("E137")); // keeps its old value
         QCOMPARE(window().menus().SMnuStopRemindingService->text(), QStringLiteral("G133"));
         QCOMPARE(window().menus().SMnuScheduledPrograms->text(), QStringLiteral("E117"));
-        QCOMPARE(window().lblCountry->text(), QStringLiteral("E24 :"));
-        QCOMPARE(window().Combo1->currentIndex(), -1); // refilled, nothing selected
+        QCOMPARE(window().countryCaption->text(), QStringLiteral("E24 :"));
+        QCOMPARE(window().viewSelector->currentIndex(), -1); // refilled, nothing selected
         QVERIFY(inf().contains("language=german")); // the settings line stays changed
     }
 
@@ -151,7 +151,7 @@ private Q_SLOTS:
         start();
         folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 400);
         item("SSMnuLanguageGerman")->trigger();
-        QCOMPARE(window().lblSite->text(), QStringLiteral("G33 :"));
+        QCOMPARE(window().bandwidthCaption->text(), QStringLiteral("G33 :"));
     }
 
     void aFileWithoutByteOrderMarkLosesItsFirstCharacter()

@@ -19,7 +19,7 @@ private Q_SLOTS:
         waiting.showNotice(QStringLiteral("loading"));
         QVERIFY(waiting.isVisible());
         QVERIFY(!waiting.cmdOk->isVisible());
-        QCOMPARE(waiting.Label1->text(), QStringLiteral("loading"));
+        QCOMPARE(waiting.messageLabel->text(), QStringLiteral("loading"));
     }
 
     void aMessageWaitsForItsButton()
@@ -47,25 +47,25 @@ private Q_SLOTS:
         QFETCH(bool, yes);
         MessageQuestionWindow question(nullptr, ChromeState {});
         whenModalShows([&](QWidget*) {
-            QTest::mouseClick(yes ? question.Command2 : question.Command1, Qt::LeftButton);
+            QTest::mouseClick(yes ? question.yesButton : question.noButton, Qt::LeftButton);
         });
         const QString tag
             = question.ask(QStringLiteral("Overwrite?"), QStringLiteral("&Yes"), QStringLiteral("&No"));
         QCOMPARE(tag, yes ? QStringLiteral("Yes") : QStringLiteral("No"));
         QCOMPARE(question.tag(), tag);
         QVERIFY(!question.isVisible()); // hidden, still there for the caller
-        QCOMPARE(question.Label1->text(), QStringLiteral("Overwrite?"));
+        QCOMPARE(question.questionLabel->text(), QStringLiteral("Overwrite?"));
     }
 
     void aQuestionWindowIsReusedWithNewTexts()
     {
         MessageQuestionWindow question(nullptr, ChromeState {});
-        whenModalShows([&](QWidget*) { QTest::mouseClick(question.Command2, Qt::LeftButton); });
+        whenModalShows([&](QWidget*) { QTest::mouseClick(question.yesButton, Qt::LeftButton); });
         question.ask(QStringLiteral("first"), QStringLiteral("Y"), QStringLiteral("N"));
-        whenModalShows([&](QWidget*) { QTest::mouseClick(question.Command1, Qt::LeftButton); });
+        whenModalShows([&](QWidget*) { QTest::mouseClick(question.noButton, Qt::LeftButton); });
         QCOMPARE(question.ask(QStringLiteral("second"), QStringLiteral("Ja"), QStringLiteral("Nein")),
             QStringLiteral("No"));
-        QCOMPARE(question.Command2->text(), QStringLiteral("Ja"));
+        QCOMPARE(question.yesButton->text(), QStringLiteral("Ja"));
     }
 };
 

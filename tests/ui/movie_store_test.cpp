@@ -1,5 +1,5 @@
-#include "app/AppState.h"
 #include "app/Application.h"
+#include "catalogue/core/AppState.h"
 #include "platform/WebEngineView.h"
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"

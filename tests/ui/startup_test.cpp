@@ -1,6 +1,6 @@
-#include "app/AppState.h"
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
+#include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
 
@@ -58,9 +58,9 @@ private Q_SLOTS:
         QCOMPARE(w.menus().MnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(w.menus().SMnuOpen->text(), QStringLiteral("&Open..."));
         QCOMPARE(w.menus().MnuSystemExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(w.Combo1->count(), 4);
-        QCOMPARE(w.Combo1->currentIndex(), 1);
-        QCOMPARE(w.lblCountry->text(), QStringLiteral("Country :"));
+        QCOMPARE(w.viewSelector->count(), 4);
+        QCOMPARE(w.viewSelector->currentIndex(), 1);
+        QCOMPARE(w.countryCaption->text(), QStringLiteral("Country :"));
         QVERIFY(action(*app, "SSMnuLanguageEnglish")->isChecked());
         QCOMPARE(app->state().playback.currentOperator, 8);
         QVERIFY(platform.tray->shown);
@@ -97,9 +97,9 @@ private Q_SLOTS:
     void reminderServiceRunsOnlyForRemindmeOne()
     {
         auto on = startWith({{11, QStringLiteral("remindme=1")}});
-        QVERIFY(on->mainWindow().tmScheduledPrograms->isActive());
+        QVERIFY(on->mainWindow().reminderTimer->isActive());
         auto off = startWith({{11, QStringLiteral("remindme=0")}});
-        QVERIFY(!off->mainWindow().tmScheduledPrograms->isActive());
+        QVERIFY(!off->mainWindow().reminderTimer->isActive());
     }
 
     void unknownLanguageChecksNoItemAndHelpDoesNothing()
@@ -119,7 +119,7 @@ private Q_SLOTS:
         Application app(ProgramFolder(folder->path()), platform.services());
         QVERIFY(app.start());
         QCOMPARE(app.mainWindow().menus().MnuFile->title(), QStringLiteral("&File"));
-        QVERIFY(!app.mainWindow().tmScheduledPrograms->isActive());
+        QVERIFY(!app.mainWindow().reminderTimer->isActive());
         QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("inf"))));
     }
 
@@ -132,7 +132,7 @@ private Q_SLOTS:
         whenModalShows([&](QWidget* modal) {
             QCOMPARE(modal->objectName(), QStringLiteral("Waiting"));
             auto* waiting = static_cast<WaitingWindow*>(modal);
-            shownText = waiting->Label1->text();
+            shownText = waiting->messageLabel->text();
             buttonText = waiting->cmdOk->text();
             buttonVisible = waiting->cmdOk->isVisible();
             QTest::mouseClick(waiting->cmdOk, Qt::LeftButton);

@@ -3,10 +3,11 @@
 //   vidorra-make-lists [--out DIR] [--kind tv|radio|store] [--country KEY] [--category WORD] PLAYLIST...
 // Entries name their own kind, country and category with attributes; the options give
 // the defaults for entries that do not (a playlist of one country's channels, say).
-#include "app/FileIo.h"
-#include "catalogue/ListFormat.h"
-#include "catalogue/M3uPlaylist.h"
-#include "catalogue/PlaylistImport.h"
+#include "base/FileIo.h"
+#include "catalogue/core/ListFormat.h"
+#include "make-lists/ListWriter.h"
+#include "make-lists/M3uPlaylist.h"
+#include "make-lists/PlaylistImport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,15 +27,15 @@ void add(Lists& lists, const ChannelRecord& r)
     static const QByteArray kEnd = "\r\n";
     switch (r.kind) {
     case ChannelRecord::Tv:
-        lists.tv += ListFormat::tvLine(r) + kEnd;
+        lists.tv += ListWriter::tvLine(r) + kEnd;
         ++lists.tvCount;
         break;
     case ChannelRecord::Radio:
-        lists.radio += ListFormat::radioLine(r) + kEnd;
+        lists.radio += ListWriter::radioLine(r) + kEnd;
         ++lists.radioCount;
         break;
     case ChannelRecord::MovieStore:
-        lists.store += ListFormat::movieStoreLine(r) + kEnd;
+        lists.store += ListWriter::movieStoreLine(r) + kEnd;
         ++lists.storeCount;
         break;
     default:

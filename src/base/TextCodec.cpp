@@ -1,0 +1,97 @@
+#include "base/TextCodec.h"
+
+#include <array>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. Undefined bytes keep their value.
+constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
+    0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C,
+    0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t cp1252(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kCp1252High[byte - 0x80];
+    return byte;
+}
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Length of the valid UTF-8 sequence starting at bytes[i], or 0 when it is not valid.
+int validSequenceLength(QByteArrayView bytes, qsizetype i, char32_t& codePoint)
+{
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    int length = 0;
+    char32_t min = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1F;
+        min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0F;
+        min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size())
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[i + k]);
+        if (!isContinuation(next))
+            return 0;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    if (codePoint < min || codePoint > 0x10FFFF || surrogate)
+        return 0;
+    return length;
+}
+
+} // namespace
+
+namespace TextCodec {
+
+QString decodeEightBit(QByteArrayView bytes)
+{
+    // Most list fields are plain ASCII, and most of the rest valid UTF-8: both take the fast road.
+    bool ascii = true;
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            text.append(QLatin1Char(static_cast<char>(byte)));
+            ++i;
+            continue;
+        }
+        char32_t codePoint = 0;
+        const int length = validSequenceLength(bytes, i, codePoint);
+        if (length == 0) {
+            text.append(QChar(cp1252(byte)));
+            ++i;
+            continue;
+        }
+        const char32_t one[1] = {codePoint};
+        text.append(QString::fromUcs4(one, 1));
+        i += length;
+    }
+    return text;
+}
+
+QByteArray encodeEightBit(const QString& text) { return text.toUtf8(); }
+
+} // namespace TextCodec

@@ -1,0 +1,215 @@
+#include "catalogue/core/ListFormat.h"
+
+#include "base/Numbers.h"
+#include "base/StoredField.h"
+#include "base/TextLines.h"
+
+namespace ListFormat {
+
+namespace {
+
+using Fields = std::vector<QByteArrayView>;
+
+// Lists repeat countries, categories and bandwidths from line to line; a repeated field
+// shares the text made for the line before instead of making its own. The views point
+// into the file's bytes, which outlive one read.
+class RepeatedText {
+public:
+    template <typename Make> QString get(QByteArrayView raw, Make make)
+    {
+        if (m_valid && raw == m_raw)
+            return m_text;
+        m_raw = raw;
+        m_text = make(raw);
+        m_valid = true;
+        return m_text;
+    }
+
+private:
+    QByteArrayView m_raw;
+    QString m_text;
+    bool m_valid = false;
+};
+
+struct FieldMemory {
+    RepeatedText country, category, bandwidth, info;
+};
+
+QString text(QByteArrayView field) { return StoredField::decodeText(field); }
+
+QString withoutBlanks(QByteArrayView field)
+{
+    if (!field.contains(' '))
+        return text(field);
+    QByteArray kept = field.toByteArray();
+    kept.replace(' ', QByteArrayView());
+    return text(kept);
+}
+
+QString trimmedBlanks(QByteArrayView field)
+{
+    while (!field.isEmpty() && field.front() == ' ')
+        field = field.sliced(1);
+    while (!field.isEmpty() && field.back() == ' ')
+        field.chop(1);
+    return text(field);
+}
+
+// Fills `record` from the fields of one line; false when the line is malformed.
+bool fillTv(const Fields& f, ChannelRecord& record, FieldMemory& memo)
+{
+    if (f.size() < 10)
+        return false;
+    const auto op = toByte(f[4]);
+    if (!op)
+        return false;
+    record.kind = ChannelRecord::Tv;
+    record.country = memo.country.get(f[1], trimmedBlanks);
+    record.category = memo.category.get(f[2], withoutBlanks);
+    record.name = text(f[3]);
+    record.op = *op;
+    record.address = f[7].toByteArray();
+    record.bandwidth = memo.bandwidth.get(f[8], text);
+    record.info = memo.info.get(f[9], text);
+    return true;
+}
+
+bool fillRadio(const Fields& f, ChannelRecord& record, FieldMemory& memo)
+{
+    if (f.size() < 6)
+        return false;
+    const auto op = toByte(f[3]);
+    if (!op)
+        return false;
+    record.kind = ChannelRecord::Radio;
+    record.country = memo.country.get(f[1], withoutBlanks);
+    record.name = text(f[2]);
+    record.op = *op;
+    record.info = memo.info.get(f[4], text);
+    record.address = f[5].toByteArray();
+    return true;
+}
+
+bool fillMovieStore(const Fields& f, ChannelRecord& record, FieldMemory&)
+{
+    if (f.size() < 3)
+        return false;
+    record.kind = ChannelRecord::MovieStore;
+    record.op = 5;
+    record.name = text(f[1]);
+    record.address = f[2].toByteArray();
+    return true;
+}
+
+bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory&)
+{
+    if (f.size() < 8)
+        return false;
+    const auto kind = toByte(f[0]);
+    const auto op = toByte(f[4]);
+    if (!kind || !op)
+        return false;
+    record.kind = *kind;
+    record.country = text(f[1]);
+    record.category = text(f[2]);
+    record.name = text(f[3]);
+    record.op = *op;
+    record.address = f[5].toByteArray();
+    record.bandwidth = text(f[6]);
+    record.info = text(f[7]);
+    return true;
+}
+
+bool isRecordLine(Kind kind, QByteArrayView line)
+{
+    if (kind == Kind::Favorites)
+        return !line.isEmpty();
+    return line.startsWith('|');
+}
+
+// Splits on "|" into `fields`, stopping once `wanted` fields are there (later ones are never read).
+void split(QByteArrayView line, qsizetype wanted, Fields& fields)
+{
+    fields.clear();
+    qsizetype start = 0;
+    while (static_cast<qsizetype>(fields.size()) + 1 < wanted) {
+        const qsizetype bar = line.indexOf('|', start);
+        if (bar < 0)
+            break;
+        fields.push_back(line.sliced(start, bar - start));
+        start = bar + 1;
+    }
+    const qsizetype bar = line.indexOf('|', start);
+    fields.push_back(line.sliced(start, (bar < 0 ? line.size() : bar) - start));
+}
+
+qsizetype fieldsRead(Kind kind)
+{
+    switch (kind) {
+    case Kind::Tv:
+        return 10;
+    case Kind::Radio:
+        return 6;
+    case Kind::MovieStore:
+        return 3;
+    case Kind::Favorites:
+        return 8;
+    }
+    return 0;
+}
+
+bool fill(Kind kind, const Fields& fields, ChannelRecord& record, FieldMemory& memo)
+{
+    switch (kind) {
+    case Kind::Tv:
+        return fillTv(fields, record, memo);
+    case Kind::Radio:
+        return fillRadio(fields, record, memo);
+    case Kind::MovieStore:
+        return fillMovieStore(fields, record, memo);
+    case Kind::Favorites:
+        return fillFavorite(fields, record, memo);
+    }
+    return false;
+}
+
+} // namespace
+
+ReadResult read(Kind kind, const QByteArray& bytes, int capacity)
+{
+    ReadResult result;
+    readInto(kind, bytes, capacity, result.records, result);
+    return result;
+}
+
+void readInto(
+    Kind kind, const QByteArray& bytes, int capacity, QVector<ChannelRecord>& out, ReadResult& result)
+{
+    if (bytes.isEmpty())
+        return;
+    const qsizetype first = out.size();
+    FieldMemory memo;
+    Fields fields;
+    fields.reserve(12);
+    int lineNumber = -1;
+    TextLines::forEach(bytes, [&](QByteArrayView line) {
+        if (++lineNumber >= kMaxLines)
+            return false;
+        if (!isRecordLine(kind, line))
+            return true;
+        if (out.size() - first >= capacity) {
+            result.reachedLimit = true;
+            return false;
+        }
+        split(line, fieldsRead(kind), fields);
+        ChannelRecord record;
+        if (!fill(kind, fields, record, memo)) {
+            result.stoppedAtLine = lineNumber;
+            return false;
+        }
+        out.append(std::move(record));
+        return true;
+    });
+}
+
+} // namespace ListFormat

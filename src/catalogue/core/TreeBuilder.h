@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+struct Catalogue;
+
+// One node of the catalogue tree as the builder lays it out.
+struct TreeNode {
+    QString key; // empty for country nodes
+    QString text;
+    int icon = 0; // position in the tree's icons
+    QString flagKey; // a country key whose flag replaces the icon, when it has one
+    int parent = -1; // index into the layout's nodes, -1 at the top
+};
+
+struct TreeLayout {
+    QVector<TreeNode> nodes; // parents always come before their children
+    int selected = -1; // node to select after the build (view 3's playing file)
+    int selectedIcon = 0;
+};
+
+// The local media files of view 3 ("My Computer").
+struct LocalFileList {
+    QStringList files;
+    int last = 0; // the highest index in use
+    bool listMode = false; // a list of files is playing
+    int playingIndex = 0;
+};
+
+// Lays out the tree of one view: 0 by category, 1 by country, 2 favorites, 3 my computer.
+namespace TreeBuilder {
+
+enum View { ByCategory = 0, ByCountry = 1, Favorites = 2, MyComputer = 3 };
+
+// Icon positions with a meaning of their own.
+enum Icon {
+    TvIcon = 1,
+    RadioIcon = 2,
+    FavoriteIcon = 3,
+    PlayingRadio = 17,
+    PlayingOther = 19,
+    ChannelIcon = 20,
+    ComputerIcon = 25,
+    FileIcon = 26,
+    LiveIcon = 27,
+    MovieIcon = 19
+};
+
+TreeLayout build(int view, const Catalogue& catalogue, const LocalFileList& localFiles);
+
+// The index in a node key after its prefix ("C12" -> 12), or -1 when there is none.
+int keyIndex(const QString& key, int prefixLength);
+
+// The file name part of a path: after its last "\" or "/".
+QString fileNameOf(const QString& path);
+
+} // namespace TreeBuilder

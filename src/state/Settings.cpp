@@ -1,0 +1,85 @@
+#include "state/Settings.h"
+
+#include "base/FileIo.h"
+#include "base/Numbers.h"
+#include "base/TextCodec.h"
+
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// Only blanks count: tabs and other white space stay, as the file format has it.
+QString trimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+Settings Settings::fromBytes(const QByteArray& bytes)
+{
+    Settings settings;
+    if (bytes.isEmpty())
+        return settings;
+    settings.m_lines = TextCodec::decodeEightBit(bytes).split(kLineEnd);
+    QString first = settings.m_lines.first();
+    first.remove(u' ');
+    settings.m_count = toInt16(first).value_or(0);
+    // Normalise lines 0 to SettingsCount; a count past the end stops at the last line.
+    const qsizetype last = std::min<qsizetype>(settings.m_count, settings.m_lines.size() - 1);
+    for (qsizetype i = 0; i <= last; ++i)
+        settings.m_lines[i] = trimBlanks(settings.m_lines[i]).toLower();
+    return settings;
+}
+
+Settings Settings::load(const QString& path)
+{
+    const FileIo::ReadResult read = FileIo::readWholeFile(path, 1024 * 1024);
+    if (!read.ok())
+        return {};
+    return fromBytes(read.bytes);
+}
+
+QByteArray Settings::toBytes() const
+{
+    QString text;
+    const qsizetype last = std::min<qsizetype>(m_count, m_lines.size() - 1);
+    for (qsizetype i = 0; i <= last; ++i)
+        text += m_lines[i] + kLineEnd;
+    return TextCodec::encodeEightBit(text);
+}
+
+QString Settings::save(const QString& path) const { return FileIo::writeFileAtomically(path, toBytes()); }
+
+bool Settings::setLine(int index, const QString& value)
+{
+    if (!hasLine(index))
+        return false;
+    m_lines[index] = value;
+    return true;
+}
+
+bool Settings::lineEquals(int index, const QString& literal) const
+{
+    return hasLine(index) && m_lines[index] == literal;
+}
+
+QString Settings::valueFrom(int index, int position) const { return line(index).mid(position - 1); }
+
+std::int16_t Settings::remindBeforeSeconds() const
+{
+    const double minutes = leadingNumber(valueFrom(BeforeStartBy, 15));
+    return roundToInt16(minutes * 60).value_or(0);
+}
+
+std::int16_t Settings::remindEveryMinutes() const
+{
+    return roundToInt16(leadingNumber(valueFrom(RemindMeEvery, 15))).value_or(0);
+}

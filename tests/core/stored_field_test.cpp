@@ -1,0 +1,77 @@
+#include "base/Scrambling.h"
+#include "base/StoredField.h"
+
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using StoredField::decodeAddress;
+using StoredField::decodeText;
+using StoredField::encodeAddress;
+using StoredField::encodeText;
+
+TEST(StoredText, AnyTextReadsBackTheSameAndNeverBreaksALine)
+{
+    const QString texts[] = {QStringLiteral("A | B\r\nC"), QStringLiteral("100% sure, %7C stays, %25 too\nnext"),
+        QString::fromUtf8("Müsik ¦ Радио | إذاعة"), QStringLiteral("%%0a%7c%"), QString()};
+    for (const QString& text : texts) {
+        const QByteArray stored = encodeText(text);
+        EXPECT_FALSE(StoredField::breaksALine(stored)) << stored.constData();
+        EXPECT_EQ(decodeText(stored), text);
+    }
+}
+
+TEST(StoredText, OtherWritersPercentSignsAndEightBitTextReadUnchanged)
+{
+    EXPECT_EQ(decodeText("100% Radio, 50% off"), QStringLiteral("100% Radio, 50% off"));
+    EXPECT_EQ(decodeText("caf\xE9"), QString::fromUtf8("café")); // Windows-1252
+    EXPECT_EQ(encodeText(QStringLiteral("plain")), QByteArray("plain"));
+}
+
+TEST(StoredAddress, PlainAddressesAreOnlyScrambled)
+{
+    EXPECT_EQ(encodeAddress(QStringLiteral("http://j")), *Scrambling::encTvRa("http://j"));
+    EXPECT_EQ(decodeAddress(encodeAddress(QString::fromUtf8("/media/Müsik/ä.mp3"))),
+        QString::fromUtf8("/media/Müsik/ä.mp3"));
+    EXPECT_TRUE(encodeAddress(QString()).isEmpty());
+    EXPECT_EQ(decodeAddress("\xFF"), QString()); // no scrambled text
+}
+
+TEST(StoredAddress, AWebAddressThatWouldBreakItsLineIsPercentEncoded)
+{
+    const QByteArray stored = encodeAddress(QStringLiteral("http://ex.com/a}b|c\nd"));
+    EXPECT_FALSE(StoredField::breaksALine(stored));
+    EXPECT_EQ(decodeAddress(stored), QStringLiteral("http://ex.com/a%7Db%7Cc%0Ad"));
+}
+
+TEST(StoredAddress, ALocalPathThatWouldBreakItsLineBecomesAFileUrlOfTheSameFile)
+{
+    const QString path = QStringLiteral("/media/a}b\x0E.mp3");
+    const QByteArray stored = encodeAddress(path);
+    EXPECT_FALSE(StoredField::breaksALine(stored));
+    const QString back = decodeAddress(stored);
+    EXPECT_TRUE(back.startsWith(QStringLiteral("file:///media/")));
+    EXPECT_EQ(QUrl(back).toLocalFile(), path);
+}
+
+TEST(Scrambling, ShiftsEveryByteByOne)
+{
+    EXPECT_EQ(Scrambling::encTvRa("abc"), QByteArray("`ab"));
+    EXPECT_EQ(Scrambling::decTvRa("`ab"), QByteArray("abc"));
+    EXPECT_EQ(Scrambling::encTvRa(QByteArray("a\0", 2)), std::nullopt);
+    EXPECT_EQ(Scrambling::decTvRa("\xFF"), std::nullopt);
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(Scrambling::decTvRa(*Scrambling::encTvRa(all)), all);
+}
+
+TEST(Scrambling, DecryptRepeatsItsKeyAndUndoesItself)
+{
+    const auto once = Scrambling::decrypt("ab", "xyz");
+    ASSERT_TRUE(once);
+    EXPECT_EQ(static_cast<char>((*once)[2]), static_cast<char>('z' ^ 'a'));
+    EXPECT_EQ(Scrambling::decrypt("OrvesaKt", *Scrambling::decrypt("OrvesaKt", "announcements")),
+        QByteArray("announcements"));
+    EXPECT_EQ(Scrambling::decrypt({}, "x"), std::nullopt);
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Prints the folder include graph of src/ as "from -> to" edges, one a line, and fails
+# when a folder includes one above it or the graph has a cycle.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+python3 - <<'PY'
+import os, re, sys
+def folder(path):
+    parts = path.split('/')
+    return parts[0] if len(parts) < 3 or parts[1] != 'core' else parts[0] + '/core'
+edges = set()
+for root, _, files in os.walk('.'):
+    for name in files:
+        if not name.endswith(('.h', '.cpp')):
+            continue
+        path = os.path.join(root, name)[2:]
+        src = folder(path)
+        for target in re.findall(r'^#include "([^"]+)"', open(path).read(), re.M):
+            dst = folder(target)
+            if dst != src and os.path.exists(target):
+                edges.add((src, dst))
+for a, b in sorted(edges):
+    print(f'{a} -> {b}')
+graph = {}
+for a, b in edges:
+    graph.setdefault(a, set()).add(b)
+state = {}
+def visit(node, trail):
+    if state.get(node) == 1:
+        sys.exit('cycle: ' + ' -> '.join(trail + [node]))
+    if state.get(node) == 2:
+        return
+    state[node] = 1
+    for nxt in graph.get(node, ()):
+        visit(nxt, trail + [node])
+    state[node] = 2
+for node in list(graph):
+    visit(node, [])
+bad = [f'{a} -> {b}' for a, b in edges if (b == 'app' and a != 'app') or (a == 'base' and b != 'base')]
+if bad:
+    sys.exit('upward includes: ' + ', '.join(bad))
+PY
