@@ -18,9 +18,16 @@ bool CatalogueLoader::loadChannelList(const QString& fileName, const QString& li
     }
     // A file over 64 MiB is no list: like an unreadable one, it gives no records.
     const FileIo::ReadResult read = FileIo::readWholeFile(path);
-    if (!read.ok())
-        return true; // an unreadable list gives no records; start-up goes on
     Catalogue& catalogue = m_state.catalogue;
+    if (!read.ok()) {
+        // An unreadable list gives no records; start-up goes on. Favorites that could not
+        // be read must not be replaced by an empty list at the next change.
+        if (listKind == QStringLiteral("fav")) {
+            catalogue.favorites.clear();
+            catalogue.favoritesUnreadable = read.error;
+        }
+        return true;
+    }
     if (listKind == QStringLiteral("tv"))
         catalogue.appendList(ListFormat::Kind::Tv, read.bytes);
     else if (listKind == QStringLiteral("ra"))

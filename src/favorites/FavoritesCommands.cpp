@@ -47,7 +47,7 @@ FavoritesCommands::FavoritesCommands(
       m_view(view),
       m_files(files),
       m_store(std::make_unique<FavoritesStore>(
-          state.catalogue.favorites, state.folder.file(QStringLiteral("fav.fav"))))
+          state.catalogue, state.folder.file(QStringLiteral("fav.fav"))))
 {
 }
 
@@ -57,6 +57,32 @@ void FavoritesCommands::message(QWidget* owner, int text) const
 {
     WaitingWindow box(owner, m_window.isTopmost());
     box.showMessage(m_state.texts.text(text), m_state.texts.text(Ok));
+}
+
+bool FavoritesCommands::changesRefused(QWidget* owner)
+{
+    const QString& reason = m_state.catalogue.favoritesUnreadable;
+    if (reason.isEmpty())
+        return false;
+    if (!m_toldUnreadable) {
+        m_toldUnreadable = true;
+        WaitingWindow box(owner, m_window.isTopmost());
+        box.showMessage(QStringLiteral("The favorites file could not be read (%1). It is kept as it is, and "
+                                       "favorites cannot be changed until the program starts with a file it can read.")
+                            .arg(reason),
+            m_state.texts.text(Ok));
+    }
+    return true;
+}
+
+bool FavoritesCommands::saved(QWidget* owner, bool done) const
+{
+    if (!done && !m_store->lastError().isEmpty()) {
+        WaitingWindow box(owner, m_window.isTopmost());
+        box.showMessage(QStringLiteral("The favorites could not be saved: %1").arg(m_store->lastError()),
+            m_state.texts.text(Ok));
+    }
+    return done;
 }
 
 void FavoritesCommands::showFavoritesAgain(int selectIndex)
@@ -70,24 +96,26 @@ void FavoritesCommands::showFavoritesAgain(int selectIndex)
 void FavoritesCommands::addSelectedToFavorites()
 {
     const QString key = m_view.selectedKey();
+    if (changesRefused(&m_window))
+        return;
     if (m_state.currentView == TreeBuilder::MyComputer) {
         const int index = TreeBuilder::keyIndex(key, 3);
         const LocalFileList& files = m_state.playback.localFiles;
         if (index >= 0 && index < files.files.size())
-            m_store->addFile(files.files[index], m_state.playback.localOperator);
+            saved(&m_window, m_store->addFile(files.files[index], m_state.playback.localOperator));
         return;
     }
     if (const ChannelRecord* channel = m_state.catalogue.channel(TreeBuilder::keyIndex(key, 1)))
-        m_store->addChannel(*channel);
+        saved(&m_window, m_store->addChannel(*channel));
 }
 
 void FavoritesCommands::deleteSelected()
 {
     const ChannelRecord* favorite = m_state.catalogue.favorite(TreeBuilder::keyIndex(m_view.selectedKey(), 1));
-    if (!favorite)
+    if (!favorite || changesRefused(&m_window))
         return;
     const QByteArray address = favorite->address;
-    if (m_store->removeAddress(address))
+    if (saved(&m_window, m_store->removeAddress(address)))
         m_view.filterBy(TreeBuilder::Favorites, true);
 }
 
@@ -145,13 +173,15 @@ std::optional<ChannelRecord> FavoritesCommands::typedFavorite(ChannelRecord favo
 void FavoritesCommands::dialogAdd()
 {
     FavoriteDialog& dialog = *m_dialog;
+    if (changesRefused(&dialog))
+        return;
     const std::optional<ChannelRecord> typed = typedFavorite({}, false);
     if (!typed)
         return;
     const QByteArray& address = typed->address;
     const int existing = m_store->findAddress(address);
     if (existing < 0) {
-        if (!m_store->append(*typed))
+        if (!saved(&dialog, m_store->append(*typed)))
             return;
         message(&dialog, Added);
     } else {
@@ -163,7 +193,7 @@ void FavoritesCommands::dialogAdd()
             return;
         // Its country, category and bandwidth stay.
         const std::optional<ChannelRecord> favorite = typedFavorite(m_state.catalogue.favorites[existing], false);
-        if (!favorite || !m_store->replace(existing, *favorite))
+        if (!favorite || !saved(&dialog, m_store->replace(existing, *favorite)))
             return;
         message(&dialog, Changed);
     }
@@ -174,10 +204,10 @@ void FavoritesCommands::dialogModify()
 {
     FavoriteDialog& dialog = *m_dialog;
     const ChannelRecord* current = m_state.catalogue.favorite(dialog.favoriteIndex());
-    if (!current)
+    if (!current || changesRefused(&dialog))
         return;
     const std::optional<ChannelRecord> favorite = typedFavorite(*current, true); // information as typed
-    if (!favorite || !m_store->replace(dialog.favoriteIndex(), *favorite))
+    if (!favorite || !saved(&dialog, m_store->replace(dialog.favoriteIndex(), *favorite)))
         return;
     message(&dialog, Changed);
     showFavoritesAgain(dialog.favoriteIndex());
@@ -199,7 +229,7 @@ void FavoritesCommands::exportFavorites()
 
 void FavoritesCommands::importFavorites()
 {
-    if (!m_files)
+    if (!m_files || changesRefused(&m_window))
         return;
     const LanguageTexts& t = m_state.texts;
     const FileDialog::Choice choice = m_files->openFiles(&m_window, t.text(ImportTitle),
@@ -217,6 +247,6 @@ void FavoritesCommands::importFavorites()
     }
     const QByteArray bytes
         = tag == QStringLiteral("No") ? chosen.bytes : FavoritesFile::normalised(chosen.bytes);
-    if (m_store->replaceFile(bytes) && m_state.currentView == TreeBuilder::Favorites)
+    if (saved(&m_window, m_store->replaceFile(bytes)) && m_state.currentView == TreeBuilder::Favorites)
         m_view.filterBy(TreeBuilder::Favorites, true);
 }

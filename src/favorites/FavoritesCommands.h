@@ -42,6 +42,10 @@ private:
     void dialogModify();
     void message(QWidget* owner, int text) const;
     void showFavoritesAgain(int selectIndex);
+    // True when the favorites file could not be read at start-up; the first time, says why.
+    bool changesRefused(QWidget* owner);
+    // Passes `done` on; a change the file did not take is reported with the reason.
+    bool saved(QWidget* owner, bool done) const;
 
     AppState& m_state;
     MainWindow& m_window;
@@ -49,4 +53,5 @@ private:
     FileDialog* m_files;
     std::unique_ptr<FavoritesStore> m_store;
     QPointer<FavoriteDialog> m_dialog;
+    bool m_toldUnreadable = false;
 };

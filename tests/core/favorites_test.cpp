@@ -1,4 +1,5 @@
 #include "base/Scrambling.h"
+#include "catalogue/core/Catalogue.h"
 #include "catalogue/core/ListFormat.h"
 #include "favorites/core/FavoritesFile.h"
 #include "favorites/core/FavoritesStore.h"
@@ -89,9 +90,52 @@ TEST(FavoritesNormalised, DropsBlankLinesAndEndsEveryLine)
 class FavoritesStoreTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    QVector<ChannelRecord> favorites;
-    FavoritesStore store {favorites, folder.file(QStringLiteral("fav.fav"))};
+    Catalogue catalogue;
+    QVector<ChannelRecord>& favorites = catalogue.favorites;
+    FavoritesStore store {catalogue, folder.file(QStringLiteral("fav.fav"))};
+
+    // Reads the favorites file as start-up does.
+    void load(const QByteArray& bytes)
+    {
+        folder.write(QStringLiteral("fav.fav"), bytes);
+        catalogue.replaceFavorites(bytes);
+    }
 };
+
+TEST_F(FavoritesStoreTest, LinesAfterAMalformedLineSurviveEveryKindOfChange)
+{
+    const QByteArray unread = "not a favorite\r\n1|||Later|1|gssor9..k||| \r\n";
+    load(FavoritesFile::line(favorite("First", "http://f")) + unread);
+    ASSERT_EQ(favorites.size(), 1);
+    ASSERT_TRUE(store.append(favorite("Added", "http://a")));
+    ASSERT_TRUE(store.replace(0, favorite("Renamed", "http://f")));
+    ASSERT_TRUE(store.removeAddress(favorites[1].address));
+    EXPECT_EQ(folder.read(QStringLiteral("fav.fav")), FavoritesFile::line(favorites[0]) + unread);
+}
+
+TEST_F(FavoritesStoreTest, LinesBeyondTheRecordLimitAreKeptInPlace)
+{
+    QByteArray bytes;
+    for (int i = 0; i < ListFormat::kMaxRecords + 3; ++i)
+        bytes += "1|||F" + QByteArray::number(i) + "|1|gssor9..e|||\r\n";
+    load(bytes);
+    ASSERT_EQ(favorites.size(), ListFormat::kMaxRecords);
+    ASSERT_TRUE(store.replace(0, favorite("F0", "http://d")));
+    const QByteArray after = folder.read(QStringLiteral("fav.fav"));
+    EXPECT_EQ(after.count('\n'), ListFormat::kMaxRecords + 3);
+    EXPECT_TRUE(after.endsWith("1|||F32769|1|gssor9..e|||\r\n"));
+}
+
+TEST_F(FavoritesStoreTest, AFileThatCouldNotBeReadIsNeverReplaced)
+{
+    folder.write(QStringLiteral("fav.fav"), "whatever was there");
+    catalogue.favoritesUnreadable = QStringLiteral("fav.fav is too large");
+    EXPECT_FALSE(store.append(favorite("Added", "http://a")));
+    EXPECT_FALSE(store.replaceFile("1|||X|1|y|||\r\n"));
+    EXPECT_EQ(store.lastError(), QStringLiteral("fav.fav is too large"));
+    EXPECT_EQ(folder.read(QStringLiteral("fav.fav")), QByteArray("whatever was there"));
+    EXPECT_TRUE(favorites.isEmpty());
+}
 
 TEST_F(FavoritesStoreTest, TheSameChannelTwiceLeavesOneRefreshedFavorite)
 {
@@ -155,10 +199,10 @@ TEST_F(FavoritesStoreTest, AWriterKilledMidWriteLeavesThePreviousFileWhole)
         QVector<ChannelRecord> many;
         for (int i = 0; i < 100; ++i)
             many.append(favorite("Many", "http://m"));
-        QVector<ChannelRecord> target;
+        Catalogue target;
         FavoritesStore writer(target, folder.file(QStringLiteral("fav.fav")));
         for (const ChannelRecord& f : many)
-            target.append(f);
+            target.favorites.append(f);
         writer.append(favorite("Last", "http://l"));
         _exit(0);
     }

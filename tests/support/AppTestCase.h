@@ -7,8 +7,10 @@
 #include "ui/MainWindow.h"
 
 #include "support/FakePlatform.h"
+#include "support/ModalHelper.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QTest>
 #include <QTreeView>
 
 // The common ground of the tests that start the whole program: a program folder of
@@ -29,9 +31,11 @@ protected:
     }
     void tearDownFolder()
     {
+        const QString neverShown = ModalAnswers::settle();
         app.reset();
         delete folder;
         folder = nullptr;
+        QVERIFY2(neverShown.isEmpty(), qPrintable(QStringLiteral("never shown: ") + neverShown));
     }
 
     // Writes the settings (the standard ones with these lines changed) and starts the

@@ -17,6 +17,8 @@
 #include "support/ProgramFolderFixture.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +71,23 @@ private Q_SLOTS:
         folder->writeInf();
     }
     void cleanup() { tearDownFolder(); }
+
+    void aFavoritesFileTooLargeToReadIsKeptAndExplainedOnce()
+    {
+        const qint64 tooLarge = 64 * 1024 * 1024 + 1;
+        QFile big(folder->file(QStringLiteral("fav.fav")));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(tooLarge));
+        big.close();
+        start();
+        QVERIFY(favorites().isEmpty());
+        select(QStringLiteral("C0"));
+        auto said = answer(QStringLiteral("cmdOk"));
+        window().menus().SPopUpMenuAddToFavorite->trigger();
+        QVERIFY(said->contains(QStringLiteral("could not be read")));
+        QVERIFY(noModalShows([this] { window().menus().SPopUpMenuAddToFavorite->trigger(); })); // told once
+        QVERIFY(favorites().isEmpty());
+        QCOMPARE(QFileInfo(big).size(), tooLarge);
+    }
 
     void addingAChannelTwiceKeepsOneFavorite()
     {

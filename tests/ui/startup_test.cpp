@@ -47,7 +47,12 @@ private Q_SLOTS:
         folder->copyShippedLanguage(QStringLiteral("english"));
         platform = FakePlatform {};
     }
-    void cleanup() { delete folder; }
+    void cleanup()
+    {
+        delete folder;
+        const QString neverShown = ModalAnswers::settle();
+        QVERIFY2(neverShown.isEmpty(), qPrintable(QStringLiteral("never shown: ") + neverShown));
+    }
 
     void startsWithEnglishMenusAndTheCountryFilter()
     {

@@ -4,6 +4,8 @@ void Catalogue::clear()
 {
     channels.clear();
     favorites.clear();
+    favoritesUnread.clear();
+    favoritesUnreadable.clear();
 }
 
 ListFormat::ReadResult Catalogue::appendList(ListFormat::Kind kind, const QByteArray& bytes)
@@ -26,6 +28,8 @@ ListFormat::ReadResult Catalogue::replaceFavorites(const QByteArray& bytes)
 {
     ListFormat::ReadResult result = ListFormat::read(ListFormat::Kind::Favorites, bytes);
     favorites = result.records;
+    favoritesUnread = result.unreadFrom >= 0 ? bytes.mid(result.unreadFrom) : QByteArray();
+    favoritesUnreadable.clear();
     return result;
 }
 

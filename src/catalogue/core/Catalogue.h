@@ -12,6 +12,11 @@ struct Catalogue {
     int tvEnd = 0; // index of the first radio record
     int radioEnd = 0; // index of the first movie-store record
     QVector<ChannelRecord> favorites;
+    // The favorites file from the first line the reader did not take in (a malformed line,
+    // lines past the limits): a rewrite keeps these bytes as they are, after the favorites.
+    QByteArray favoritesUnread;
+    // Why the favorites file could not be read at all; while set, it is never rewritten.
+    QString favoritesUnreadable;
     bool movieStoreLoaded = false;
 
     int channelCount() const { return static_cast<int>(channels.size()); }
@@ -21,7 +26,7 @@ struct Catalogue {
     // Appends the records of one list file, within the 32,767-record limit. The result
     // tells how the reading ended; its records are in `channels`.
     ListFormat::ReadResult appendList(ListFormat::Kind kind, const QByteArray& bytes);
-    // Replaces the favorites with those of the favorites file.
+    // Replaces the favorites with those of the favorites file, keeping what it did not take in.
     ListFormat::ReadResult replaceFavorites(const QByteArray& bytes);
 
     const ChannelRecord* channel(int index) const;

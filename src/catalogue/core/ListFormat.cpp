@@ -193,19 +193,23 @@ void readInto(
     fields.reserve(12);
     int lineNumber = -1;
     TextLines::forEach(bytes, [&](QByteArrayView line) {
-        if (++lineNumber >= kMaxLines)
+        const auto stopHere = [&] {
+            result.unreadFrom = line.data() - bytes.constData();
             return false;
+        };
+        if (++lineNumber >= kMaxLines)
+            return stopHere();
         if (!isRecordLine(kind, line))
             return true;
         if (out.size() - first >= capacity) {
             result.reachedLimit = true;
-            return false;
+            return stopHere();
         }
         split(line, fieldsRead(kind), fields);
         ChannelRecord record;
         if (!fill(kind, fields, record, memo)) {
             result.stoppedAtLine = lineNumber;
-            return false;
+            return stopHere();
         }
         out.append(std::move(record));
         return true;

@@ -20,6 +20,7 @@ struct ReadResult {
     QVector<ChannelRecord> records;
     int stoppedAtLine = -1; // 0-based line that ended the reading early, or -1
     bool reachedLimit = false;
+    qsizetype unreadFrom = -1; // byte offset of the first line not taken in, or -1
     bool complete() const { return stoppedAtLine < 0; }
 };
 

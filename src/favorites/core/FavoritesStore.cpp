@@ -2,12 +2,11 @@
 
 #include "base/FileIo.h"
 #include "base/StoredField.h"
-#include "catalogue/core/ListFormat.h"
 #include "catalogue/core/TreeBuilder.h"
 #include "favorites/core/FavoritesFile.h"
 
-FavoritesStore::FavoritesStore(QVector<ChannelRecord>& favorites, QString path)
-    : m_favorites(favorites), m_path(std::move(path))
+FavoritesStore::FavoritesStore(Catalogue& catalogue, QString path)
+    : m_catalogue(catalogue), m_favorites(catalogue.favorites), m_path(std::move(path))
 {
 }
 
@@ -22,7 +21,11 @@ int FavoritesStore::findAddress(const QByteArray& address) const
 
 bool FavoritesStore::commit(QVector<ChannelRecord> next)
 {
-    m_error = FileIo::writeFileAtomically(m_path, FavoritesFile::toBytes(next));
+    if (!m_catalogue.favoritesUnreadable.isEmpty()) {
+        m_error = m_catalogue.favoritesUnreadable;
+        return false;
+    }
+    m_error = FileIo::writeFileAtomically(m_path, FavoritesFile::toBytes(next) + m_catalogue.favoritesUnread);
     if (!m_error.isEmpty())
         return false;
     m_favorites = std::move(next);
@@ -42,6 +45,7 @@ bool FavoritesStore::addChannel(const ChannelRecord& channel)
 
 bool FavoritesStore::addFile(const QString& path, std::uint8_t op)
 {
+    m_error.clear();
     const QByteArray address = StoredField::encodeAddress(path);
     if (address.isEmpty() || findAddress(address) >= 0)
         return false;
@@ -62,6 +66,7 @@ bool FavoritesStore::append(const ChannelRecord& favorite)
 
 bool FavoritesStore::replace(int index, const ChannelRecord& favorite)
 {
+    m_error.clear();
     if (index < 0 || index >= m_favorites.size())
         return false;
     QVector<ChannelRecord> next = m_favorites;
@@ -81,6 +86,10 @@ bool FavoritesStore::removeAddress(const QByteArray& address)
 
 bool FavoritesStore::replaceFile(const QByteArray& bytes)
 {
+    if (!m_catalogue.favoritesUnreadable.isEmpty()) {
+        m_error = m_catalogue.favoritesUnreadable;
+        return false;
+    }
     m_error = FileIo::writeFileAtomically(m_path, bytes);
     return m_error.isEmpty() && reload();
 }
@@ -92,6 +101,7 @@ bool FavoritesStore::reload()
         m_error = read.error;
         return false;
     }
-    m_favorites = ListFormat::read(ListFormat::Kind::Favorites, read.bytes).records;
+    m_catalogue.replaceFavorites(read.bytes);
+    m_error.clear();
     return true;
 }

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "catalogue/core/ChannelRecord.h"
+#include "catalogue/core/Catalogue.h"
 
 #include <QString>
 #include <QVector>
 
 // The favorites in memory and their file, kept in step: every change is written at once,
-// atomically, and is made in memory only when the file took it.
+// atomically, and is made in memory only when the file took it. Lines of the file that
+// were not read stay in it, after the favorites; a file that could not be read at all is
+// never replaced.
 class FavoritesStore final {
 public:
-    FavoritesStore(QVector<ChannelRecord>& favorites, QString path);
+    FavoritesStore(Catalogue& catalogue, QString path);
 
     // The index of the first favorite with exactly this stored address, or -1.
     int findAddress(const QByteArray& address) const;
@@ -26,10 +28,13 @@ public:
     bool replaceFile(const QByteArray& bytes);
     bool reload();
 
+    // Why the last change failed; empty after a change that succeeded.
+    const QString& lastError() const { return m_error; }
 
 private:
     bool commit(QVector<ChannelRecord> next);
 
+    Catalogue& m_catalogue;
     QVector<ChannelRecord>& m_favorites;
     QString m_path;
     QString m_error;
