@@ -97,28 +97,11 @@ void Playback::runVideo(const PlayRequest& request)
     if (request.kind < 3)
         m_parts.view.markPlaying(m_parts.view.selectedKey(), request.kind);
     if (request.op != MovieStore && !playback.localFiles.listMode)
-        recordRecent(static_cast<std::uint8_t>(request.op), root, request.name);
+        m_recent->addMRU(static_cast<std::uint8_t>(request.op), root, request.name);
     playback.currentOperator = static_cast<std::uint8_t>(request.op);
     m_parts.window.activateWindow();
 }
 
-// The recent list is written once the engine has started the item (or given up on it),
-// so that writing the file never delays the first picture.
-void Playback::recordRecent(std::uint8_t op, const QString& root, const QString& name)
-{
-    QObject::disconnect(m_pendingRecent);
-    if (m_area->player(op) == nullptr) {
-        m_recent->addMRU(op, root, name);
-        return;
-    }
-    m_pendingRecent = QObject::connect(&m_parts.engine, &MediaPlayer::stateChanged, m_area.get(),
-        [this, op, root, name](MediaPlayer::State state) {
-            if (state == MediaPlayer::State::Loading)
-                return;
-            QObject::disconnect(m_pendingRecent);
-            m_recent->addMRU(op, root, name);
-        });
-}
 
 void Playback::playStorePage(const QByteArray& html)
 {

@@ -46,11 +46,9 @@ public:
 
 private:
     QString advanceList();
-    void recordRecent(std::uint8_t op, const QString& root, const QString& name);
     void playStorePage(const QByteArray& html);
 
     Parts m_parts;
     std::unique_ptr<RecentFilesMenu> m_recent;
     std::unique_ptr<PlayerArea> m_area;
-    QMetaObject::Connection m_pendingRecent;
 };

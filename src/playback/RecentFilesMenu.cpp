@@ -10,7 +10,7 @@
 
 RecentFilesMenu::RecentFilesMenu(
     AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play)
-    : m_state(state), m_window(window), m_play(std::move(play))
+    : m_state(state), m_window(window), m_play(std::move(play)), m_writer(path())
 {
 }
 
@@ -29,20 +29,26 @@ void RecentFilesMenu::clearMenu()
 
 void RecentFilesMenu::loadMRU()
 {
+    m_writer.wait();
     clearMenu();
-    m_recent = {};
+    // The list is read even when the menu shows none of it, so that the next played
+    // item is put on top of the entries already there rather than replacing them.
+    const FileIo::ReadResult read = FileIo::readWholeFile(path(), 1024 * 1024);
+    m_recent = RecentFiles::fromBytes(read.ok() ? read.bytes : QByteArray());
     const std::optional<int> limit = recentMenuLimit(m_state.settings.line(Settings::RecentCount));
     if (!limit)
         return;
     if (!QFileInfo::exists(path()))
         FileIo::writeFileAtomically(path(), {});
-    const FileIo::ReadResult read = FileIo::readWholeFile(path(), 1024 * 1024);
-    m_recent = RecentFiles::fromBytes(read.ok() ? read.bytes : QByteArray());
+    fillMenu(*limit);
+}
 
+void RecentFilesMenu::fillMenu(int limit)
+{
     QMenu* file = m_window.menus().MnuFile;
     QAction* before = m_window.menus().SMnuUpdatelists;
     const auto& entries = m_recent.entries();
-    for (int i = 0; i < entries.size() && i < *limit; ++i) {
+    for (int i = 0; i < entries.size() && i < limit; ++i) {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(entries[i].name), file);
         action->setObjectName(QStringLiteral("SMnuMRUList%1").arg(i + 1));
         QObject::connect(action, &QAction::triggered, file, [this, i] { playEntry(i); });
@@ -63,9 +69,13 @@ void RecentFilesMenu::addMRU(std::uint8_t op, const QString& root, const QString
     const std::optional<QByteArray> bytes = m_recent.withOnTop(op, root, name);
     if (!bytes)
         return;
-    if (!FileIo::writeFileAtomically(path(), *bytes).isEmpty())
-        return;
-    loadMRU();
+    // The menu shows the new list at once; the file follows on the writer's thread, so a
+    // slow disk never delays the picture.
+    m_recent = RecentFiles::fromBytes(*bytes);
+    m_writer.write(*bytes);
+    clearMenu();
+    if (const std::optional<int> limit = recentMenuLimit(m_state.settings.line(Settings::RecentCount)))
+        fillMenu(*limit);
 }
 
 void RecentFilesMenu::playEntry(int index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/SerialFileWriter.h"
 #include "playback/core/RecentFiles.h"
 
 #include <QList>
@@ -27,11 +28,13 @@ public:
 private:
     QString path() const;
     void clearMenu();
+    void fillMenu(int limit);
     void playEntry(int index);
 
     AppState& m_state;
     MainWindow& m_window;
     std::function<void(const PlayRequest&)> m_play;
     RecentFiles m_recent;
+    SerialFileWriter m_writer;
     QList<QAction*> m_entries; // numbered entries and the closing separator
 };

@@ -147,6 +147,22 @@ private Q_SLOTS:
         QCOMPARE(playback().localFiles.playingIndex, 0);
     }
 
+    void anItemThatNeverFinishesLoadingStillReachesTheRecentList()
+    {
+        start();
+        TestHttpServer server;
+        QVERIFY(server.running());
+        const QString hanging = server.url(QStringLiteral("/_/hang")).toString();
+        app->playback().runVideo({1, 1, *Scrambling::encTvRa(hanging.toUtf8()), QStringLiteral("Hanging")});
+        QCOMPARE(platform.media->state(), MediaPlayer::State::Loading);
+        const QString b = media("b.wav", 3000);
+        openFiles({b}, 1); // while the first one still loads
+        QCOMPARE(window().findChild<QAction*>(QStringLiteral("SMnuMRUList2"))->text(), QStringLiteral("&2 Hanging"));
+        QTRY_COMPARE_WITH_TIMEOUT(recentEntries().size(), 2, 5000);
+        QCOMPARE(StoredField::decodeAddress(recentEntries()[0].address), b);
+        QCOMPARE(StoredField::decodeAddress(recentEntries()[1].address), hanging);
+    }
+
     void aRecentEntryPlaysAndMovesToTheTop()
     {
         start();
@@ -157,7 +173,7 @@ private Q_SLOTS:
             return recent.isEmpty() ? QString() : StoredField::decodeAddress(recent[0].address);
         };
         openFiles({a}, 1);
-        QTRY_COMPARE_WITH_TIMEOUT(top(), a, 10000); // written once the item has started
+        QTRY_COMPARE_WITH_TIMEOUT(top(), a, 10000);
         openFiles({b}, 1);
         QTRY_COMPARE_WITH_TIMEOUT(top(), b, 10000);
         window().findChild<QAction*>(QStringLiteral("SMnuMRUList2"))->trigger();

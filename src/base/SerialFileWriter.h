@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QThreadPool>
+
+#include <atomic>
+#include <memory>
+
+// Atomic whole-file writes of one file, done in order on a thread of their own so that a
+// slow disk never holds up the caller. A write that a newer one has overtaken is skipped.
+// The destructor waits, so nothing queued is lost when the program ends.
+class SerialFileWriter final {
+public:
+    explicit SerialFileWriter(QString path);
+    ~SerialFileWriter();
+    SerialFileWriter(const SerialFileWriter&) = delete;
+    SerialFileWriter& operator=(const SerialFileWriter&) = delete;
+
+    void write(QByteArray bytes);
+    // Returns once every queued write has been done.
+    void wait();
+
+private:
+    QString m_path;
+    QThreadPool m_thread;
+    std::shared_ptr<std::atomic<quint64>> m_newest = std::make_shared<std::atomic<quint64>>(0);
+};
