@@ -12,9 +12,8 @@
 namespace BenchServices {
 
 struct NoTransfer final : Transfer {
-    Result fetchBytes(const QUrl&) override { return {}; }
-    Result fetchText(const QUrl&) override { return {}; }
-    void cancel() override {}
+    void fetch(const QUrl&, qint64, Done) override { }
+    void cancelAll() override { }
 };
 struct FirstCopy final : SingleInstanceGuard {
     bool claim() override { return true; }

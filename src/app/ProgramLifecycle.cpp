@@ -23,7 +23,7 @@ void ProgramLifecycle::unload(int& cancel)
         cancel = -1;
         return;
     }
-    m_transfer.cancel();
+    m_transfer.cancelAll();
     m_tray.remove();
     m_endNow();
 }
@@ -36,7 +36,7 @@ void ProgramLifecycle::emergencyEnd()
 
 void ProgramLifecycle::exitFromFileMenu()
 {
-    m_transfer.cancel();
+    m_transfer.cancelAll();
     m_tray.remove();
     m_endNow();
 }

@@ -1,8 +1,11 @@
 #include "platform/core/HttpTransfer.h"
 
+#include "base/TextCodec.h"
+
 #include "support/TestHttpServer.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTcpServer>
 #include <QTimer>
 
@@ -11,6 +14,8 @@
 using namespace std::chrono_literals;
 
 namespace {
+
+constexpr qint64 kMiB = 1024 * 1024;
 
 class TransferTest : public ::testing::Test {
 protected:
@@ -22,10 +27,29 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(server_->running()); }
 
+    static QUrl url(const char* path) { return server_->url(QString::fromLatin1(path)); }
+
     static TestHttpServer* server_;
 };
 
 TestHttpServer* TransferTest::server_ = nullptr;
+
+// Runs one fetch to its end; the event loop keeps running meanwhile, as the window's does.
+Transfer::Result fetch(Transfer& transfer, const QUrl& url, qint64 maxBytes = kMiB)
+{
+    Transfer::Result result;
+    bool ended = false;
+    QEventLoop loop;
+    transfer.fetch(url, maxBytes, [&](const Transfer::Result& r) {
+        result = r;
+        ended = true;
+        loop.quit();
+    });
+    EXPECT_FALSE(ended) << "done was called from within fetch";
+    if (!ended)
+        loop.exec();
+    return result;
+}
 
 int unusedPort()
 {
@@ -36,43 +60,36 @@ int unusedPort()
 
 } // namespace
 
-TEST_F(TransferTest, FetchesWholeTextAsEightBitText)
+TEST_F(TransferTest, FetchesWholeBodies)
 {
     HttpTransfer transfer;
-    const Transfer::Result result = transfer.fetchText(server_->url(QStringLiteral("/_/text")));
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(result.text, QString::fromUtf8("first line\r\nZürich €"));
+    const Transfer::Result text = fetch(transfer, url("/_/text"));
+    ASSERT_TRUE(text.ok()) << text.error.toStdString();
+    EXPECT_EQ(TextCodec::decodeEightBit(text.bytes), QString::fromUtf8("first line\r\nZürich €"));
+    const Transfer::Result bytes = fetch(transfer, url("/_/bytes"));
+    ASSERT_EQ(bytes.bytes.size(), 1024);
+    EXPECT_EQ(static_cast<unsigned char>(bytes.bytes[255]), 255);
+    const Transfer::Result empty = fetch(transfer, url("/_/empty"));
+    EXPECT_TRUE(empty.ok());
+    EXPECT_TRUE(empty.bytes.isEmpty());
 }
 
-TEST_F(TransferTest, FetchesWholeBytes)
+TEST_F(TransferTest, ErrorAnswersAreErrorsWithoutTheirBody)
 {
     HttpTransfer transfer;
-    const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/bytes")));
-    ASSERT_TRUE(result.ok());
-    ASSERT_EQ(result.bytes.size(), 1024);
-    EXPECT_EQ(static_cast<unsigned char>(result.bytes[255]), 255);
-}
-
-TEST_F(TransferTest, EmptyBodyIsAnEmptySuccess)
-{
-    HttpTransfer transfer;
-    const Transfer::Result result = transfer.fetchText(server_->url(QStringLiteral("/_/empty")));
-    EXPECT_TRUE(result.ok());
-    EXPECT_TRUE(result.bytes.isEmpty());
-}
-
-TEST_F(TransferTest, NotFoundIsAnError)
-{
-    HttpTransfer transfer;
-    const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/no/such/file")));
-    EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.bytes.isEmpty());
+    for (const char* path : {"/no/such/file", "/_/error"}) {
+        const Transfer::Result result = fetch(transfer, url(path));
+        EXPECT_FALSE(result.ok()) << path;
+        EXPECT_TRUE(result.bytes.isEmpty()) << path;
+    }
+    EXPECT_FALSE(fetch(transfer, url("/_/loop")).ok());
+    EXPECT_FALSE(fetch(transfer, QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(unusedPort()))).ok());
 }
 
 TEST_F(TransferTest, AServerThatNeverAnswersTimesOut)
 {
     HttpTransfer transfer(HttpTransfer::Timeouts {300ms, 5s});
-    const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/hang")));
+    const Transfer::Result result = fetch(transfer, url("/_/hang"));
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.error.indexOf(QStringLiteral("No answer")), -1) << result.error.toStdString();
 }
@@ -80,31 +97,42 @@ TEST_F(TransferTest, AServerThatNeverAnswersTimesOut)
 TEST_F(TransferTest, ATrickleIsCutByTheTotalTimeout)
 {
     HttpTransfer transfer(HttpTransfer::Timeouts {2s, 700ms});
-    const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/drip")));
+    const Transfer::Result result = fetch(transfer, url("/_/drip"));
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.bytes.isEmpty());
 }
 
-TEST_F(TransferTest, AConnectionClosedMidBodyIsAnError)
+TEST_F(TransferTest, AnAnswerShorterThanAnnouncedIsAnError)
 {
     HttpTransfer transfer;
-    const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/close")));
-    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(fetch(transfer, url("/_/close")).ok());
 }
 
-TEST_F(TransferTest, ARefusedConnectionIsAnError)
+TEST_F(TransferTest, AnEndlessAnswerIsCutAtTheCallersBound)
 {
     HttpTransfer transfer;
-    const Transfer::Result result
-        = transfer.fetchBytes(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(unusedPort())));
+    QElapsedTimer clock;
+    clock.start();
+    const Transfer::Result result = fetch(transfer, url("/_/endless"), 4 * kMiB);
     EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.error.indexOf(QStringLiteral("larger than")), -1) << result.error.toStdString();
+    EXPECT_TRUE(result.bytes.isEmpty());
+    EXPECT_LT(clock.elapsed(), 10000); // cut at the bound, not at the total time-out
 }
 
-TEST_F(TransferTest, CancelEndsARunningFetch)
+TEST_F(TransferTest, AnAnswerAnnouncedLargerThanTheBoundIsRefusedAtOnce)
+{
+    HttpTransfer transfer;
+    const Transfer::Result result = fetch(transfer, url("/_/announced-huge"), kMiB);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.error.indexOf(QStringLiteral("larger than")), -1) << result.error.toStdString();
+}
+
+TEST_F(TransferTest, CancelEndsEveryRunningFetch)
 {
     HttpTransfer transfer(HttpTransfer::Timeouts {20s, 30s});
-    QTimer::singleShot(200, [&transfer] { transfer.cancel(); });
-    const Transfer::Result result = transfer.fetchBytes(server_->url(QStringLiteral("/_/hang")));
+    QTimer::singleShot(200, [&transfer] { transfer.cancelAll(); });
+    const Transfer::Result result = fetch(transfer, url("/_/hang"));
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.error.indexOf(QStringLiteral("cancelled")), -1);
 }
@@ -112,6 +140,6 @@ TEST_F(TransferTest, CancelEndsARunningFetch)
 TEST(TransferAddresses, OnlyWebAddressesAreFetched)
 {
     HttpTransfer transfer;
-    EXPECT_FALSE(transfer.fetchBytes(QUrl(QStringLiteral("file:///etc/hostname"))).ok());
-    EXPECT_FALSE(transfer.fetchBytes(QUrl()).ok());
+    EXPECT_FALSE(fetch(transfer, QUrl(QStringLiteral("file:///etc/hostname"))).ok());
+    EXPECT_FALSE(fetch(transfer, QUrl()).ok());
 }

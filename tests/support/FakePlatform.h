@@ -4,14 +4,17 @@
 #include "platform/MpvPlayer.h"
 
 #include <QList>
+#include <QTimer>
 #include <QUrl>
 
 // Small doubles for what cannot run in a test: the notification area, the desktop's
 // "Open", the end of the process. Each records what the program asked of it.
 struct FakeTransfer final : Transfer {
-    Result fetchBytes(const QUrl&) override { return {{}, QStringLiteral("offline"), {}}; }
-    Result fetchText(const QUrl&) override { return {{}, QStringLiteral("offline"), {}}; }
-    void cancel() override { ++cancels; }
+    void fetch(const QUrl&, qint64, Done done) override
+    {
+        QTimer::singleShot(0, [done] { done({{}, QStringLiteral("offline")}); });
+    }
+    void cancelAll() override { ++cancels; }
     int cancels = 0;
 };
 

@@ -10,7 +10,7 @@
 
 // Answers to modal windows that a test expects. Each acts on the next modal window as soon
 // as it shows. One whose window never came is a failure, and no answer outlives its test:
-// the test's cleanup calls modalAnswersSettled(), which cancels what is still pending.
+// the test's cleanup calls ModalAnswers::settle(), which cancels what is still pending.
 namespace ModalAnswers {
 
 struct State {

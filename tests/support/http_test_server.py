@@ -46,6 +46,31 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 self.wfile.write(b"x")
                 self.wfile.flush()
                 time.sleep(0.5)
+        elif path == "/_/endless":
+            self.send_response(200)
+            self.end_headers()
+            chunk = b"x" * 65536
+            try:
+                for _ in range(100000):  # bounded: about 6 GB at most, far past any test's bound
+                    self.wfile.write(chunk)
+            except OSError:
+                pass
+        elif path == "/_/announced-huge":
+            self.send_response(200)
+            self.send_header("Content-Length", str(100 * 1024 * 1024))
+            self.end_headers()
+            try:
+                for _ in range(1600):
+                    self.wfile.write(b"y" * 65536)
+            except OSError:
+                pass
+        elif path == "/_/loop":
+            self.send_response(302)
+            self.send_header("Location", "/_/loop")
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+        elif path == "/_/error":
+            self.send_body(500, b"<html>Internal Server Error</html>", "text/html")
         elif path == "/_/close":
             self.send_response(200)
             self.send_header("Content-Length", "100000")

@@ -1,12 +1,49 @@
 #include "platform/core/HttpTransfer.h"
 
-#include "base/TextCodec.h"
-
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+
+namespace {
+
+// The reason a reply is ended early, kept on the reply so that its end reports it.
+const char* const kEndReason = "vidorraEndReason";
+
+void endWith(QNetworkReply* reply, const QString& reason)
+{
+    if (reply->property(kEndReason).toString().isEmpty())
+        reply->setProperty(kEndReason, reason);
+    reply->abort();
+}
+
+void reportLater(const Transfer::Done& done, Transfer::Result result)
+{
+    QTimer::singleShot(0, [done, result = std::move(result)] { done(result); });
+}
+
+Transfer::Result resultOf(QNetworkReply* reply, qint64 maxBytes)
+{
+    Transfer::Result result;
+    const QString reason = reply->property(kEndReason).toString();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (!reason.isEmpty())
+        result.error = reason;
+    else if (reply->error() != QNetworkReply::NoError)
+        result.error = reply->errorString();
+    else if (status >= 400)
+        result.error = QStringLiteral("The server answered %1").arg(status);
+    else
+        result.bytes = reply->readAll();
+    if (result.ok() && result.bytes.size() > maxBytes)
+        result = {{}, QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes)};
+    if (result.ok() && announced.isValid() && announced.toLongLong() != result.bytes.size())
+        result = {{}, QStringLiteral("The answer ended after %1 of %2 bytes").arg(result.bytes.size()).arg(announced.toLongLong())};
+    return result;
+}
+
+} // namespace
 
 HttpTransfer::HttpTransfer() : HttpTransfer(Timeouts {}) { }
 
@@ -15,76 +52,69 @@ HttpTransfer::HttpTransfer(Timeouts timeouts)
 {
 }
 
-HttpTransfer::~HttpTransfer() { cancel(); }
+// Running fetches are dropped without calling their `done`: what waits for them is going too.
+HttpTransfer::~HttpTransfer()
+{
+    for (const QPointer<QNetworkReply>& reply : std::as_const(m_running)) {
+        if (reply) {
+            reply->disconnect();
+            reply->abort();
+            reply->deleteLater();
+        }
+    }
+}
 
-Transfer::Result HttpTransfer::fetchBytes(const QUrl& url)
+void HttpTransfer::fetch(const QUrl& url, qint64 maxBytes, Done done)
 {
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
-        return {{}, QStringLiteral("Unsupported address: %1").arg(url.toString()), {}};
-    if (m_running)
-        return {{}, QStringLiteral("Another transfer is running"), {}};
-
+    if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https"))) {
+        reportLater(done, {{}, QStringLiteral("Unsupported address: %1").arg(url.toString())});
+        return;
+    }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(static_cast<int>(m_timeouts.total.count()));
+    request.setMaximumRedirectsAllowed(5);
     QNetworkReply* reply = m_network->get(request);
-    m_running = reply;
-    m_cancelled = false;
+    m_running.append(reply);
 
-    QEventLoop loop;
-    QTimer connectTimer;
-    connectTimer.setSingleShot(true);
-    QTimer totalTimer;
-    totalTimer.setSingleShot(true);
-    QString timeoutError;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &connectTimer, &QTimer::stop);
-    QObject::connect(&connectTimer, &QTimer::timeout, reply, [&] {
-        timeoutError = QStringLiteral("No answer from %1 within %2 s")
-                           .arg(url.host())
-                           .arg(m_timeouts.connect.count() / 1000.0);
-        reply->abort();
+    auto* connectTimer = new QTimer(reply);
+    connectTimer->setSingleShot(true);
+    QObject::connect(connectTimer, &QTimer::timeout, reply, [reply, url, this] {
+        endWith(reply, QStringLiteral("No answer from %1 within %2 s").arg(url.host()).arg(m_timeouts.connect.count() / 1000.0));
     });
-    QObject::connect(&totalTimer, &QTimer::timeout, reply, [&] {
-        timeoutError = QStringLiteral("The transfer from %1 took longer than %2 s")
-                           .arg(url.host())
-                           .arg(m_timeouts.total.count() / 1000.0);
-        reply->abort();
-    });
-    connectTimer.start(m_timeouts.connect);
-    totalTimer.start(m_timeouts.total);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, connectTimer, &QTimer::stop);
+    connectTimer->start(m_timeouts.connect);
 
-    Result result;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (!timeoutError.isEmpty())
-        result.error = timeoutError;
-    else if (m_cancelled)
-        result.error = QStringLiteral("The transfer was cancelled");
-    else if (reply->error() != QNetworkReply::NoError)
-        result.error = reply->errorString();
-    else if (status >= 400)
-        result.error = QStringLiteral("The server answered %1").arg(status);
-    else
-        result.bytes = reply->readAll();
-    m_running = nullptr;
-    reply->deleteLater();
-    return result;
+    auto* totalTimer = new QTimer(reply);
+    totalTimer->setSingleShot(true);
+    QObject::connect(totalTimer, &QTimer::timeout, reply, [reply, url, this] {
+        endWith(reply, QStringLiteral("The transfer from %1 took longer than %2 s").arg(url.host()).arg(m_timeouts.total.count() / 1000.0));
+    });
+    totalTimer->start(m_timeouts.total);
+
+    // An answer that says or shows it is too large is ended at once, before it fills memory.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, maxBytes] {
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (announced.isValid() && announced.toLongLong() > maxBytes)
+            endWith(reply, QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes));
+    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received, qint64) {
+        if (received > maxBytes)
+            endWith(reply, QStringLiteral("The answer is larger than %1 bytes").arg(maxBytes));
+    });
+    QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply, maxBytes, done = std::move(done)] {
+        m_running.removeAll(reply);
+        const Result result = resultOf(reply, maxBytes);
+        reply->deleteLater();
+        done(result);
+    });
 }
 
-Transfer::Result HttpTransfer::fetchText(const QUrl& url)
+void HttpTransfer::cancelAll()
 {
-    Result result = fetchBytes(url);
-    result.text = TextCodec::decodeEightBit(result.bytes);
-    return result;
-}
-
-void HttpTransfer::cancel()
-{
-    if (m_running) {
-        m_cancelled = true;
-        m_running->abort();
+    const QList<QPointer<QNetworkReply>> running = m_running;
+    for (const QPointer<QNetworkReply>& reply : running) {
+        if (reply)
+            endWith(reply, QStringLiteral("The transfer was cancelled"));
     }
 }

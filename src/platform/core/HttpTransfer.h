@@ -2,6 +2,7 @@
 
 #include "platform/core/Transfer.h"
 
+#include <QList>
 #include <QPointer>
 
 #include <chrono>
@@ -10,11 +11,11 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
-// HTTP and HTTPS through QNetworkAccessManager, run in a local event loop.
+// HTTP and HTTPS through QNetworkAccessManager.
 class HttpTransfer final : public Transfer {
 public:
     struct Timeouts {
-        std::chrono::milliseconds connect {8000}; // until the response headers arrive
+        std::chrono::milliseconds connect {3000}; // until the response headers arrive
         std::chrono::milliseconds total {30000}; // the whole transfer
     };
 
@@ -22,13 +23,11 @@ public:
     explicit HttpTransfer(Timeouts timeouts);
     ~HttpTransfer() override;
 
-    Result fetchBytes(const QUrl& url) override;
-    Result fetchText(const QUrl& url) override;
-    void cancel() override;
+    void fetch(const QUrl& url, qint64 maxBytes, Done done) override;
+    void cancelAll() override;
 
 private:
     Timeouts m_timeouts;
     std::unique_ptr<QNetworkAccessManager> m_network;
-    QPointer<QNetworkReply> m_running;
-    bool m_cancelled = false;
+    QList<QPointer<QNetworkReply>> m_running;
 };

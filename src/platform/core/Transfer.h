@@ -4,22 +4,26 @@
 #include <QString>
 #include <QUrl>
 
-// A whole-resource fetch that returns only when the transfer has ended. The window keeps
-// painting meanwhile, but takes no input. Every fetch is bounded by its time-outs.
+#include <functional>
+
+// Whole-resource fetches that never hold up the caller: a fetch starts at once and its
+// result arrives later, on the caller's thread. Every fetch is bounded in time (connect
+// and total time-outs) and in size (the caller's bound); past either, it ends with an
+// error and frees what it held.
 class Transfer {
 public:
     struct Result {
         QByteArray bytes; // the whole body; empty when the server sent nothing
         QString error; // empty on success
-        QString text; // the body as the program's 8-bit text, from fetchText only
         bool ok() const { return error.isEmpty(); }
     };
+    using Done = std::function<void(const Result&)>;
 
     virtual ~Transfer() = default;
 
-    virtual Result fetchBytes(const QUrl& url) = 0;
-    // The body decoded as the program's 8-bit text.
-    virtual Result fetchText(const QUrl& url) = 0;
-    // Ends a running fetch at once; the fetch returns with an error.
-    virtual void cancel() = 0;
+    // Calls `done` exactly once, never from within this call; not at all once the
+    // transfer itself is destroyed.
+    virtual void fetch(const QUrl& url, qint64 maxBytes, Done done) = 0;
+    // Ends every running fetch; each reports a "cancelled" error.
+    virtual void cancelAll() = 0;
 };
