@@ -38,6 +38,7 @@ bool StartupSequence::run()
     applyWindowOrder();
     if (refuseSecondCopy())
         return false;
+    state.folder.removeWriteLeftovers(); // only the one running copy may do this
     showPleaseWait();
     m_parts.window.setWindowTitle(QStringLiteral("Vidorra"));
     checkLanguageItem();

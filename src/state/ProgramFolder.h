@@ -24,6 +24,10 @@ public:
     QString file(const QString& name) const;
     QString languageFile(const QString& languageName) const;
 
+    // Removes the temporary files that a write cut short (a crash, a kill) left beside the
+    // files the program rewrites ("fav.fav.a1B2c3"); nothing else. Returns how many went.
+    int removeWriteLeftovers() const;
+
     // Copies every file below `from` that is missing below `to`; existing files stay.
     static void seedMissing(const QString& from, const QString& to);
 

@@ -2,6 +2,8 @@
 
 #include "support/TempFolder.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 TEST(ProgramFolderResolve, EnvironmentVariableWins)
@@ -53,4 +55,21 @@ TEST(ProgramFolderResolve, SeededCopiesOfReadOnlyDefaultsAreWritable)
     QFile::setPermissions(source, QFile::ReadOwner);
     ProgramFolder::seedMissing(defaults.path(), xdg.path());
     EXPECT_TRUE(QFile::permissions(xdg.file(QStringLiteral("inf"))) & QFile::WriteOwner);
+}
+
+TEST(ProgramFolderLeftovers, OnlyTheTemporaryFilesOfCutWritesAreRemoved)
+{
+    TempFolder folder;
+    const QStringList leftovers = {QStringLiteral("fav.fav.a1B2c3"), QStringLiteral("placement.XyZ789"),
+        QStringLiteral("inf.Qq0000"), QStringLiteral("mruf.abcdef")};
+    const QStringList kept = {QStringLiteral("fav.fav"), QStringLiteral("fav.fav.bak"),
+        QStringLiteral("fav.fav.a1B2c"), QStringLiteral("notes.a1B2c3"), QStringLiteral("inf.Qq00000"),
+        QStringLiteral("placement.ab-def")};
+    for (const QString& name : leftovers + kept)
+        folder.write(name, "x");
+    EXPECT_EQ(ProgramFolder(folder.path()).removeWriteLeftovers(), leftovers.size());
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(folder.file(name))) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFileInfo::exists(folder.file(name))) << name.toStdString();
 }

@@ -9,6 +9,7 @@
 #include "support/ProgramFolderFixture.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -52,6 +53,16 @@ private Q_SLOTS:
         delete folder;
         const QString neverShown = ModalAnswers::settle();
         QVERIFY2(neverShown.isEmpty(), qPrintable(QStringLiteral("never shown: ") + neverShown));
+    }
+
+    void aStartRemovesWhatACutWriteLeftButNotWhenAnotherCopyRuns()
+    {
+        folder->write(QStringLiteral("fav.fav.a1B2c3"), "half a write");
+        whenModalShows([](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+        startWith({}, false);
+        QVERIFY(QFileInfo::exists(folder->file(QStringLiteral("fav.fav.a1B2c3")))); // the first copy may be writing
+        auto app = startWith({});
+        QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("fav.fav.a1B2c3"))));
     }
 
     void startsWithEnglishMenusAndTheCountryFilter()
