@@ -30,8 +30,9 @@ bool StartupSequence::run()
     state.playback.currentOperator = 8;
     state.catalogue.movieStoreLoaded = false;
 
-    // A settings file without a language line starts in English.
-    const QString language = state.settings.hasLine(Settings::Language)
+    // A settings file without a language line (or with an empty one, as after a final
+    // line end) starts in English.
+    const QString language = !state.settings.line(Settings::Language).isEmpty()
         ? state.settings.line(Settings::Language)
         : Languages::kEnglishLine;
     m_parts.language.selectLanguage(language, true);

@@ -17,13 +17,43 @@ QStringList parse(const QByteArray& bytes)
     return text.split(QStringLiteral("\r\n"));
 }
 
+namespace {
+
+bool isValidUtf16(const QByteArray& bytes)
+{
+    if (bytes.size() < 2 || bytes.size() % 2 != 0)
+        return false;
+    if (static_cast<unsigned char>(bytes[0]) != 0xFF || static_cast<unsigned char>(bytes[1]) != 0xFE)
+        return false;
+    bool expectLow = false;
+    for (qsizetype i = 2; i < bytes.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(
+            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low != expectLow || (expectLow && high) || unit == 0)
+            return false;
+        expectLow = high;
+    }
+    return !expectLow;
+}
+
+} // namespace
+
 LoadResult load(const QString& path)
 {
     // Real language files are a few kilobytes; anything near this limit is not one.
-    const FileIo::ReadResult read = FileIo::readWholeFile(path, 16 * 1024 * 1024);
+    const FileIo::ReadResult read = FileIo::readWholeFile(path, 1024 * 1024);
     if (!read.ok())
-        return {{}, read.error};
-    return {parse(read.bytes), {}};
+        return {{}, QStringLiteral("cannot be read: %1").arg(read.error)};
+    if (!isValidUtf16(read.bytes))
+        return {{}, QStringLiteral("is not UTF-16 with a byte-order mark")};
+    QStringList texts = parse(read.bytes);
+    if (texts.size() < kTextCount) {
+        const QString lines = texts.size() == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(texts.size());
+        return {{}, QStringLiteral("holds %1; %2 are needed").arg(lines).arg(kTextCount)};
+    }
+    return {std::move(texts), {}};
 }
 
 bool isSafeName(const QString& languageName)

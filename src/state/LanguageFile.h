@@ -14,8 +14,12 @@ QStringList parse(const QByteArray& bytes);
 
 struct LoadResult {
     QStringList texts;
-    QString error; // the system's description of a read failure, empty on success
+    // Empty on success; else what is wrong, to follow the file's name: the system's
+    // description of a read failure, "is not UTF-16", "holds 1 line; 138 are needed".
+    QString problem;
 };
+// Reads and checks the whole file: a byte-order mark, whole and valid UTF-16 code units,
+// at least kTextCount texts. Only a file that passes every check gives texts.
 LoadResult load(const QString& path);
 
 // A language name names a file in the language folder and nothing outside it.

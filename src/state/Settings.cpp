@@ -66,6 +66,19 @@ bool Settings::setLine(int index, const QString& value)
     return true;
 }
 
+void Settings::setOrAddLine(int index, const QString& value)
+{
+    if (index < 0)
+        return;
+    while (m_lines.size() <= index)
+        m_lines.append(QString());
+    if (index > m_count) {
+        m_count = static_cast<std::int16_t>(index);
+        m_lines[0] = QString::number(index);
+    }
+    m_lines[index] = value;
+}
+
 bool Settings::lineEquals(int index, const QString& literal) const
 {
     return hasLine(index) && m_lines[index] == literal;

@@ -46,6 +46,9 @@ public:
     QString line(int index) const { return hasLine(index) ? m_lines[index] : QString(); }
     // Changes an existing line; a line the file lacks is left absent (returns false).
     bool setLine(int index, const QString& value);
+    // Changes the line, first adding the lines the file lacks up to it (empty), and raising
+    // SettingsCount to it when it lies past, so that a save writes it.
+    void setOrAddLine(int index, const QString& value);
 
     // A yes/no setting is on only when the whole line equals its literal.
     bool lineEquals(int index, const QString& literal) const;

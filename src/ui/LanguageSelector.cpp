@@ -139,51 +139,43 @@ LanguageSelector::LanguageSelector(
 {
 }
 
+// The whole file is checked, and the settings saved, before anything on screen changes: a
+// language that fails leaves the window, its direction and `inf` as they were.
 void LanguageSelector::selectLanguage(const QString& whichLanguage, bool firstRun)
 {
-    const QString current = m_settings.line(Settings::Language);
-    if (whichLanguage == current && !firstRun)
+    if (whichLanguage == m_shown && !firstRun)
         return;
-    if (current == Languages::kArabicLine || whichLanguage == Languages::kArabicLine)
-        m_hooks.arabicAppearance();
-
-    if (!firstRun && m_settings.setLine(Settings::Language, whichLanguage)) {
+    const QString name = Languages::nameOf(whichLanguage);
+    if (!LanguageFile::isSafeName(name)) {
+        m_hooks.showError(QStringLiteral("\"%1\" is not a language file name").arg(name));
+        return;
+    }
+    const QString path = m_hooks.languageFilePath(name);
+    const LanguageFile::LoadResult file = LanguageFile::load(path);
+    if (!file.problem.isEmpty()) {
+        m_hooks.showError(QStringLiteral("The language file of %1, %2, %3").arg(name, path, file.problem));
+        return;
+    }
+    if (!firstRun) {
+        m_settings.setOrAddLine(Settings::Language, whichLanguage);
         const QString error = m_hooks.saveSettings();
         if (!error.isEmpty()) {
             m_hooks.showError(error);
             return;
         }
     }
-
-    const QString name = Languages::nameOf(whichLanguage);
-    if (!LanguageFile::isSafeName(name)) {
-        m_hooks.showError(QStringLiteral("\"%1\" is not a language file name").arg(name));
-        return;
-    }
-    const LanguageFile::LoadResult file = LanguageFile::load(m_hooks.languageFilePath(name));
-    if (!file.error.isEmpty()) {
-        m_hooks.showError(file.error);
-        return;
-    }
-    if (!assignTexts(file.texts)) {
-        m_hooks.showError(QStringLiteral("The language file %1 holds %2 lines; %3 are needed")
-                              .arg(name)
-                              .arg(file.texts.size())
-                              .arg(LanguageFile::kTextCount));
-        return;
-    }
+    if ((m_shown == Languages::kArabicLine) != (whichLanguage == Languages::kArabicLine))
+        m_hooks.arabicAppearance();
+    assignTexts(file.texts);
+    m_shown = whichLanguage;
     m_window.update();
     m_hooks.selectFilter(firstRun ? 1 : m_rememberedFilter);
 }
 
-bool LanguageSelector::assignTexts(const QStringList& texts)
+void LanguageSelector::assignTexts(const QStringList& texts)
 {
-    for (const Step& step : assignmentOrder(m_window, m_texts)) {
-        if (step.text >= texts.size())
-            return false;
-        step.apply(texts[step.text]);
-    }
-    return true;
+    for (const Step& step : assignmentOrder(m_window, m_texts))
+        step.apply(texts.value(step.text));
 }
 
 void LanguageSelector::menuChosen(const QString& settingsLine)
@@ -202,7 +194,7 @@ void LanguageSelector::checkItemFor(const QString& line)
 
 void LanguageSelector::openHelp()
 {
-    const LanguageEntry* entry = Languages::bySettingsLine(m_settings.line(Settings::Language));
+    const LanguageEntry* entry = Languages::bySettingsLine(m_shown);
     if (entry)
         m_shell.open(ServerAddress::resolve(QString::fromLatin1(entry->helpPath)));
 }

@@ -37,8 +37,8 @@ public:
     void setRememberedFilter(int index) { m_rememberedFilter = index; }
 
 private:
-    // Assigns texts in the fixed order; stops before the first text the file lacks.
-    bool assignTexts(const QStringList& texts);
+    // Assigns the checked file's texts in the fixed order.
+    void assignTexts(const QStringList& texts);
 
     Settings& m_settings;
     LanguageTexts& m_texts;
@@ -46,4 +46,6 @@ private:
     Shell& m_shell;
     Hooks m_hooks;
     int m_rememberedFilter = 1;
+    QString m_shown; // the settings line of the language shown; empty before the first
+
 };
