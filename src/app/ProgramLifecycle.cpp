@@ -53,7 +53,9 @@ void ProgramLifecycle::showMainWindow()
 {
     if (m_state.settings.lineEquals(Settings::AlwaysOnTop, QStringLiteral("aot=1")))
         m_window.setTopmost(true);
-    m_window.showNormal();
+    // Back in the state it had: a maximised or full-screen window stays so.
+    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
+    m_window.show();
     m_window.raise();
     m_window.activateWindow();
 }

@@ -119,6 +119,22 @@ private Q_SLOTS:
         QVERIFY(!platform.tray->shown);
     }
 
+    void showBringsTheWindowBackInTheStateItHad()
+    {
+        start();
+        window().showMaximized();
+        QTRY_VERIFY(window().windowState() & Qt::WindowMaximized);
+        window().menus().MnuSystemShow->trigger(); // while visible, as a tray click does
+        QVERIFY(window().windowState() & Qt::WindowMaximized);
+        window().menus().MnuSystemHide->trigger();
+        window().menus().MnuSystemShow->trigger();
+        QVERIFY(window().isVisible());
+        QVERIFY(window().windowState() & Qt::WindowMaximized);
+        window().showMinimized();
+        window().menus().MnuSystemShow->trigger();
+        QCOMPARE(window().windowState() & (Qt::WindowMaximized | Qt::WindowMinimized), Qt::WindowMaximized);
+    }
+
     void arabicMirrorsTheWindowButNotItsMenus()
     {
         start();
