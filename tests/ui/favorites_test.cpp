@@ -206,6 +206,19 @@ private Q_SLOTS:
         QCOMPARE(favorites().size(), 2);
     }
 
+    void theImportQuestionSaysWhatYesDoes()
+    {
+        writeFavorites({});
+        start();
+        const QString chosen = folder->write(QStringLiteral("mine.fav"), "\n1|||A|1|gssor9..a|||\n  \n0|||B|1|gssor9..b|||");
+        platform.fileDialog->answer = {{chosen}, 0};
+        const auto question = answer(QStringLiteral("Command2"));
+        window().menus().SMnuImport->trigger();
+        QVERIFY2(question->contains(QStringLiteral("Yes leaves out its blank lines and ends every line the standard way")),
+            qPrintable(*question));
+        QCOMPARE(favFile(), QByteArray("1|||A|1|gssor9..a|||\r\n0|||B|1|gssor9..b|||\r\n"));
+    }
+
     void badImportsChangeNothing()
     {
         const QByteArray original = "1|USA|News|A|1|gssor9..r|0||\r\n";
