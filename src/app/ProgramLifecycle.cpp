@@ -60,6 +60,12 @@ void ProgramLifecycle::showMainWindow()
     m_window.activateWindow();
 }
 
+void ProgramLifecycle::trayActivated()
+{
+    if (!m_window.isVisible() || m_window.isMinimized())
+        showMainWindow();
+}
+
 void ProgramLifecycle::hideMainWindow()
 {
     // Without a notification area a hidden window could not be brought back: it is

@@ -25,6 +25,9 @@ public:
     void terminate();
 
     void showMainWindow(); // MnuSystemShow
+    // A click on the notification-area icon brings back a hidden or minimised window;
+    // while the window is shown it does nothing.
+    void trayActivated();
     void hideMainWindow(); // MnuSystemHide
 
 private:

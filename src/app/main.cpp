@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     Application* appPtr = nullptr;
     Application app(folder, makeRealServices(folder, [&appPtr] {
         if (appPtr)
-            appPtr->lifecycle().showMainWindow();
+            appPtr->lifecycle().trayActivated();
     }));
     appPtr = &app;
     if (!app.start())

@@ -46,9 +46,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_menus(std::make
 
     splitter = named<QSplitter>("Image1", Qt::Horizontal);
     m_catalogueSide = buildCatalogueSide();
-    // The splitter keeps the tree between 2500 and 3900 twips.
-    m_catalogueSide->setMinimumWidth(kTreeMinWidth);
-    m_catalogueSide->setMaximumWidth(kTreeMaxWidth);
+    // The splitter keeps the tree itself between 2500 and 3900 twips; its side is wider
+    // by the margins and the border around it.
+    catalogueTree->setMinimumWidth(kTreeMinWidth);
+    catalogueTree->setMaximumWidth(kTreeMaxWidth);
     m_playerSide = buildPlayerSide();
     splitter->addWidget(m_catalogueSide);
     splitter->addWidget(m_playerSide);

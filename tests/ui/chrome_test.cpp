@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <cmath>
+
 // The main window's layout, window order, right-to-left appearance, tray menu and About window.
 class ChromeTest : public AppTestCase {
     Q_OBJECT
@@ -73,11 +75,14 @@ private Q_SLOTS:
     void theSplitterKeepsTheTreeWithinItsLimits()
     {
         start();
+        // 2,500 and 3,900 twips at 15 twips a pixel.
+        const int narrowest = static_cast<int>(std::ceil(2500 / 15.0));
+        const int widest = 3900 / 15;
         QSplitter* splitter = window().splitter;
         splitter->setSizes({40, 900});
-        QCOMPARE(splitter->widget(0)->width(), MainWindow::kTreeMinWidth);
+        QCOMPARE(window().catalogueTree->width(), narrowest);
         splitter->setSizes({600, 300});
-        QCOMPARE(splitter->widget(0)->width(), MainWindow::kTreeMaxWidth);
+        QCOMPARE(window().catalogueTree->width(), widest);
     }
 
     void alwaysOnTopReachesTheWindowTheSettingsAndLaterDialogs()
@@ -124,14 +129,15 @@ private Q_SLOTS:
         start();
         window().showMaximized();
         QTRY_VERIFY(window().windowState() & Qt::WindowMaximized);
-        window().menus().MnuSystemShow->trigger(); // while visible, as a tray click does
+        window().menus().MnuSystemShow->trigger(); // while visible
+        app->lifecycle().trayActivated();
         QVERIFY(window().windowState() & Qt::WindowMaximized);
         window().menus().MnuSystemHide->trigger();
         window().menus().MnuSystemShow->trigger();
         QVERIFY(window().isVisible());
         QVERIFY(window().windowState() & Qt::WindowMaximized);
         window().showMinimized();
-        window().menus().MnuSystemShow->trigger();
+        app->lifecycle().trayActivated();
         QCOMPARE(window().windowState() & (Qt::WindowMaximized | Qt::WindowMinimized), Qt::WindowMaximized);
     }
 
