@@ -1,5 +1,6 @@
 #include "about/AboutWindow.h"
 #include "app/Application.h"
+#include "app/ProgramLifecycle.h"
 #include "catalogue/core/AppState.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
