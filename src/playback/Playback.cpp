@@ -40,7 +40,7 @@ Playback::Playback(Parts parts) : m_parts(std::move(parts))
     };
     context.showTitle = [this](const QString& title) { m_parts.window.nowPlayingLabel->setText(title); };
     m_area = std::make_unique<PlayerArea>(m_parts.window.playerFrame,
-        PlayerArea::Parts {m_parts.engine, m_parts.makeWebView, m_parts.open}, context);
+        PlayerArea::Parts {m_parts.engine, m_parts.makeWebView, m_parts.open, m_parts.state.folder.root()}, context);
 }
 
 Playback::~Playback() = default;

@@ -37,7 +37,7 @@ PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
     if (area->layout())
         delete area->layout();
     m_stack = new QStackedLayout(area);
-    m_startPage = new StartPage(m_parts.open);
+    m_startPage = new StartPage(m_parts.open, m_parts.settingsFolder);
     m_stack->addWidget(m_startPage);
     for (int op = 0; op < 4; ++op) {
         m_players[op] = new PlayerWindow(rulesOf(op), m_engine, context);

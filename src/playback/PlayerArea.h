@@ -25,6 +25,7 @@ public:
         MediaPlayer& engine;
         std::function<std::unique_ptr<WebView>()> makeWebView; // the store page, made when first needed
         std::function<void(const QUrl&)> open; // the desktop's "Open"
+        QString settingsFolder; // named on the start page
     };
 
     PlayerArea(QWidget* area, Parts parts, const PlayerContext& context);

@@ -1,5 +1,6 @@
 #include "playback/StartPage.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -8,13 +9,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-const char* const StartPage::kWindowsMediaDownload
-    = "https://support.microsoft.com/windows/get-windows-media-player";
-const char* const StartPage::kRealPlayerDownload = "https://www.real.com/";
+const char* const StartPage::kEnginePage = "https://mpv.io/";
+const char* const StartPage::kCodecsPage = "https://ffmpeg.org/";
 
 namespace {
 
-// A picture button: the player's name on a plate, brighter when highlighted.
+// A picture button: a name on a plate, brighter when highlighted.
 QPixmap plate(const QString& text, bool highlighted)
 {
     QPixmap pixmap(150, 40);
@@ -50,46 +50,50 @@ QLabel* text(const char* name, const QString& caption)
 
 } // namespace
 
-StartPage::StartPage(std::function<void(const QUrl&)> open, QWidget* parent)
+StartPage::StartPage(std::function<void(const QUrl&)> open, const QString& settingsFolder, QWidget* parent)
     : QWidget(parent), m_open(std::move(open))
 {
     setObjectName(QStringLiteral("FirstPage"));
     setMouseTracking(true);
-    noteText = text("Label4",
-        QStringLiteral(
-            "Note: To let the program working properly on Windows VISTA & W7 run it as ADMINISTRATOR."));
     helpText = text("Label2",
         QStringLiteral("To play a channel just double click at it, and if you want to add it to your "
                        "favorites just right click "
                        "it and select Add to favorites, for additional informations about channel select "
                        "information. IF VIDEO "
                        "IN FULLSCREEN VIEW PRESS ESC TO RETURN TO NORMAL VIEW."));
-    needsText = text("Label3", QStringLiteral("You may need the latest versions of :"));
-    playerNames = text("Label1", QStringLiteral("Windows Media Player            Real One Player"));
-    windowsMediaButton = picture("Image2", plate(QStringLiteral("Windows Media Player"), false));
-    windowsMediaButtonLit = picture("Image3", plate(QStringLiteral("Windows Media Player"), true));
-    realOneButton = picture("Image1", plate(QStringLiteral("Real One Player"), false));
-    realOneButtonLit = picture("Image4", plate(QStringLiteral("Real One Player"), true));
-    windowsMediaButtonLit->hide();
-    realOneButtonLit->hide();
+    playsWithText = text("Label3", QStringLiteral("Vidorra plays every channel and file with :"));
+    engineName = text("Label1", QStringLiteral("the mpv media engine"));
+    codecsName = text("Label5", QStringLiteral("the FFmpeg codecs"));
+    engineButton = picture("Image2", plate(QStringLiteral("mpv"), false));
+    engineButtonLit = picture("Image3", plate(QStringLiteral("mpv"), true));
+    codecsButton = picture("Image1", plate(QStringLiteral("FFmpeg"), false));
+    codecsButtonLit = picture("Image4", plate(QStringLiteral("FFmpeg"), true));
+    engineButtonLit->hide();
+    codecsButtonLit->hide();
+    noteText = text("Label4",
+        QStringLiteral("Note: Your settings and favorites are kept in %1").arg(QDir::toNativeSeparators(settingsFolder)));
+    noteText->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    // One grid column for each name and its button: right to left mirrors both together.
     auto* buttons = new QGridLayout;
-    buttons->addWidget(windowsMediaButton, 0, 0, Qt::AlignCenter);
-    buttons->addWidget(windowsMediaButtonLit, 0, 0, Qt::AlignCenter);
-    buttons->addWidget(realOneButton, 0, 1, Qt::AlignCenter);
-    buttons->addWidget(realOneButtonLit, 0, 1, Qt::AlignCenter);
+    buttons->addWidget(engineName, 0, 0, Qt::AlignCenter);
+    buttons->addWidget(codecsName, 0, 1, Qt::AlignCenter);
+    buttons->addWidget(engineButton, 1, 0, Qt::AlignCenter);
+    buttons->addWidget(engineButtonLit, 1, 0, Qt::AlignCenter);
+    buttons->addWidget(codecsButton, 1, 1, Qt::AlignCenter);
+    buttons->addWidget(codecsButtonLit, 1, 1, Qt::AlignCenter);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->addStretch();
     layout->addWidget(helpText);
     layout->addSpacing(16);
-    layout->addWidget(needsText);
-    layout->addWidget(playerNames);
+    layout->addWidget(playsWithText);
     layout->addLayout(buttons);
     layout->addSpacing(16);
     layout->addWidget(noteText);
     layout->addStretch();
-    for (QLabel* image : {realOneButton, windowsMediaButton, windowsMediaButtonLit, realOneButtonLit})
+    for (QLabel* image : {engineButton, engineButtonLit, codecsButton, codecsButtonLit})
         image->installEventFilter(this);
 }
 
@@ -97,26 +101,26 @@ StartPage::~StartPage() = default;
 
 void StartPage::highlight(QLabel* normal)
 {
-    windowsMediaButton->setVisible(normal != windowsMediaButton);
-    windowsMediaButtonLit->setVisible(normal == windowsMediaButton);
-    realOneButton->setVisible(normal != realOneButton);
-    realOneButtonLit->setVisible(normal == realOneButton);
+    engineButton->setVisible(normal != engineButton);
+    engineButtonLit->setVisible(normal == engineButton);
+    codecsButton->setVisible(normal != codecsButton);
+    codecsButtonLit->setVisible(normal == codecsButton);
 }
 
 bool StartPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (watched == windowsMediaButton || watched == windowsMediaButtonLit)
-            highlight(windowsMediaButton);
-        else if (watched == realOneButton || watched == realOneButtonLit)
-            highlight(realOneButton);
+        if (watched == engineButton || watched == engineButtonLit)
+            highlight(engineButton);
+        else if (watched == codecsButton || watched == codecsButtonLit)
+            highlight(codecsButton);
         return event->type() == QEvent::MouseMove;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == windowsMediaButtonLit)
-            m_open(QUrl(QString::fromLatin1(kWindowsMediaDownload)));
-        else if (watched == realOneButtonLit)
-            m_open(QUrl(QString::fromLatin1(kRealPlayerDownload)));
+        if (watched == engineButtonLit)
+            m_open(QUrl(QString::fromLatin1(kEnginePage)));
+        else if (watched == codecsButtonLit)
+            m_open(QUrl(QString::fromLatin1(kCodecsPage)));
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -12,26 +12,30 @@ class StartPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StartPage)
 public:
-    static const char* const kWindowsMediaDownload;
-    static const char* const kRealPlayerDownload;
+    // The pages of what the program plays with: the media engine and its codecs.
+    static const char* const kEnginePage;
+    static const char* const kCodecsPage;
 
-    StartPage(std::function<void(const QUrl&)> open, QWidget* parent = nullptr);
+    // `settingsFolder` is where the program keeps the user's settings and favorites.
+    StartPage(std::function<void(const QUrl&)> open, const QString& settingsFolder, QWidget* parent = nullptr);
     ~StartPage() override;
 
-    QLabel* playerNames;
     QLabel* helpText;
-    QLabel* needsText;
+    QLabel* playsWithText;
+    QLabel* engineName; // above its button, so that both swap sides together
+    QLabel* codecsName;
+    QLabel* engineButton;
+    QLabel* engineButtonLit;
+    QLabel* codecsButton;
+    QLabel* codecsButtonLit;
     QLabel* noteText;
-    QLabel* realOneButton; // RealAudio player, normal
-    QLabel* windowsMediaButton; // Windows Media Player, normal
-    QLabel* windowsMediaButtonLit; // Windows Media Player, highlighted
-    QLabel* realOneButtonLit; // RealAudio player, highlighted
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Shows the highlighted picture of one button (nullptr: neither) and the normal one of the other.
     void highlight(QLabel* normal);
 
     std::function<void(const QUrl&)> m_open;

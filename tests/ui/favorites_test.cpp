@@ -295,5 +295,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(FavoritesTest)
-#include "base/StoredField.h"
 #include "favorites_test.moc"

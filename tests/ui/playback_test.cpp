@@ -352,22 +352,34 @@ private Q_SLOTS:
         frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame.png"));
     }
 
-    void theStartPageHighlightsAndOpensDownloadPages()
+    void theStartPageNamesWhatPlaysAndOpensItsPages()
     {
         start();
         StartPage* page = window().findChild<StartPage*>();
-        QVERIFY(page->noteText->text().startsWith(QStringLiteral("Note: To let the program")));
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), page->windowsMediaButton->mapToGlobal(QPointF(2, 2)),
+        QVERIFY(page->noteText->text().contains(folder->path()));
+        QVERIFY(!page->noteText->text().contains(QStringLiteral("ADMINISTRATOR")));
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), page->engineButton->mapToGlobal(QPointF(2, 2)),
             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(page->windowsMediaButton, &move);
-        QVERIFY(page->windowsMediaButtonLit->isVisibleTo(page) && !page->windowsMediaButton->isVisibleTo(page));
-        QVERIFY(page->realOneButton->isVisibleTo(page) && !page->realOneButtonLit->isVisibleTo(page));
-        QTest::mouseClick(page->windowsMediaButtonLit, Qt::LeftButton);
-        QCOMPARE(
-            platform.shell->opened.value(0), QUrl(QString::fromLatin1(StartPage::kWindowsMediaDownload)));
+        QApplication::sendEvent(page->engineButton, &move);
+        QVERIFY(page->engineButtonLit->isVisibleTo(page) && !page->engineButton->isVisibleTo(page));
+        QVERIFY(page->codecsButton->isVisibleTo(page) && !page->codecsButtonLit->isVisibleTo(page));
+        QTest::mouseClick(page->engineButtonLit, Qt::LeftButton);
+        QCOMPARE(platform.shell->opened.value(0), QUrl(QString::fromLatin1(StartPage::kEnginePage)));
+    }
+
+    void inArabicEachNameStaysAboveItsButton()
+    {
+        folder->copyShippedLanguage(QStringLiteral("arabic"));
+        start({{6, QStringLiteral("language=arabic")}});
+        StartPage* page = window().findChild<StartPage*>();
+        page->resize(536, 400);
+        QTRY_VERIFY(page->engineButton->isVisible());
+        const auto centreX = [page](QWidget* w) { return w->mapTo(page, w->rect().center()).x(); };
+        QVERIFY(centreX(page->engineButton) > centreX(page->codecsButton)); // mirrored
+        QVERIFY(qAbs(centreX(page->engineName) - centreX(page->engineButton)) < 10);
+        QVERIFY(qAbs(centreX(page->codecsName) - centreX(page->codecsButton)) < 10);
     }
 };
 
 QTEST_MAIN(PlaybackTest)
-#include "base/StoredField.h"
 #include "playback_test.moc"
