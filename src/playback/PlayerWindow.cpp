@@ -1,5 +1,7 @@
 #include "playback/PlayerWindow.h"
 
+#include "playback/ControlIcons.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,9 +39,10 @@ QString clock(double seconds)
     return h ? QStringLiteral("%1:%2").arg(h).arg(ms) : ms;
 }
 
-QPushButton* toolButton(QWidget* owner, QStyle::StandardPixmap icon, const QString& tip, const char* name)
+QPushButton* toolButton(ControlIcons::Shape shape, const QString& tip, const char* name)
 {
-    auto* button = new QPushButton(owner->style()->standardIcon(icon), QString());
+    auto* button = new QPushButton(ControlIcons::icon(shape), QString());
+    button->setIconSize(QSize(20, 20));
     button->setToolTip(tip);
     button->setObjectName(QString::fromLatin1(name));
     button->setFlat(true);
@@ -93,27 +96,34 @@ void PlayerWindow::buildControls()
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("controls"));
     bar->setAutoFillBackground(true);
-    QPalette light = bar->palette();
-    light.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    bar->setPalette(light);
+    // A dark bar of its own, with light text and controls, in light and dark themes alike.
+    QPalette barPalette = bar->palette();
+    barPalette.setColor(QPalette::Window, ControlIcons::kBar);
+    barPalette.setColor(QPalette::Button, QColor(0x55, 0x55, 0x55));
+    barPalette.setColor(QPalette::Highlight, QColor(0x3d, 0x8e, 0xe0));
+    barPalette.setColor(QPalette::WindowText, ControlIcons::kInk);
+    barPalette.setColor(QPalette::ButtonText, ControlIcons::kInk);
+    bar->setPalette(barPalette);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
-    m_playPause = toolButton(this, QStyle::SP_MediaPause, tr("Play / pause"), "playPause");
-    m_stop = toolButton(this, QStyle::SP_MediaStop, tr("Stop"), "stop");
+    m_playPause = toolButton(ControlIcons::Shape::Pause, tr("Play / pause"), "playPause");
+    m_stop = toolButton(ControlIcons::Shape::Stop, tr("Stop"), "stop");
     m_seek = new QSlider(Qt::Horizontal);
     m_seek->setObjectName(QStringLiteral("seek"));
+    m_seek->setToolTip(tr("Position"));
     m_seek->setEnabled(false);
     m_time = new QLabel;
     m_time->setObjectName(QStringLiteral("time"));
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("status"));
-    m_mute = toolButton(this, QStyle::SP_MediaVolume, tr("Mute"), "mute");
+    m_mute = toolButton(ControlIcons::Shape::Volume, tr("Mute"), "mute");
     m_mute->setCheckable(true);
     m_volume = new QSlider(Qt::Horizontal);
     m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setRange(0, 100);
     m_volume->setValue(100);
     m_volume->setMaximumWidth(90);
+    m_volume->setToolTip(tr("Volume"));
     for (QWidget* w : std::initializer_list<QWidget*> {m_time, m_status}) {
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, QColor(0xdd, 0xdd, 0xdd));
@@ -138,7 +148,7 @@ void PlayerWindow::buildControls()
     connect(m_stop, &QPushButton::clicked, this, [this] { m_engine.stop(); });
     connect(m_mute, &QPushButton::toggled, this, [this](bool muted) {
         m_engine.setMuted(muted);
-        m_mute->setIcon(style()->standardIcon(muted ? QStyle::SP_MediaVolumeMuted : QStyle::SP_MediaVolume));
+        m_mute->setIcon(ControlIcons::icon(muted ? ControlIcons::Shape::Muted : ControlIcons::Shape::Volume));
     });
     connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_engine.setVolume(value); });
     connect(m_seek, &QSlider::sliderPressed, this, [this] { m_seeking = true; });
@@ -160,21 +170,27 @@ void PlayerWindow::takeVideo()
 void PlayerWindow::play(const QString& source)
 {
     m_error->hide();
+    resetPosition();
     m_engine.play(source);
+}
+
+void PlayerWindow::resetPosition()
+{
+    const QSignalBlocker block(m_seek);
+    m_seek->setValue(0);
+    m_seek->setEnabled(false);
+    m_time->clear();
 }
 
 void PlayerWindow::engineState(MediaPlayer::State state)
 {
     using State = MediaPlayer::State;
-    m_playPause->setIcon(
-        style()->standardIcon(state == State::Playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_playPause->setIcon(ControlIcons::icon(state == State::Playing ? ControlIcons::Shape::Pause : ControlIcons::Shape::Play));
     m_status->setText(state == State::Loading ? tr("Connecting...") : QString());
     if (state == State::Playing)
         m_error->hide();
-    if (state != State::Playing && state != State::Paused) {
-        m_seek->setEnabled(false);
-        m_time->clear();
-    }
+    if (state != State::Playing && state != State::Paused)
+        resetPosition();
 
     const bool stopOrEnd = state == State::Stopped || state == State::Ended;
     switch (m_rules) {
@@ -210,6 +226,7 @@ void PlayerWindow::engineFailed(const QString& reason)
 {
     m_error->setText(tr("This item cannot be played: %1").arg(reason));
     m_error->show();
+    resetPosition();
 }
 
 void PlayerWindow::enginePosition(double seconds, double duration)

@@ -67,6 +67,8 @@ protected:
 private:
     void buildControls();
     void advanceNow();
+    // The slider at its start and no time: before each item and after a failure.
+    void resetPosition();
 
     Rules m_rules;
     MediaPlayer& m_engine;

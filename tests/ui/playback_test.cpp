@@ -26,6 +26,8 @@
 #include <QOpenGLWidget>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSlider>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -350,6 +352,56 @@ private Q_SLOTS:
                 colours.insert(frame.pixel(x, y));
         QVERIFY2(colours.size() > 5, "the picture is one flat colour");
         frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame.png"));
+    }
+
+    void positionAndTimeStartAfreshForEachItemAndAfterAFailure()
+    {
+        start();
+        openFiles({media("long.wav", 8000)}, 1);
+        auto* seek = shownPlayer()->findChild<QSlider*>(QStringLiteral("seek"));
+        auto* time = shownPlayer()->findChild<QLabel*>(QStringLiteral("time"));
+        QTRY_VERIFY_WITH_TIMEOUT(seek->value() >= 1, 10000);
+        openFiles({folder->file(QStringLiteral("missing.wav"))}, 1);
+        QCOMPARE(seek->value(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()), 10000);
+        QCOMPARE(seek->value(), 0);
+        QVERIFY(!seek->isEnabled());
+        QCOMPARE(time->text(), QString());
+    }
+
+    void everyControlStandsOutOnItsBarAndSaysWhatItIs_data()
+    {
+        QTest::addColumn<bool>("darkTheme");
+        QTest::newRow("light theme") << false;
+        QTest::newRow("dark theme") << true;
+    }
+    void everyControlStandsOutOnItsBarAndSaysWhatItIs()
+    {
+        QFETCH(bool, darkTheme);
+        const QPalette before = QApplication::palette();
+        QPalette theme = before;
+        theme.setColor(QPalette::Window, darkTheme ? QColor(0x20, 0x20, 0x20) : QColor(0xef, 0xef, 0xef));
+        theme.setColor(QPalette::WindowText, darkTheme ? Qt::white : Qt::black);
+        theme.setColor(QPalette::ButtonText, darkTheme ? Qt::white : Qt::black);
+        QApplication::setPalette(theme);
+        start();
+        openFiles({media("a.wav", 3000)}, 1);
+        QWidget* bar = shownPlayer()->findChild<QWidget*>(QStringLiteral("controls"));
+        QTRY_VERIFY(bar->isVisible());
+        for (const char* name : {"playPause", "stop", "mute", "seek", "volume"}) {
+            auto* control = bar->findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(control && !control->toolTip().isEmpty(), name);
+        }
+        for (const char* name : {"playPause", "stop", "mute"}) {
+            const QImage picture = bar->findChild<QWidget*>(QString::fromLatin1(name))->grab().toImage();
+            int brightest = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    brightest = std::max(brightest, qGray(picture.pixel(x, y)));
+            const int barGray = qGray(bar->palette().color(QPalette::Window).rgb());
+            QVERIFY2(brightest - barGray > 150, qPrintable(QStringLiteral("%1: %2 on %3").arg(QString::fromLatin1(name)).arg(brightest).arg(barGray)));
+        }
+        QApplication::setPalette(before);
     }
 
     void theStartPageNamesWhatPlaysAndOpensItsPages()
