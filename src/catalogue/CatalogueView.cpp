@@ -20,8 +20,6 @@ bool pleaseWaitShows()
         [](const QWidget* w) { return w->isVisible() && w->objectName() == QStringLiteral("Waiting"); });
 }
 
-int playingIcon(int kind) { return kind == 0 ? TreeBuilder::PlayingRadio : TreeBuilder::PlayingOther; }
-
 } // namespace
 
 CatalogueView::CatalogueView(AppState& state, MainWindow& window)
@@ -71,7 +69,7 @@ void CatalogueView::restorePlayingMark()
     if (!index.isValid())
         return;
     selectKey(key);
-    m_model->setIconOverride(index, playingIcon(m_state.playback.playingKind));
+    m_model->setIconOverride(index, TreeBuilder::NowPlaying);
 }
 
 QModelIndex CatalogueView::selectedIndex() const { return m_window.catalogueTree->currentIndex(); }
@@ -96,5 +94,5 @@ void CatalogueView::markPlaying(const QString& key, int kind)
     m_state.playback.playingKind = kind;
     const QModelIndex index = m_model->indexForKey(key);
     if (index.isValid())
-        m_model->setIconOverride(index, playingIcon(kind));
+        m_model->setIconOverride(index, TreeBuilder::NowPlaying);
 }

@@ -94,7 +94,7 @@ void TreeEvents::doubleClick()
     const QString file = playback.localFiles.files[n];
     if (m_hooks.runVideo)
         m_hooks.runVideo({5, playback.localOperator, file.toUtf8(), file});
-    model.setIconOverride(model.indexForKey(key), TreeBuilder::PlayingOther);
+    model.setIconOverride(model.indexForKey(key), TreeBuilder::NowPlaying);
 }
 
 void TreeEvents::rightButtonReleased(const QPoint& globalPos, bool rightButton)

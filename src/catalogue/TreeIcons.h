@@ -10,7 +10,7 @@
 // installed flag set and are loaded the first time a country needs one.
 class TreeIcons final {
 public:
-    static constexpr int kCount = 27;
+    static constexpr int kCount = 28;
 
     explicit TreeIcons(QString flagFolder = defaultFlagFolder());
 

@@ -61,7 +61,7 @@ QString Playback::advanceList()
     if (list.playingIndex > list.last || list.playingIndex >= list.files.size())
         list.playingIndex = 0;
     if (treeShowsFiles)
-        model.setIconOverride(nodeOf(list.playingIndex), TreeBuilder::PlayingOther);
+        model.setIconOverride(nodeOf(list.playingIndex), TreeBuilder::NowPlaying);
     const QString next = list.files[list.playingIndex];
     m_parts.window.nowPlayingLabel->setText(fileTitle(next));
     return next;

@@ -125,7 +125,7 @@ TEST(TreeViews, MyComputerListsFilesByName)
     EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeFile")),
         (QStringList {QStringLiteral("a.mp3"), QStringLiteral("b.wav")}));
     EXPECT_EQ(layout.nodes[layout.selected].key, QStringLiteral("Com1"));
-    EXPECT_EQ(layout.selectedIcon, TreeBuilder::PlayingOther);
+    EXPECT_EQ(layout.selectedIcon, TreeBuilder::NowPlaying);
 
     const LocalFileList single {{QStringLiteral("/media/a.mp3")}, 0, false, 0};
     EXPECT_EQ(TreeBuilder::build(TreeBuilder::MyComputer, {}, single).nodes.size(), 1);
@@ -141,5 +141,5 @@ TEST(TreeViews, TheMovieStoreBranchNeedsStoreRecords)
     c.movieStoreLoaded = true;
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("MoviesTvAmazon"));
-    EXPECT_EQ(find(layout, QStringLiteral("C0"))->icon, 19);
+    EXPECT_EQ(find(layout, QStringLiteral("C0"))->icon, 19); // a movie-store entry
 }

@@ -113,13 +113,27 @@ private Q_SLOTS:
     {
         start();
         app->catalogueView().markPlaying(QStringLiteral("C4"), 0);
-        QCOMPARE(icon(node("C4")), 17);
+        QCOMPARE(icon(node("C4")), 28);
         window().viewSelector->setCurrentIndex(0);
-        QCOMPARE(icon(node("C4")), 17);
+        QCOMPARE(icon(node("C4")), 28);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C4"));
         app->catalogueView().markPlaying(QStringLiteral("C0"), 1);
         QCOMPARE(icon(node("C4")), 2);
-        QCOMPARE(icon(node("C0")), 19);
+        QCOMPARE(icon(node("C0")), 28);
+    }
+
+    void theItemPlayingHasAMarkOfItsOwn()
+    {
+        start();
+        const auto picture = [this](const char* key) {
+            return qvariant_cast<QIcon>(node(key).data(Qt::DecorationRole)).pixmap(16, 16).toImage();
+        };
+        app->catalogueView().markPlaying(QStringLiteral("C0"), 1);
+        const QImage playing = picture("C0");
+        QVERIFY(!playing.isNull());
+        QVERIFY(playing != picture("C8")); // a movie-store entry
+        app->catalogueView().markPlaying(QStringLiteral("C4"), 0);
+        QCOMPARE(picture("C4"), playing); // a radio station playing: the same mark
     }
 
     void aClickShowsCountryCategoryAndBandwidth()

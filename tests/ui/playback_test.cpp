@@ -118,7 +118,7 @@ private Q_SLOTS:
         QVERIFY(playback().localFiles.listMode);
         QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 1, 15000);
         QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("b.wav"));
-        QCOMPARE(icon("Com1"), 19);
+        QCOMPARE(icon("Com1"), 28);
         QCOMPARE(icon("Com0"), 26);
         QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 0, 15000);
         QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("a.wav"));
@@ -211,14 +211,14 @@ private Q_SLOTS:
     {
         start();
         selectAndPlay("C4"); // a radio station
-        QCOMPARE(icon("C4"), 17);
+        QCOMPARE(icon("C4"), 28);
         selectAndPlay("C0"); // a TV channel
         QCOMPARE(icon("C4"), 2);
-        QCOMPARE(icon("C0"), 19);
+        QCOMPARE(icon("C0"), 28);
         QCOMPARE(playback().currentRoot, QStringLiteral("gssor9..mdvr-dw"));
         QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("News One"));
         selectAndPlay("C8"); // the movie store leaves the mark where it was
-        QCOMPARE(icon("C0"), 19);
+        QCOMPARE(icon("C0"), 28);
     }
 
     void anItemThatCannotPlaySaysWhy()

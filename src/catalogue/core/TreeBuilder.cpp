@@ -121,7 +121,7 @@ void buildFiles(Builder& b, const LocalFileList& local)
             = b.add(QStringLiteral("Com") + QString::number(i), fileNameOf(local.files[i]), FileIcon, root);
         if (local.listMode && i == local.playingIndex) {
             b.layout().selected = node;
-            b.layout().selectedIcon = PlayingOther;
+            b.layout().selectedIcon = NowPlaying;
         }
     }
 }

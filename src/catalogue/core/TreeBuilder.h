@@ -39,8 +39,7 @@ enum Icon {
     TvIcon = 1,
     RadioIcon = 2,
     FavoriteIcon = 3,
-    PlayingRadio = 17,
-    PlayingOther = 19,
+    NowPlaying = 28, // the mark of what plays, radio or anything else
     ChannelIcon = 20,
     ComputerIcon = 25,
     FileIcon = 26,
