@@ -4,6 +4,9 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QVBoxLayout>
+#include <QStyle>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -64,17 +67,43 @@ AboutWindow::AboutWindow(QWidget* owner, ChromeState state, std::function<void(c
     }
     noticeLabel->installEventFilter(this);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(18, 16, 18, 14);
-    grid->addWidget(iconLabel, 0, 0, 4, 1, Qt::AlignTop);
-    grid->addWidget(siteCaption, 0, 1);
-    grid->addWidget(siteLink, 0, 2);
-    grid->addWidget(contactCaption, 1, 1);
-    grid->addWidget(infoMailLink, 1, 2);
-    grid->addWidget(programmerCaption, 2, 1);
-    grid->addWidget(supportMailLink, 2, 2);
-    grid->addWidget(noticeLabel, 3, 1, 1, 2);
-    grid->addWidget(cmdOk, 4, 0, 1, 3, Qt::AlignHCenter);
+    layOut();
+}
+
+// The desktop style's margins and spacing throughout; the notice below the links, apart
+// from them, and the OK button at the style's own size.
+void AboutWindow::layOut()
+{
+    const int spacing = style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing, nullptr, this);
+    auto* links = new QGridLayout;
+    links->setHorizontalSpacing(std::max(spacing, 1) * 2);
+    links->addWidget(siteCaption, 0, 0);
+    links->addWidget(siteLink, 0, 1);
+    links->addWidget(contactCaption, 1, 0);
+    links->addWidget(infoMailLink, 1, 1);
+    links->addWidget(programmerCaption, 2, 0);
+    links->addWidget(supportMailLink, 2, 1);
+    links->setColumnStretch(1, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(iconLabel, 0, Qt::AlignTop);
+    top->addSpacing(std::max(spacing, 1) * 2);
+    top->addLayout(links, 1);
+
+    noticeLabel->setWordWrap(true);
+    cmdOk->setMinimumWidth(std::max(cmdOk->sizeHint().width(), fontMetrics().horizontalAdvance(QLatin1Char('x')) * 12));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(std::max(spacing, 6) * 2);
+    layout->addWidget(noticeLabel);
+    layout->addSpacing(std::max(spacing, 6) * 2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 AboutWindow::~AboutWindow()

@@ -31,12 +31,12 @@ public:
     QLabel* siteCaption;
     QPushButton* cmdOk;
 
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void layOut();
     void highlight(QLabel* link);
     void openLink(QLabel* link);
 

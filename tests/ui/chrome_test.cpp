@@ -217,6 +217,23 @@ private Q_SLOTS:
         QTRY_VERIFY(!window().findChild<AboutWindow*>());
     }
 
+    void aboutIsLaidOutWithRoomBetweenItsParts()
+    {
+        start();
+        item("SMnuAbout")->trigger();
+        auto* about = window().findChild<AboutWindow*>();
+        QTRY_VERIFY(about && about->isVisible());
+        const auto box = [about](QWidget* w) { return QRect(w->mapTo(about, QPoint()), w->size()); };
+        for (QWidget* above : std::initializer_list<QWidget*> {about->programmerCaption, about->supportMailLink, about->iconLabel})
+            QVERIFY(box(about->noticeLabel).top() >= box(above).bottom() + 6);
+        QVERIFY(box(about->cmdOk).top() >= box(about->noticeLabel).bottom() + 6);
+        QVERIFY(about->cmdOk->width() >= about->cmdOk->sizeHint().width());
+        QVERIFY(about->cmdOk->width() >= 75);
+        QVERIFY(about->rect().contains(box(about->cmdOk)));
+        QVERIFY(about->rect().contains(box(about->noticeLabel)));
+        about->close();
+    }
+
     void closingAboutLeavesAHiddenWindowHidden()
     {
         start();
