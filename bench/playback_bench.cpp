@@ -74,7 +74,7 @@ Fixture& fixture()
 void runVideoToFirstFrame(benchmark::State& state)
 {
     const bool http = state.range(0) != 0;
-    auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options{true, 10});
+    auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 10, {}});
     MpvPlayer* player = engine.get();
     Application app(ProgramFolder(fixture().dir.path()), BenchServices::make(std::move(engine)));
     app.start();
@@ -105,7 +105,7 @@ BENCHMARK(runVideoToFirstFrame)
 
 void engineToFirstFrame(benchmark::State& state)
 {
-    MpvPlayer player(MpvPlayer::Options {true, 10});
+    MpvPlayer player(MpvPlayer::Options {true, 10, {}});
     QElapsedTimer clock;
     qint64 firstFrameNs = 0;
     QObject::connect(&player, &MediaPlayer::stateChanged, &player, [&](MediaPlayer::State reported) {

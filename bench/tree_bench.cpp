@@ -19,7 +19,7 @@
 
 namespace {
 
-PlatformServices services() { return BenchServices::make(std::make_unique<MpvPlayer>(MpvPlayer::Options{true, 5})); }
+PlatformServices services() { return BenchServices::make(std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5, {}})); }
 
 void put(const QString& path, const QByteArray& bytes)
 {

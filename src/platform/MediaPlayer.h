@@ -31,4 +31,8 @@ Q_SIGNALS:
     void failed(const QString& reason);
     void positionChanged(double seconds, double duration);
     void bufferingChanged(bool buffering);
+    // Whether the item shows a picture; false for sound alone (a radio station).
+    void videoChanged(bool hasVideo);
+    // The stream's current title from its metadata (a station's "now playing"); empty for none.
+    void streamTitleChanged(const QString& title);
 };

@@ -11,7 +11,7 @@
 namespace {
 
 // Properties the players follow, with the ids their events carry.
-enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration };
+enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration, VideoConfigured, StreamTitle };
 
 constexpr int kPositionEveryMs = 250;
 
@@ -25,7 +25,9 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
     if (!m_mpv)
         return;
     setOption("vo", options.nullOutputs ? "null" : "libmpv");
-    if (options.nullOutputs)
+    if (!options.audioDevice.isEmpty())
+        setOption("audio-device", options.audioDevice.constData());
+    else if (options.nullOutputs)
         setOption("ao", "null");
     setOption("ytdl", "no");
     setOption("idle", "yes");
@@ -45,6 +47,8 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
     mpv_observe_property(m_mpv, PausedForCache, "paused-for-cache", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, VideoConfigured, "vo-configured", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, StreamTitle, "metadata/by-key/icy-title", MPV_FORMAT_STRING);
     mpv_set_wakeup_callback(
         m_mpv,
         [](void* self) {
@@ -100,6 +104,7 @@ void MpvPlayer::play(const QString& source)
         return;
     }
     m_loading = true;
+    m_showedVideo = false;
     const QByteArray utf8 = source.toUtf8();
     // Asynchronous: opening a slow stream must not hold the window. A new item never
     // starts paused, whatever the last one was.
@@ -183,8 +188,7 @@ void MpvPlayer::handle(const mpv_event& event)
             setState(State::Ended);
         } else if (end->reason == MPV_END_FILE_REASON_ERROR) {
             m_loading = false;
-            Q_EMIT failed(QString::fromUtf8(mpv_error_string(end->error)));
-            setState(State::Failed);
+            endWithError(end->error);
         } else if (end->reason == MPV_END_FILE_REASON_STOP) {
             setState(State::Stopped);
         }
@@ -198,12 +202,37 @@ void MpvPlayer::handle(const mpv_event& event)
     }
 }
 
+// Without a sound device the engine still shows a picture, and reports the end of such a
+// file as an error: a file that showed video has simply ended. Sound alone cannot be heard.
+void MpvPlayer::endWithError(int error)
+{
+    if (error == MPV_ERROR_AO_INIT_FAILED && m_showedVideo) {
+        setState(State::Ended);
+        return;
+    }
+    Q_EMIT failed(error == MPV_ERROR_AO_INIT_FAILED
+            ? tr("there is no sound device, so this cannot be heard")
+            : QString::fromUtf8(mpv_error_string(error)));
+    setState(State::Failed);
+}
+
 void MpvPlayer::handleProperty(const mpv_event& event)
 {
     const auto* property = static_cast<const mpv_event_property*>(event.data);
+    if (event.reply_userdata == StreamTitle) {
+        const bool has = property->format == MPV_FORMAT_STRING && property->data;
+        Q_EMIT streamTitleChanged(has ? QString::fromUtf8(*static_cast<char**>(property->data)) : QString());
+        return;
+    }
     if (!property->data)
         return;
     switch (event.reply_userdata) {
+    case VideoConfigured: {
+        const bool video = *static_cast<int*>(property->data) != 0;
+        m_showedVideo = m_showedVideo || video;
+        Q_EMIT videoChanged(video);
+        break;
+    }
     case Pause:
         if (m_state == State::Playing || m_state == State::Paused)
             setState(*static_cast<int*>(property->data) ? State::Paused : State::Playing);

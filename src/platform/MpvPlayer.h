@@ -2,6 +2,8 @@
 
 #include "platform/MediaPlayer.h"
 
+#include <QByteArray>
+
 #include <QElapsedTimer>
 #include <QPointer>
 
@@ -19,6 +21,9 @@ public:
     struct Options {
         bool nullOutputs = false; // no window and no sound card: for tests
         int networkTimeoutSeconds = 15;
+        // A sound device to use instead of the system's (with nullOutputs, instead of none):
+        // tests name one that does not exist to see the program without a sound device.
+        QByteArray audioDevice;
     };
 
     explicit MpvPlayer(Options options, QObject* parent = nullptr);
@@ -42,6 +47,7 @@ private:
     void handle(const mpv_event& event);
     void handleProperty(const mpv_event& event);
     void setState(State state);
+    void endWithError(int error);
     void setOption(const char* name, const char* value);
     void command(std::initializer_list<const char*> args, bool async);
 
@@ -52,4 +58,5 @@ private:
     double m_duration = 0;
     QElapsedTimer m_positionThrottle;
     bool m_loading = false; // a file was handed over and has not started yet
+    bool m_showedVideo = false; // the current file has shown a picture
 };

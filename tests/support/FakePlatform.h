@@ -76,6 +76,7 @@ struct FakePlatform {
     MpvPlayer* media = nullptr;
     int ends = 0;
     std::function<std::unique_ptr<WebView>()> makeWebView;
+    QByteArray audioDevice; // set to a device that does not exist: a machine without sound
 
     PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
     {
@@ -94,7 +95,7 @@ struct FakePlatform {
         fileDialog = dialog.get();
         s.fileDialog = std::move(dialog);
         // The real media engine, without a window or a sound card.
-        auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5});
+        auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5, audioDevice});
         media = engine.get();
         s.media = std::move(engine);
         s.makeWebView = makeWebView;

@@ -59,15 +59,19 @@ inline bool writeHls(const QString& folder, int seconds = 4)
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0;
 }
 
-// A short video with a moving picture, made with ffmpeg; empty where it cannot be made.
-inline QString writeVideo(const QString& path, int seconds = 2)
+// A short video with a moving picture (and a tone, when asked), made with ffmpeg; empty
+// where it cannot be made.
+inline QString writeVideo(const QString& path, int seconds = 2, bool withSound = false)
 {
+    QStringList arguments = {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+        QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+        QStringLiteral("testsrc=size=160x120:rate=10:duration=%1").arg(seconds)};
+    if (withSound)
+        arguments << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+                  << QStringLiteral("sine=frequency=440:duration=%1").arg(seconds) << QStringLiteral("-shortest");
+    arguments << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p") << path;
     QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-        {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-            QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("testsrc=size=160x120:rate=10:duration=%1").arg(seconds),
-            QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), path});
+    ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
 }
 

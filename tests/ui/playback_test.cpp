@@ -79,7 +79,11 @@ private Q_SLOTS:
     {
         setUpFolder();
     }
-    void cleanup() { tearDownFolder(); }
+    void cleanup()
+    {
+        tearDownFolder();
+        platform.audioDevice.clear();
+    }
 
     void theEngineStartsWhateverTheNumberFormat()
     {
@@ -87,7 +91,7 @@ private Q_SLOTS:
         if (!previous)
             QSKIP("the German locale is not installed");
         std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-        MpvPlayer engine(MpvPlayer::Options {true, 5});
+        MpvPlayer engine(MpvPlayer::Options {true, 5, {}});
         std::setlocale(LC_ALL, "C");
     }
 
@@ -335,7 +339,7 @@ private Q_SLOTS:
         const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 3);
         if (video.isEmpty())
             QSKIP("ffmpeg cannot make the test video here");
-        MpvPlayer engine(MpvPlayer::Options {false, 5});
+        MpvPlayer engine(MpvPlayer::Options {false, 5, {}});
         QWidget host;
         auto* layout = new QVBoxLayout(&host);
         layout->addWidget(engine.videoSurface());
@@ -352,6 +356,24 @@ private Q_SLOTS:
                 colours.insert(frame.pixel(x, y));
         QVERIFY2(colours.size() > 5, "the picture is one flat colour");
         frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame.png"));
+    }
+
+    void withoutASoundDeviceVideoPlaysAndSoundAloneSaysSo()
+    {
+        platform.audioDevice = "alsa/vidorra-no-such-device";
+        start();
+        const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mkv")), 2, true);
+        QVERIFY(!video.isEmpty());
+        QSignalSpy states(platform.media, &MediaPlayer::stateChanged);
+        openFiles({video}, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(states.contains(QVariantList {QVariant::fromValue(MediaPlayer::State::Playing)}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Ended, 15000);
+        QVERIFY(!shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()));
+
+        openFiles({media("station.wav", 3000)}, 1);
+        auto* error = shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"));
+        QTRY_VERIFY_WITH_TIMEOUT(error->isVisibleTo(shownPlayer()), 10000);
+        QVERIFY2(error->text().contains(QStringLiteral("no sound device")), qPrintable(error->text()));
     }
 
     void positionAndTimeStartAfreshForEachItemAndAfterAFailure()
