@@ -104,7 +104,7 @@ void MpvPlayer::play(const QString& source)
         return;
     }
     m_loading = true;
-    m_showedVideo = false;
+    m_showedVideo = m_videoConfigured; // a picture already up stays up for the next file
     const QByteArray utf8 = source.toUtf8();
     // Asynchronous: opening a slow stream must not hold the window. A new item never
     // starts paused, whatever the last one was.
@@ -229,6 +229,7 @@ void MpvPlayer::handleProperty(const mpv_event& event)
     switch (event.reply_userdata) {
     case VideoConfigured: {
         const bool video = *static_cast<int*>(property->data) != 0;
+        m_videoConfigured = video;
         m_showedVideo = m_showedVideo || video;
         Q_EMIT videoChanged(video);
         break;

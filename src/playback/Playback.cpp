@@ -14,6 +14,7 @@
 #include "playback/RecentFilesMenu.h"
 #include "ui/MainWindow.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QUrl>
 
@@ -82,8 +83,10 @@ void Playback::runVideo(const PlayRequest& request)
     case WindowsMedia:
     case WinMap:
     case QuickTime:
-        if (PlayerWindow* window = m_area->show(request.op))
+        if (PlayerWindow* window = m_area->show(request.op)) {
+            window->setItem(request.name, itemIcon(request));
             window->play(root);
+        }
         break;
     case MovieStore:
         playStorePage(request.root);
@@ -102,6 +105,19 @@ void Playback::runVideo(const PlayRequest& request)
     m_parts.window.activateWindow();
 }
 
+
+// The picture of the item about to play: its country's flag where the tree shows one
+// above it, else the icon of its node.
+QIcon Playback::itemIcon(const PlayRequest& request) const
+{
+    if (request.kind >= 3)
+        return {};
+    const QModelIndex node = m_parts.view.selectedIndex();
+    const QModelIndex parent = node.parent();
+    if (parent.isValid() && !parent.data(CatalogueTreeModel::FlagKeyRole).toString().isEmpty())
+        return qvariant_cast<QIcon>(parent.data(Qt::DecorationRole));
+    return qvariant_cast<QIcon>(node.data(Qt::DecorationRole));
+}
 
 void Playback::playStorePage(const QByteArray& html)
 {

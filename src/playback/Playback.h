@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QIcon;
 struct AppState;
 class CatalogueView;
 class MainWindow;
@@ -47,6 +48,7 @@ public:
 private:
     QString advanceList();
     void playStorePage(const QByteArray& html);
+    QIcon itemIcon(const PlayRequest& request) const;
 
     Parts m_parts;
     std::unique_ptr<RecentFilesMenu> m_recent;

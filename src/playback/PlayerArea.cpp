@@ -61,6 +61,14 @@ PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
         if (m_current)
             m_current->engineBuffering(buffering);
     });
+    connect(&m_engine, &MediaPlayer::videoChanged, this, [this](bool hasVideo) {
+        if (m_current)
+            m_current->engineVideo(hasVideo);
+    });
+    connect(&m_engine, &MediaPlayer::streamTitleChanged, this, [this](const QString& title) {
+        if (m_current)
+            m_current->engineStreamTitle(title);
+    });
     if (auto* video = qobject_cast<MpvVideoWidget*>(m_engine.videoSurface())) {
         connect(video, &MpvVideoWidget::clicked, this, [this] {
             if (m_current)

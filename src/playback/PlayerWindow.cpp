@@ -1,5 +1,6 @@
 #include "playback/PlayerWindow.h"
 
+#include "playback/AudioPanel.h"
 #include "playback/ControlIcons.h"
 
 #include <QHBoxLayout>
@@ -67,6 +68,9 @@ PlayerWindow::PlayerWindow(Rules rules, MediaPlayer& engine, PlayerContext conte
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_videoArea = new QVBoxLayout;
+    m_audioPanel = new AudioPanel;
+    m_audioPanel->hide();
+    m_videoArea->addWidget(m_audioPanel);
     layout->addLayout(m_videoArea, 1);
     m_error = new QLabel;
     m_error->setObjectName(QStringLiteral("errorLine"));
@@ -164,8 +168,29 @@ void PlayerWindow::takeVideo()
     if (!video || video->parentWidget() == this)
         return;
     m_videoArea->addWidget(video);
-    video->show();
+    showPanelOrPicture();
 }
+
+void PlayerWindow::showPanelOrPicture()
+{
+    const MediaPlayer::State state = m_engine.state();
+    const bool running = state == MediaPlayer::State::Playing || state == MediaPlayer::State::Paused;
+    const bool panel = running && !m_hasVideo;
+    m_audioPanel->setVisible(panel);
+    QWidget* video = m_engine.videoSurface();
+    if (video && video->parentWidget() == this)
+        video->setVisible(!panel);
+}
+
+void PlayerWindow::setItem(const QString& name, const QIcon& icon) { m_audioPanel->setItem(name, icon); }
+
+void PlayerWindow::engineVideo(bool hasVideo)
+{
+    m_hasVideo = hasVideo;
+    showPanelOrPicture();
+}
+
+void PlayerWindow::engineStreamTitle(const QString& title) { m_audioPanel->setStreamTitle(title); }
 
 void PlayerWindow::play(const QString& source)
 {
@@ -191,6 +216,7 @@ void PlayerWindow::engineState(MediaPlayer::State state)
         m_error->hide();
     if (state != State::Playing && state != State::Paused)
         resetPosition();
+    showPanelOrPicture();
 
     const bool stopOrEnd = state == State::Stopped || state == State::Ended;
     switch (m_rules) {
@@ -239,6 +265,7 @@ void PlayerWindow::enginePosition(double seconds, double duration)
         m_seek->setValue(static_cast<int>(seconds));
     }
     m_time->setText(seekable ? clock(seconds) + QStringLiteral(" / ") + clock(duration) : clock(seconds));
+    m_audioPanel->setElapsed(seconds);
 }
 
 void PlayerWindow::engineBuffering(bool buffering)

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <functional>
 
+class AudioPanel;
+class QIcon;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -50,6 +52,10 @@ public:
     void engineFailed(const QString& reason);
     void enginePosition(double seconds, double duration);
     void engineBuffering(bool buffering);
+    void engineVideo(bool hasVideo);
+    void engineStreamTitle(const QString& title);
+    // The item about to play, for the panel shown while it has no picture.
+    void setItem(const QString& name, const QIcon& icon);
     // A left click on the picture (RealAudio's double-click by time) and a double-click.
     void pictureClicked();
     void pictureDoubleClicked();
@@ -69,6 +75,8 @@ private:
     void advanceNow();
     // The slider at its start and no time: before each item and after a failure.
     void resetPosition();
+    // The sound-only panel while a playing item has no picture, else the picture.
+    void showPanelOrPicture();
 
     Rules m_rules;
     MediaPlayer& m_engine;
@@ -82,6 +90,8 @@ private:
     QLabel* m_time = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_error = nullptr;
+    AudioPanel* m_audioPanel = nullptr;
+    bool m_hasVideo = false;
     std::function<qint64()> m_clock = [] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
             .count();

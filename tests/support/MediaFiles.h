@@ -75,4 +75,16 @@ inline QString writeVideo(const QString& path, int seconds = 2, bool withSound =
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
 }
 
+// A few seconds of a tone as MP3, the usual sound of internet radio; empty where it
+// cannot be made.
+inline QString writeMp3(const QString& path, int seconds = 4)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+        {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+            QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=%1").arg(seconds),
+            QStringLiteral("-b:a"), QStringLiteral("64k"), path});
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
+}
+
 } // namespace MediaFiles

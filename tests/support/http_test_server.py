@@ -28,9 +28,35 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
+    def send_icy(self, name):
+        """A station: the file's audio in a loop, a stream title every 8 KiB, as
+        internet radio servers send it to players that ask for metadata."""
+        with open(os.path.join(ROOT, name), "rb") as f:
+            audio = f.read()
+        every = 8192
+        self.send_response(200)
+        self.send_header("Content-Type", "audio/mpeg")
+        if self.headers.get("Icy-MetaData") == "1":
+            self.send_header("icy-metaint", str(every))
+        self.end_headers()
+        title = b"StreamTitle='Test Artist - Test Song';"
+        block = title + b"\0" * (-len(title) % 16)
+        meta = bytes([len(block) // 16]) + block
+        try:
+            for _ in range(2000):  # bounded: about 16 MB
+                for start in range(0, len(audio) - every + 1, every):
+                    self.wfile.write(audio[start:start + every])
+                    if self.headers.get("Icy-MetaData") == "1":
+                        self.wfile.write(meta)
+                    time.sleep(0.02)
+        except OSError:
+            pass
+
     def do_GET(self):
         path = self.path.split("?")[0]
-        if path == "/_/text":
+        if path.startswith("/_/icy/"):
+            self.send_icy(path[len("/_/icy/"):])
+        elif path == "/_/text":
             self.send_body(200, b"first line\r\nZ\xfcrich \xe2\x82\xac", "text/plain")
         elif path == "/_/bytes":
             self.send_body(200, bytes(range(256)) * 4)

@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
 #include "platform/MpvPlayer.h"
+#include "playback/AudioPanel.h"
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"
 #include "playback/PlayerWindow.h"
@@ -374,6 +375,29 @@ private Q_SLOTS:
         auto* error = shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"));
         QTRY_VERIFY_WITH_TIMEOUT(error->isVisibleTo(shownPlayer()), 10000);
         QVERIFY2(error->text().contains(QStringLiteral("no sound device")), qPrintable(error->text()));
+    }
+
+    void aRadioStationShowsItsNameFlagStreamTitleAndTime()
+    {
+        const QString site = folder->file(QStringLiteral("site"));
+        QDir().mkpath(site);
+        QVERIFY(!MediaFiles::writeMp3(site + QStringLiteral("/tone.mp3")).isEmpty());
+        TestHttpServer server(site);
+        QVERIFY(server.running());
+        const QByteArray station = StoredField::encodeAddress(server.url(QStringLiteral("/_/icy/tone.mp3")).toString());
+        folder->writeLists(ProgramFolderFixture::defaultTv(), "|Germany|Radio Eins|1|Talk|" + station + "\r\n");
+        start();
+        selectAndPlay("C4");
+        auto* panel = shownPlayer()->findChild<AudioPanel*>();
+        QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 10000);
+        QCOMPARE(panel->nameLabel->text(), QStringLiteral("Radio Eins"));
+        QVERIFY(!panel->iconLabel->pixmap().isNull()); // the flag of Germany
+        QTRY_COMPARE_WITH_TIMEOUT(panel->streamTitleLabel->text(), QStringLiteral("Test Artist - Test Song"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(panel->elapsedLabel->text() != QStringLiteral("00:00"), 5000);
+
+        openFiles({MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mkv")), 3)}, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(platform.media->state() == MediaPlayer::State::Playing, 10000);
+        QTRY_VERIFY(!panel->isVisible()); // a picture takes its place
     }
 
     void positionAndTimeStartAfreshForEachItemAndAfterAFailure()
