@@ -11,7 +11,7 @@
 namespace {
 
 // Properties the players follow, with the ids their events carry.
-enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration, VideoConfigured, StreamTitle };
+enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration, StreamTitle, VideoTrack };
 
 constexpr int kPositionEveryMs = 250;
 
@@ -47,8 +47,10 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
     mpv_observe_property(m_mpv, PausedForCache, "paused-for-cache", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(m_mpv, VideoConfigured, "vo-configured", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, StreamTitle, "metadata/by-key/icy-title", MPV_FORMAT_STRING);
+    // Reported in order with the file's other events: unavailable between files and for
+    // sound alone, a number while a picture track plays.
+    mpv_observe_property(m_mpv, VideoTrack, "current-tracks/video/id", MPV_FORMAT_INT64);
     mpv_set_wakeup_callback(
         m_mpv,
         [](void* self) {
@@ -104,7 +106,6 @@ void MpvPlayer::play(const QString& source)
         return;
     }
     m_loading = true;
-    m_showedVideo = m_videoConfigured; // a picture already up stays up for the next file
     const QByteArray utf8 = source.toUtf8();
     // Asynchronous: opening a slow stream must not hold the window. A new item never
     // starts paused, whatever the last one was.
@@ -206,7 +207,7 @@ void MpvPlayer::handle(const mpv_event& event)
 // file as an error: a file that showed video has simply ended. Sound alone cannot be heard.
 void MpvPlayer::endWithError(int error)
 {
-    if (error == MPV_ERROR_AO_INIT_FAILED && m_showedVideo) {
+    if (error == MPV_ERROR_AO_INIT_FAILED && m_hasVideo) {
         setState(State::Ended);
         return;
     }
@@ -219,6 +220,14 @@ void MpvPlayer::endWithError(int error)
 void MpvPlayer::handleProperty(const mpv_event& event)
 {
     const auto* property = static_cast<const mpv_event_property*>(event.data);
+    if (event.reply_userdata == VideoTrack) {
+        const bool hasVideo = property->format == MPV_FORMAT_INT64 && property->data;
+        if (hasVideo != m_hasVideo) {
+            m_hasVideo = hasVideo;
+            Q_EMIT videoChanged(hasVideo);
+        }
+        return;
+    }
     if (event.reply_userdata == StreamTitle) {
         const bool has = property->format == MPV_FORMAT_STRING && property->data;
         Q_EMIT streamTitleChanged(has ? QString::fromUtf8(*static_cast<char**>(property->data)) : QString());
@@ -227,13 +236,7 @@ void MpvPlayer::handleProperty(const mpv_event& event)
     if (!property->data)
         return;
     switch (event.reply_userdata) {
-    case VideoConfigured: {
-        const bool video = *static_cast<int*>(property->data) != 0;
-        m_videoConfigured = video;
-        m_showedVideo = m_showedVideo || video;
-        Q_EMIT videoChanged(video);
-        break;
-    }
+
     case Pause:
         if (m_state == State::Playing || m_state == State::Paused)
             setState(*static_cast<int*>(property->data) ? State::Paused : State::Playing);

@@ -58,6 +58,5 @@ private:
     double m_duration = 0;
     QElapsedTimer m_positionThrottle;
     bool m_loading = false; // a file was handed over and has not started yet
-    bool m_showedVideo = false; // the current file has shown a picture
-    bool m_videoConfigured = false; // a picture is up now
+    bool m_hasVideo = false; // the current file has a picture
 };

@@ -365,16 +365,18 @@ private Q_SLOTS:
         start();
         const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mkv")), 2, true);
         QVERIFY(!video.isEmpty());
-        QSignalSpy states(platform.media, &MediaPlayer::stateChanged);
-        openFiles({video}, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(states.contains(QVariantList {QVariant::fromValue(MediaPlayer::State::Playing)}), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Ended, 15000);
-        QVERIFY(!shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()));
+        for (int round = 0; round < 2; ++round) { // either may come first
+            QSignalSpy states(platform.media, &MediaPlayer::stateChanged);
+            openFiles({video}, 1);
+            QTRY_VERIFY_WITH_TIMEOUT(states.contains(QVariantList {QVariant::fromValue(MediaPlayer::State::Playing)}), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Ended, 15000);
+            QVERIFY(!shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()));
 
-        openFiles({media("station.wav", 3000)}, 1);
-        auto* error = shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"));
-        QTRY_VERIFY_WITH_TIMEOUT(error->isVisibleTo(shownPlayer()), 10000);
-        QVERIFY2(error->text().contains(QStringLiteral("no sound device")), qPrintable(error->text()));
+            openFiles({media("station.wav", 3000)}, 1);
+            auto* error = shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"));
+            QTRY_VERIFY_WITH_TIMEOUT(error->isVisibleTo(shownPlayer()), 10000);
+            QVERIFY2(error->text().contains(QStringLiteral("no sound device")), qPrintable(error->text()));
+        }
     }
 
     void aRadioStationShowsItsNameFlagStreamTitleAndTime()
