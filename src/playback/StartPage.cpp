@@ -64,6 +64,8 @@ StartPage::StartPage(std::function<void(const QUrl&)> open, const QString& setti
     playsWithText = text("Label3", QStringLiteral("Vidorra plays every channel and file with :"));
     engineName = text("Label1", QStringLiteral("the mpv media engine"));
     codecsName = text("Label5", QStringLiteral("the FFmpeg codecs"));
+    for (QLabel* name : {engineName, codecsName})
+        name->setWordWrap(false); // one line each, above its button
     engineButton = picture("Image2", plate(QStringLiteral("mpv"), false));
     engineButtonLit = picture("Image3", plate(QStringLiteral("mpv"), true));
     codecsButton = picture("Image1", plate(QStringLiteral("FFmpeg"), false));

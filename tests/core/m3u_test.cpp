@@ -12,9 +12,9 @@
 
 namespace {
 
-QByteArray sharedPlaylist(const char* name)
+QByteArray realPlaylist(const char* name)
 {
-    QFile file(QStringLiteral(VIDORRA_SHARED_DATA_DIR "/m3u/") + QString::fromLatin1(name));
+    QFile file(QStringLiteral(VIDORRA_TEST_DATA_DIR "/m3u/") + QString::fromLatin1(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -29,9 +29,8 @@ class RealPlaylists : public ::testing::TestWithParam<RealPlaylist> { };
 
 TEST_P(RealPlaylists, EveryEntryIsReadAndTurnsIntoAStorableRecord)
 {
-    const QByteArray bytes = sharedPlaylist(GetParam().file);
-    if (bytes.isEmpty())
-        GTEST_SKIP() << "the shared playlists are not beside this checkout";
+    const QByteArray bytes = realPlaylist(GetParam().file);
+    ASSERT_FALSE(bytes.isEmpty()) << "tests/data/m3u/" << GetParam().file << " is missing";
     const M3uPlaylist playlist = M3uPlaylist::parse(bytes);
     EXPECT_EQ(playlist.entries.size(), GetParam().entries);
     EXPECT_TRUE(playlist.problems.isEmpty()) << playlist.problems.join(u'\n').toStdString();
@@ -47,7 +46,7 @@ TEST_P(RealPlaylists, EveryEntryIsReadAndTurnsIntoAStorableRecord)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shared, RealPlaylists,
+INSTANTIATE_TEST_SUITE_P(IptvOrg, RealPlaylists,
     ::testing::Values(RealPlaylist {"de.m3u", 202}, RealPlaylist {"fr.m3u", 135},
         RealPlaylist {"jp.m3u", 103}, RealPlaylist {"ru.m3u", 381}, RealPlaylist {"sa.m3u", 70},
         RealPlaylist {"us.m3u", 891}),

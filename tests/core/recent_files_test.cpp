@@ -43,7 +43,7 @@ TEST(RecentFilesRead, BinaryAndBlankFilesGiveWhatTheyCan)
     QByteArray binary;
     for (int i = 0; i < 2000; ++i)
         binary += static_cast<char>(i * 31);
-    EXPECT_LE(RecentFiles::fromBytes(binary).entries().size(), 15);
+    EXPECT_LE(RecentFiles::fromBytes(binary).entries().size(), 15); // the list's fixed length
     EXPECT_TRUE(RecentFiles::fromBytes("   \r\n\r\n").entries().isEmpty());
 }
 

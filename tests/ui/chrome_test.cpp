@@ -108,9 +108,11 @@ private Q_SLOTS:
     void aRestoreMakesTheWindowTopmostAgain()
     {
         start({{8, QStringLiteral("aot=1")}});
+        window().showMinimized();
+        QTRY_VERIFY(window().isMinimized());
         window().setTopmost(false);
-        Q_EMIT window().restored();
-        QVERIFY(window().isTopmost());
+        window().showNormal(); // restored from the task bar
+        QTRY_VERIFY(window().isTopmost());
     }
 
     void theTrayMenuHidesShowsAndExits()
@@ -247,11 +249,15 @@ private Q_SLOTS:
     void theWindowOpensWhereItWasLeftButNeverOffScreen()
     {
         start();
-        window().move(40, 30);
+        window().move(140, 130);
         window().resize(800, 600);
-        QApplication::processEvents();
+        QTRY_COMPARE(window().pos(), QPoint(140, 130));
+        const QRect left = window().geometry();
         window().menus().SMnuExit->trigger();
         QVERIFY(QFileInfo::exists(folder->file(QStringLiteral("placement"))));
+        app.reset();
+        start();
+        QTRY_COMPARE(window().geometry(), left); // where it was left
 
         folder->write(QStringLiteral("placement"), "-9000 -9000 20 20\r\n");
         app.reset();

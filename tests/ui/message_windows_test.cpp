@@ -56,17 +56,6 @@ private Q_SLOTS:
         QVERIFY(!question.isVisible()); // hidden, still there for the caller
         QCOMPARE(question.questionLabel->text(), QStringLiteral("Overwrite?"));
     }
-
-    void aQuestionWindowIsReusedWithNewTexts()
-    {
-        MessageQuestionWindow question(nullptr, ChromeState {});
-        whenModalShows([&](QWidget*) { QTest::mouseClick(question.yesButton, Qt::LeftButton); });
-        question.ask(QStringLiteral("first"), QStringLiteral("Y"), QStringLiteral("N"));
-        whenModalShows([&](QWidget*) { QTest::mouseClick(question.noButton, Qt::LeftButton); });
-        QCOMPARE(question.ask(QStringLiteral("second"), QStringLiteral("Ja"), QStringLiteral("Nein")),
-            QStringLiteral("No"));
-        QCOMPARE(question.yesButton->text(), QStringLiteral("Ja"));
-    }
 };
 
 QTEST_MAIN(MessageWindowsTest)
