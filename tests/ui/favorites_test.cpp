@@ -21,6 +21,8 @@
 #include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -291,6 +293,81 @@ private Q_SLOTS:
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("b.mp3"));
         QCOMPARE(favorites()[0].op, 1);
+    }
+
+    // Selects the node and releases the right button over it; returns the menu that opened.
+    QMenu* popUpOn(const QString& key)
+    {
+        select(key);
+        window().catalogueTree->scrollTo(node(key));
+        QTest::mouseClick(window().catalogueTree->viewport(), Qt::RightButton, {},
+            window().catalogueTree->visualRect(node(key)).center());
+        QMenu* shown = nullptr;
+        (void)QTest::qWaitFor([&] {
+            for (QMenu* menu : {window().menus().TreeViewRight, window().menus().HandleFavorite})
+                if (menu->isVisible())
+                    shown = menu;
+            return shown != nullptr;
+        });
+        if (shown)
+            shown->close();
+        return shown;
+    }
+
+    void myComputerFilesAndTheirFavoritesHaveTheirOwnMenus()
+    {
+        writeFavorites("2|||song.mp3|1|" + StoredField::encodeAddress(QStringLiteral("/m/song.mp3")) + "|||\r\n"
+            + "1|USA|News|A|1|gssor9..r|0||\r\n");
+        start();
+        platform.fileDialog->answer = {{folder->write(QStringLiteral("a.mp3"), "x"), folder->write(QStringLiteral("b.mp3"), "x")}, 1};
+        window().menus().SMnuOpen->trigger();
+        MainMenus& m = window().menus();
+        QCOMPARE(popUpOn(QStringLiteral("Com0")), m.TreeViewRight);
+        QVERIFY(m.SPopUpMenuWatch->isVisible());
+        QVERIFY(m.SPopUpMenuAddToFavorite->isVisible());
+        QVERIFY(!m.SPopUpMenuMainSetProgramTime->isVisible()); // no programs for a file
+        QVERIFY(!m.SPopUpMenuInfo->isVisible());
+
+        window().viewSelector->setCurrentIndex(2);
+        QCOMPARE(model().keyOf(node(QStringLiteral("F0")).parent()), QStringLiteral("MyComputerFavorite"));
+        QCOMPARE(popUpOn(QStringLiteral("F0")), m.HandleFavorite);
+        QVERIFY(!m.SPopUpMenuFavoriteSetProgramTime->isVisible());
+        QVERIFY(m.SPopUpMenuFModify->isVisible());
+        QCOMPARE(popUpOn(QStringLiteral("F1")), m.HandleFavorite);
+        QVERIFY(m.SPopUpMenuFavoriteSetProgramTime->isVisible());
+    }
+
+    void theInformationWindowShowsAFavorite()
+    {
+        writeFavorites("1|USA|News|My News|1|gssor9..r|720p|Round the clock|\r\n");
+        start();
+        window().viewSelector->setCurrentIndex(2);
+        select(QStringLiteral("F0"));
+        QStringList shown;
+        whenModalShows([&shown](QWidget* info) {
+            for (const char* name : {"Ch_name", "Ch_Band", "Ch_Category", "Ch_Info"})
+                shown << info->findChild<QLabel*>(QString::fromLatin1(name))->text();
+            info->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        });
+        window().menus().SPopUpMenuFInfo->trigger();
+        QCOMPARE(shown, (QStringList {QStringLiteral("My News"), QStringLiteral("720p"), QStringLiteral("News"),
+                            QStringLiteral("Round the clock")}));
+    }
+
+    void enterInTheInformationAndControlInTheAddressAreSwallowed()
+    {
+        start();
+        window().viewSelector->setCurrentIndex(2);
+        window().menus().SSMnuAddFavorite->trigger();
+        dialog().nameEdit->setText(QStringLiteral("Name"));
+        dialog().addressEdit->setText(QStringLiteral("http://a"));
+        QVERIFY(noModalShows([this] { QTest::keyClick(dialog().infoEdit, Qt::Key_Return); }));
+        QVERIFY(favorites().isEmpty()); // Enter did not press the default button
+        QVERIFY(dialog().isVisible());
+        QKeyEvent control(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+        QVERIFY(QApplication::sendEvent(dialog().addressEdit, &control)); // taken before the box sees it
+        QTest::keyClick(dialog().addressEdit, Qt::Key_X);
+        QCOMPARE(dialog().addressEdit->text(), QStringLiteral("http://ax")); // other keys still type
     }
 };
 

@@ -129,6 +129,85 @@ private Q_SLOTS:
         QVERIFY(recentEntries().isEmpty()); // items of a list never enter the recent files
     }
 
+    // A TV list of one channel of this player, playing a local file.
+    void writeChannelOfOperator(int op, const QString& file)
+    {
+        folder->writeLists("|USA|News|Channel|" + QByteArray::number(op) + "|||" + StoredField::encodeAddress(file)
+                + "|0|info\r\n",
+            ProgramFolderFixture::defaultRadio());
+    }
+
+    void operatorTwoPlaysInItsOwnWindowAndAdvancesLikeWindowsMedia()
+    {
+        writeChannelOfOperator(2, media("tone.wav", 2000));
+        start();
+        selectAndPlay("C0");
+        QCOMPARE(shownPlayer()->objectName(), QStringLiteral("VideoWinMap"));
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Channel"));
+        QCOMPARE(playback().currentOperator, 2);
+        QCOMPARE(recentEntries().value(0).op, 2);
+
+        openFiles({media("a.wav", 500), media("b.wav", 500)}, 2); // the list with that player
+        QCOMPARE(shownPlayer()->objectName(), QStringLiteral("VideoWinMap"));
+        QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 1, 15000);
+    }
+
+    void operatorFourPlaysNothing()
+    {
+        writeChannelOfOperator(4, media("tone.wav", 2000));
+        start();
+        QWidget* before = area().currentWidget();
+        selectAndPlay("C0");
+        QCOMPARE(area().currentWidget(), before); // the start page stays
+        QCOMPARE(platform.media->state(), MediaPlayer::State::Stopped);
+        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Channel"));
+        QCOMPARE(playback().currentOperator, 4);
+    }
+
+    void aClickAndADoubleClickOnAListFile()
+    {
+        start();
+        const QString a = media("a.wav", 8000);
+        const QString b = media("b.wav", 8000);
+        const QString c = media("c.wav", 8000);
+        openFiles({a, b, c}, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+
+        QTest::mouseClick(window().catalogueTree->viewport(), Qt::LeftButton, {},
+            window().catalogueTree->visualRect(node(QStringLiteral("Com1"))).center());
+        QCOMPARE(window().countryValue->text(), QStringLiteral("Computer"));
+        QCOMPARE(window().categoryValue->text(), QStringLiteral("Unkown"));
+        QVERIFY(playback().ignoreNextStop);
+
+        const QPoint third = window().catalogueTree->visualRect(node(QStringLiteral("Com2"))).center();
+        QTest::mouseClick(window().catalogueTree->viewport(), Qt::LeftButton, {}, third);
+        QTest::mouseDClick(window().catalogueTree->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(playback().localFiles.playingIndex, 2);
+        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("c.wav"));
+        QCOMPARE(icon("Com2"), 28);
+        QCOMPARE(icon("Com0"), 26);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+        QCOMPARE(playback().localFiles.playingIndex, 2); // the old file's stop did not move the list
+    }
+
+    void windowsMediaGoesFullScreenOnADoubleClickOnlyWhilePlaying()
+    {
+        start();
+        openFiles({media("tone.wav", 600)}, 1);
+        PlayerWindow* player = shownPlayer();
+        QCOMPARE(player->objectName(), QStringLiteral("VideoWm"));
+        player->pictureDoubleClicked(); // still loading
+        QVERIFY(!player->isFullScreenShown());
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
+        player->pictureDoubleClicked();
+        QVERIFY(player->isFullScreenShown());
+        QTest::keyClick(player, Qt::Key_Escape);
+        QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Ended, 10000);
+        player->pictureDoubleClicked();
+        QVERIFY(!player->isFullScreenShown());
+    }
+
     void realAudioIgnoresTheOldFilesStopOnce()
     {
         start();
