@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BenchMain.h"
 #include "app/Application.h"
 
 #include <QApplication>
@@ -45,10 +46,7 @@ inline int runWithApplication(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchMain::run(argc, argv);
 }
 
 } // namespace BenchServices

@@ -1,4 +1,5 @@
 // Reading the largest catalogue and laying out its tree views, without widgets.
+#include "BenchMain.h"
 #include "MaximalCatalogue.h"
 
 #include "catalogue/core/Catalogue.h"
@@ -34,7 +35,7 @@ void parseThreeLists(benchmark::State& state)
     }
     state.counters["records"] = loaded().channelCount();
 }
-BENCHMARK(parseThreeLists)->Unit(benchmark::kMillisecond);
+BENCHMARK(parseThreeLists)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void layoutView(benchmark::State& state)
 {
@@ -42,8 +43,8 @@ void layoutView(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(TreeBuilder::build(static_cast<int>(state.range(0)), catalogue, {}));
 }
-BENCHMARK(layoutView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(layoutView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return BenchMain::run(argc, argv); }

@@ -1,12 +1,17 @@
-// From RunVideo to the first frame, beside a bare libmpv client doing the same (what the
-// mpv command does inside): a local video file and the same file over HTTP on loopback.
-// Run under a display (xvfb-run); both sides decode with null video and audio outputs.
+// From RunVideo to the first frame, beside a bare libmpv client doing the same loadfile
+// with the very same engine options and outputs (what the mpv command does inside).
+// Sources: a small clip and a 720p clip with sound, each as a local file and over HTTP
+// on loopback. Null video and audio outputs on both sides; one more figure draws the 720p
+// clip in the program's real video widget. Run under a display (xvfb-run). A load that
+// fails is reported as a failure and fails the run. Each figure is given as the mean,
+// median and spread (standard deviation) of repetitions.
 #include "BenchServices.h"
 #include "app/Application.h"
 #include "base/Scrambling.h"
 #include "catalogue/core/AppState.h"
 #include "platform/MpvPlayer.h"
 #include "playback/Playback.h"
+#include "ui/MainWindow.h"
 
 #include "../tests/support/MediaFiles.h"
 #include "../tests/support/TestHttpServer.h"
@@ -16,25 +21,33 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
-#include <clocale>
 #include <mpv/client.h>
 
 namespace {
 
+enum Clip { Small = 0, Hd720WithSound = 1 };
+enum Source { LocalFile = 0, Http = 1 };
+
+constexpr int kIterations = 5;
+constexpr int kRepetitions = 5;
+
 struct Fixture {
     QTemporaryDir dir;
-    QString video;
+    QString clips[2];
     std::unique_ptr<TestHttpServer> server;
 
     Fixture()
     {
-        video = MediaFiles::writeVideo(QDir(dir.path()).filePath(QStringLiteral("clip.mp4")), 3);
-        server = std::make_unique<TestHttpServer>(dir.path());
         const QDir root(dir.path());
+        clips[Small] = MediaFiles::writeVideo(root.filePath(QStringLiteral("small.mp4")), 3);
+        clips[Hd720WithSound]
+            = MediaFiles::writeVideo(root.filePath(QStringLiteral("hd.mp4")), 4, true, QStringLiteral("1280x720"));
+        server = std::make_unique<TestHttpServer>(dir.path());
         for (const char* name : {"avtapit.dll", "atlr.dll", "apcupm.dll", "fav.fav"}) {
             QFile file(root.filePath(QString::fromLatin1(name)));
             file.open(QIODevice::WriteOnly);
@@ -44,14 +57,25 @@ struct Fixture {
         QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Language/english"),
             root.filePath(QStringLiteral("Language/english")));
     }
-    QString source(bool http) const
+    QString source(const benchmark::State& state) const
     {
-        return http ? server->url(QStringLiteral("/clip.mp4")).toString() : video;
+        const QString& clip = clips[state.range(0)];
+        if (clip.isEmpty())
+            return {};
+        return state.range(1) == Http ? server->url(QLatin1Char('/') + QFileInfo(clip).fileName()).toString() : clip;
     }
 };
 
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+MpvPlayer::Options engineOptions(bool realVideo) { return MpvPlayer::Options {!realVideo, 10, {}}; }
+
 // Sleeps in the event loop (no busy waiting, which would take a core from the decoder)
-// until `done` holds after one of the engine's reports.
+// until `done` holds after one of the engine's reports, or ten seconds pass.
 template <typename Done> void waitFor(MediaPlayer& engine, Done done)
 {
     if (done())
@@ -65,21 +89,21 @@ template <typename Done> void waitFor(MediaPlayer& engine, Done done)
     loop.exec();
 }
 
-Fixture& fixture()
+// RunVideo, through the whole program, until the engine reports the first frame.
+void timeRunVideo(benchmark::State& state, bool realVideo)
 {
-    static Fixture f;
-    return f;
-}
-
-void runVideoToFirstFrame(benchmark::State& state)
-{
-    const bool http = state.range(0) != 0;
-    auto engine = std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 10, {}});
+    const QString source = fixture().source(state);
+    if (source.isEmpty()) {
+        state.SkipWithError("ffmpeg could not make the clip");
+        return;
+    }
+    auto engine = std::make_unique<MpvPlayer>(engineOptions(realVideo));
     MpvPlayer* player = engine.get();
     Application app(ProgramFolder(fixture().dir.path()), BenchServices::make(std::move(engine)));
     app.start();
-    const QByteArray root = *Scrambling::encTvRa(fixture().source(http).toUtf8());
-    // The moment the engine reports the first frame, before anything else reacts to it.
+    if (realVideo)
+        app.mainWindow().resize(1024, 700);
+    const QByteArray root = *Scrambling::encTvRa(source.toUtf8());
     QElapsedTimer clock;
     qint64 firstFrameNs = 0;
     QObject::connect(player, &MediaPlayer::stateChanged, player, [&](MediaPlayer::State reported) {
@@ -91,58 +115,64 @@ void runVideoToFirstFrame(benchmark::State& state)
         clock.start();
         app.playback().runVideo({1, 1, root, QStringLiteral("clip")});
         waitFor(*player, [&] { return firstFrameNs != 0 || player->state() == MediaPlayer::State::Failed; });
+        if (firstFrameNs == 0) {
+            state.SkipWithError("the clip did not reach its first frame");
+            break;
+        }
         state.SetIterationTime(static_cast<double>(firstFrameNs) / 1e9);
         player->stop();
         waitFor(*player, [&] { return player->state() == MediaPlayer::State::Stopped; });
     }
+    state.SetLabel(realVideo ? "real video widget; compare with runVideoToFirstFrame/1/0"
+                             : "compare with bareLibmpvToFirstFrame of the same arguments");
 }
+
+void runVideoToFirstFrame(benchmark::State& state) { timeRunVideo(state, false); }
 BENCHMARK(runVideoToFirstFrame)
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgsProduct({{Small, Hd720WithSound}, {LocalFile, Http}})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(20)
+    ->Iterations(kIterations)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true)
     ->UseManualTime();
 
-void engineToFirstFrame(benchmark::State& state)
-{
-    MpvPlayer player(MpvPlayer::Options {true, 10, {}});
-    QElapsedTimer clock;
-    qint64 firstFrameNs = 0;
-    QObject::connect(&player, &MediaPlayer::stateChanged, &player, [&](MediaPlayer::State reported) {
-        if (reported == MediaPlayer::State::Playing && firstFrameNs == 0)
-            firstFrameNs = clock.nsecsElapsed();
-    });
-    const QString source = fixture().source(state.range(0) != 0);
-    for (auto _ : state) {
-        firstFrameNs = 0;
-        clock.start();
-        player.play(source);
-        waitFor(player, [&] { return firstFrameNs != 0 || player.state() == MediaPlayer::State::Failed; });
-        state.SetIterationTime(static_cast<double>(firstFrameNs) / 1e9);
-        player.stop();
-        waitFor(player, [&] { return player.state() == MediaPlayer::State::Stopped; });
-    }
-}
-BENCHMARK(engineToFirstFrame)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(20)->UseManualTime();
+void runVideoToFirstFrameDrawn(benchmark::State& state) { timeRunVideo(state, true); }
+BENCHMARK(runVideoToFirstFrameDrawn)
+    ->Args({Hd720WithSound, LocalFile})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(kIterations)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true)
+    ->UseManualTime();
 
+// The same loadfile on a bare libmpv handle with the program's own engine options: the
+// clock stops at the first frame only; an end of file before it is a failure.
 void bareLibmpvToFirstFrame(benchmark::State& state)
 {
-    const bool http = state.range(0) != 0;
+    const QByteArray source = fixture().source(state).toUtf8();
+    if (source.isEmpty()) {
+        state.SkipWithError("ffmpeg could not make the clip");
+        return;
+    }
     mpv_handle* mpv = mpv_create();
-    for (const auto& [name, value] :
-        {std::pair {"vo", "null"}, {"ao", "null"}, {"idle", "yes"}, {"ytdl", "no"}})
-        mpv_set_option_string(mpv, name, value);
+    for (const auto& [name, value] : MpvPlayer::engineOptions(engineOptions(false)))
+        mpv_set_option_string(mpv, name.constData(), value.constData());
     mpv_initialize(mpv);
-    const QByteArray source = fixture().source(http).toUtf8();
     QElapsedTimer clock;
     for (auto _ : state) {
         clock.start();
-        const char* load[] = {"loadfile", source.constData(), "replace", nullptr};
+        const char* load[] = {"loadfile", source.constData(), "replace", "pause=no", nullptr};
         mpv_command_async(mpv, 0, load);
-        for (;;) {
-            const mpv_event* event = mpv_wait_event(mpv, 5);
-            if (event->event_id == MPV_EVENT_PLAYBACK_RESTART || event->event_id == MPV_EVENT_END_FILE)
-                break;
+        mpv_event_id reached = MPV_EVENT_NONE;
+        while (reached != MPV_EVENT_PLAYBACK_RESTART && reached != MPV_EVENT_END_FILE) {
+            const mpv_event* event = mpv_wait_event(mpv, 10);
+            if (event->event_id == MPV_EVENT_NONE)
+                break; // ten seconds without an event
+            reached = event->event_id;
+        }
+        if (reached != MPV_EVENT_PLAYBACK_RESTART) {
+            state.SkipWithError("the clip did not reach its first frame");
+            break;
         }
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
         const char* stop[] = {"stop", nullptr};
@@ -150,12 +180,14 @@ void bareLibmpvToFirstFrame(benchmark::State& state)
         while (mpv_wait_event(mpv, 1)->event_id != MPV_EVENT_IDLE) { }
     }
     mpv_terminate_destroy(mpv);
+    state.SetLabel("compare with runVideoToFirstFrame of the same arguments");
 }
 BENCHMARK(bareLibmpvToFirstFrame)
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgsProduct({{Small, Hd720WithSound}, {LocalFile, Http}})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(20)
+    ->Iterations(kIterations)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true)
     ->UseManualTime();
 
 } // namespace

@@ -1,4 +1,5 @@
 // Start-up reads: the settings file and a language file.
+#include "BenchMain.h"
 #include "state/LanguageFile.h"
 #include "state/Settings.h"
 
@@ -32,4 +33,4 @@ BENCHMARK(languageParse);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return BenchMain::run(argc, argv); }

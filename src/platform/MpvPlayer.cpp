@@ -24,20 +24,8 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
     m_mpv = mpv_create();
     if (!m_mpv)
         return;
-    setOption("vo", options.nullOutputs ? "null" : "libmpv");
-    if (!options.audioDevice.isEmpty())
-        setOption("audio-device", options.audioDevice.constData());
-    else if (options.nullOutputs)
-        setOption("ao", "null");
-    setOption("ytdl", "no");
-    setOption("idle", "yes");
-    setOption("keep-open", "no");
-    setOption("input-default-bindings", "no");
-    setOption("input-vo-keyboard", "no");
-    setOption("osc", "no");
-    setOption("terminal", "no");
-    setOption("hwdec", "no");
-    setOption("network-timeout", QByteArray::number(options.networkTimeoutSeconds).constData());
+    for (const auto& [name, value] : engineOptions(options))
+        setOption(name.constData(), value.constData());
     if (mpv_initialize(m_mpv) < 0) {
         mpv_terminate_destroy(m_mpv);
         m_mpv = nullptr;
@@ -59,6 +47,23 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
         },
         this);
     m_positionThrottle.start();
+}
+
+QList<std::pair<QByteArray, QByteArray>> MpvPlayer::engineOptions(const Options& options)
+{
+    using Option = std::pair<QByteArray, QByteArray>;
+    QList<Option> set = {Option {"vo", options.nullOutputs ? "null" : "libmpv"}};
+    if (!options.audioDevice.isEmpty())
+        set << Option {"audio-device", options.audioDevice};
+    else if (options.nullOutputs)
+        set << Option {"ao", "null"};
+    set << Option {"ytdl", "no"} << Option {"idle", "yes"}
+        << Option {"keep-open", "no"}
+        << Option {"input-default-bindings", "no"}
+        << Option {"input-vo-keyboard", "no"} << Option {"osc", "no"}
+        << Option {"terminal", "no"} << Option {"hwdec", "no"}
+        << Option {"network-timeout", QByteArray::number(options.networkTimeoutSeconds)};
+    return set;
 }
 
 MpvPlayer::~MpvPlayer()

@@ -3,6 +3,9 @@
 #include "platform/MediaPlayer.h"
 
 #include <QByteArray>
+#include <QList>
+
+#include <utility>
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -27,6 +30,8 @@ public:
     };
 
     explicit MpvPlayer(Options options, QObject* parent = nullptr);
+    // The engine's options for these choices, in the order they are set.
+    static QList<std::pair<QByteArray, QByteArray>> engineOptions(const Options& options);
     ~MpvPlayer() override;
 
     QWidget* videoSurface() override;

@@ -61,15 +61,21 @@ inline bool writeHls(const QString& folder, int seconds = 4)
 
 // A short video with a moving picture (and a tone, when asked), made with ffmpeg; empty
 // where it cannot be made.
-inline QString writeVideo(const QString& path, int seconds = 2, bool withSound = false)
+inline QString writeVideo(const QString& path, int seconds = 2, bool withSound = false,
+    const QString& size = QStringLiteral("160x120"))
 {
+    const int rate = size == QStringLiteral("160x120") ? 10 : 25;
     QStringList arguments = {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
         QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-        QStringLiteral("testsrc=size=160x120:rate=10:duration=%1").arg(seconds)};
+        QStringLiteral("testsrc=size=%1:rate=%2:duration=%3").arg(size).arg(rate).arg(seconds)};
     if (withSound)
         arguments << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
                   << QStringLiteral("sine=frequency=440:duration=%1").arg(seconds) << QStringLiteral("-shortest");
-    arguments << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p") << path;
+    // The index first, so that a server without range requests can stream it.
+    arguments << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
+    if (path.endsWith(QStringLiteral(".mp4")))
+        arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    arguments << path;
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
