@@ -137,40 +137,6 @@ TEST_F(FavoritesStoreTest, AFileThatCouldNotBeReadIsNeverReplaced)
     EXPECT_TRUE(favorites.isEmpty());
 }
 
-TEST_F(FavoritesStoreTest, TheSameChannelTwiceLeavesOneRefreshedFavorite)
-{
-    ChannelRecord channel = favorite("News", "http://n");
-    ASSERT_TRUE(store.addChannel(channel));
-    channel.info = QStringLiteral("new info");
-    ASSERT_TRUE(store.addChannel(channel));
-    ASSERT_EQ(favorites.size(), 1);
-    EXPECT_EQ(favorites[0].info, QStringLiteral("new info"));
-    EXPECT_EQ(readBack(folder.read(QStringLiteral("fav.fav"))), favorites);
-}
-
-TEST_F(FavoritesStoreTest, TheSameFileTwiceIsAddedOnce)
-{
-    EXPECT_TRUE(store.addFile(QStringLiteral("/m/song.mp3"), 0));
-    EXPECT_FALSE(store.addFile(QStringLiteral("/m/song.mp3"), 0));
-    ASSERT_EQ(favorites.size(), 1);
-    EXPECT_EQ(favorites[0].name, QStringLiteral("song.mp3"));
-    EXPECT_EQ(favorites[0].kind, ChannelRecord::ComputerFile);
-}
-
-TEST_F(FavoritesStoreTest, DeletingRemovesEveryFavoriteWithTheAddress)
-{
-    store.append(favorite("One", "http://same"));
-    store.append(favorite("Other", "http://other"));
-    store.append(favorite("Two", "http://same"));
-    ASSERT_TRUE(store.removeAddress(favorites[0].address));
-    ASSERT_EQ(favorites.size(), 1);
-    EXPECT_EQ(favorites[0].name, QStringLiteral("Other"));
-    ASSERT_TRUE(store.removeAddress(favorites[0].address));
-    EXPECT_TRUE(favorites.isEmpty());
-    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("fav.fav"))));
-    EXPECT_EQ(QFileInfo(folder.file(QStringLiteral("fav.fav"))).size(), 0);
-}
-
 TEST_F(FavoritesStoreTest, AFullDiskLeavesFileAndMemoryAsTheyWere)
 {
     store.append(favorite("Kept", "http://k"));

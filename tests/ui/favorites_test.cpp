@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
+#include "catalogue/core/ListFormat.h"
 #include "favorites/FavoriteDialog.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/SureImportWindow.h"
@@ -100,6 +101,7 @@ private Q_SLOTS:
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("News One"));
         QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
+        QCOMPARE(ListFormat::read(ListFormat::Kind::Favorites, favFile()).records, favorites());
         window().viewSelector->setCurrentIndex(2);
         QVERIFY(app->catalogueView().model().indexForKey(QStringLiteral("F0")).isValid());
     }
@@ -293,6 +295,8 @@ private Q_SLOTS:
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("b.mp3"));
         QCOMPARE(favorites()[0].op, 1);
+        QCOMPARE(favorites()[0].kind, ChannelRecord::ComputerFile);
+        QCOMPARE(ListFormat::read(ListFormat::Kind::Favorites, favFile()).records, favorites());
     }
 
     // Selects the node and releases the right button over it; returns the menu that opened.
