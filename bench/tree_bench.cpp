@@ -6,8 +6,8 @@
 #include "platform/MpvPlayer.h"
 
 #include "app/Application.h"
-#include "catalogue/CatalogueView.h"
 #include "catalogue/CatalogueTreeModel.h"
+#include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
 #include "favorites/core/FavoritesFile.h"
 #include "ui/MainWindow.h"

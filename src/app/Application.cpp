@@ -19,6 +19,7 @@
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"
 #include "playback/RecentFilesMenu.h"
+#include "schedule/ScheduleCommands.h"
 #include "state/Languages.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -64,6 +66,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     connectChrome();
     connectPlayback();
     connectFavorites();
+    connectSchedule();
 }
 
 Application::~Application()
@@ -76,7 +79,7 @@ bool Application::start()
 {
     m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
     StartupSequence sequence({*m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
-        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent()});
+        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(), *m_schedule});
     return sequence.run() && !m_ended;
 }
 
@@ -193,6 +196,22 @@ void Application::connectFavorites()
     onTriggered(m.SSMnuAddFavorite, [favorites] { favorites->addFromMenu(); });
     onTriggered(m.SMnuExport, [favorites] { favorites->exportFavorites(); });
     onTriggered(m.SMnuImport, [favorites] { favorites->importFavorites(); });
+}
+
+void Application::connectSchedule()
+{
+    if (!m_services.clock)
+        m_services.clock = [] { return QDateTime::currentDateTime(); };
+    m_schedule = std::make_unique<ScheduleCommands>(ScheduleCommands::Parts {*m_state, *m_window, *m_catalogueView,
+        m_services.notifier.get(), m_services.clock, [this](const PlayRequest& request) { runVideo(request); }});
+    MainMenus& m = m_window->menus();
+    ScheduleCommands* schedule = m_schedule.get();
+    onTriggered(m.SMnuScheduledPrograms, [schedule] { schedule->showScheduledPrograms(); });
+    onTriggered(m.SMnuRunRemindingService, [schedule] { schedule->runRemindingService(); });
+    onTriggered(m.SMnuStopRemindingService, [schedule] { schedule->stopRemindingService(); });
+    onTriggered(m.SPopUpMenuMainSetProgramTime, [schedule] { schedule->setProgramTimeOfSelected(); });
+    onTriggered(m.SPopUpMenuFavoriteSetProgramTime, [schedule] { schedule->setProgramTimeOfSelected(); });
+    QObject::connect(m_window->reminderTimer, &QTimer::timeout, schedule, [schedule] { schedule->tick(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

@@ -3,12 +3,15 @@
 #include "platform/FileDialog.h"
 #include "platform/MediaPlayer.h"
 #include "platform/TrayIcon.h"
+#include "platform/core/Notifier.h"
 #include "platform/core/PowerControl.h"
 #include "platform/core/Shell.h"
 #include "platform/core/SingleInstanceGuard.h"
 #include "platform/core/Transfer.h"
 
 #include "platform/WebView.h"
+
+#include <QDateTime>
 
 #include <functional>
 #include <memory>
@@ -27,6 +30,7 @@ class TreeEvents;
 struct PlayRequest;
 class ProgramFolder;
 class ProgramLifecycle;
+class ScheduleCommands;
 struct AppState;
 
 // What the program needs from the desktop and the network. The real ones are made by
@@ -41,6 +45,8 @@ struct PlatformServices {
     std::unique_ptr<MediaPlayer> media; // the one media engine
     std::function<std::unique_ptr<WebView>()> makeWebView; // embedded pages, made when needed
     std::function<void()> endProgram; // stop at once, without further close handling
+    std::unique_ptr<Notifier> notifier; // desktop notifications; none: the windows alone
+    std::function<QDateTime()> clock; // the date and time now; the system's when not set
 };
 
 // The composition root: builds the shared state and the windows, wires the commands
@@ -67,6 +73,7 @@ public:
     MainWindowChrome& chrome() { return *m_chrome; }
     Playback& playback() { return *m_playback; }
     FavoritesCommands& favorites() { return *m_favorites; }
+    ScheduleCommands& schedule() { return *m_schedule; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -77,6 +84,7 @@ private:
     void connectChrome();
     void connectPlayback();
     void connectFavorites();
+    void connectSchedule();
     void showAbout();
     void endNow();
 
@@ -93,6 +101,7 @@ private:
     std::unique_ptr<Playback> m_playback;
     std::unique_ptr<OpenCommand> m_open;
     std::unique_ptr<FavoritesCommands> m_favorites;
+    std::unique_ptr<ScheduleCommands> m_schedule;
     bool m_ended = false;
 };
 

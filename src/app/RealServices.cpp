@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "platform/DbusNotifier.h"
 #include "platform/DesktopShell.h"
 #include "platform/FileDialog.h"
 #include "platform/MpvPlayer.h"
@@ -24,6 +25,8 @@ PlatformServices makeRealServices(const ProgramFolder& folder, std::function<voi
     services.fileDialog = std::make_unique<QtFileDialog>();
     services.media = std::make_unique<MpvPlayer>(MpvPlayer::Options {});
     services.makeWebView = [] { return std::make_unique<WebEngineView>(); };
+    services.notifier = std::make_unique<DbusNotifier>();
+    services.clock = [] { return QDateTime::currentDateTime(); };
     services.endProgram = [] {
         // Queued, so it also ends a program whose event loop has not started yet.
         QMetaObject::invokeMethod(

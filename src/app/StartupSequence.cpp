@@ -7,6 +7,7 @@
 #include "platform/TrayIcon.h"
 #include "platform/core/SingleInstanceGuard.h"
 #include "playback/RecentFilesMenu.h"
+#include "schedule/ScheduleCommands.h"
 #include "state/Languages.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
@@ -119,7 +120,7 @@ void StartupSequence::loadRecentFiles() { m_parts.recent.loadMRU(); }
 
 void StartupSequence::buildTree() { m_parts.catalogueView.filterBy(1, false); }
 
-void StartupSequence::readScheduledPrograms() { }
+void StartupSequence::readScheduledPrograms() { m_parts.schedule.readScheduledPrograms(); }
 
 void StartupSequence::resizeForm() { m_parts.window.resizeForm(); }
 
@@ -130,14 +131,7 @@ void StartupSequence::showWindows()
     m_waiting.reset();
 }
 
-void StartupSequence::startReminderService()
-{
-    QTimer* timer = m_parts.window.reminderTimer;
-    if (m_parts.state.settings.lineEquals(Settings::RemindMe, QStringLiteral("remindme=1")))
-        timer->start();
-    else
-        timer->stop();
-}
+void StartupSequence::startReminderService() { m_parts.schedule.applyReminderSetting(); }
 
 void StartupSequence::addTrayIcon()
 {

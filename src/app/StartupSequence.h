@@ -8,6 +8,7 @@ class CatalogueView;
 class LanguageSelector;
 class MainWindowChrome;
 class RecentFilesMenu;
+class ScheduleCommands;
 class MainWindow;
 class ProgramLifecycle;
 class SingleInstanceGuard;
@@ -28,6 +29,7 @@ public:
         CatalogueView& catalogueView;
         MainWindowChrome& chrome;
         RecentFilesMenu& recent;
+        ScheduleCommands& schedule;
     };
 
     explicit StartupSequence(Parts parts);

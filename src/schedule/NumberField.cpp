@@ -1,0 +1,66 @@
+#include "schedule/NumberField.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+NumberField::NumberField(QLineEdit* box, QScrollBar* spinner, int minimum, int maximum, QObject* parent)
+    : QObject(parent), m_box(box), m_spinner(spinner), m_minimum(minimum), m_maximum(maximum)
+{
+    // The maximum at the top: the upper arrow counts up.
+    m_spinner->setInvertedAppearance(true);
+    m_spinner->setInvertedControls(false);
+    m_spinner->setSingleStep(1);
+    m_spinner->setPageStep(1);
+    setRange(minimum, maximum);
+    m_box->installEventFilter(this);
+    connect(m_box, &QLineEdit::textChanged, this, &NumberField::boxChanged);
+    connect(m_spinner, &QScrollBar::valueChanged, this,
+        [this](int v) { m_box->setText(QString::number(v)); });
+}
+
+void NumberField::setRange(int minimum, int maximum)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+    const QSignalBlocker block(m_spinner);
+    m_spinner->setRange(minimum, maximum);
+    boxChanged(m_box->text());
+}
+
+void NumberField::setValue(int value) { m_box->setText(QString::number(value)); }
+
+std::optional<int> NumberField::value() const
+{
+    bool ok = false;
+    const int v = m_box->text().toInt(&ok);
+    return ok ? std::optional<int>(v) : std::nullopt;
+}
+
+void NumberField::boxChanged(const QString& text)
+{
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return; // an empty box changes nothing
+    const int v = static_cast<int>(std::clamp(std::nearbyint(number), double(m_minimum), double(m_maximum)));
+    if (v != number)
+        m_box->setText(QString::number(v)); // calls back once with a number in range
+    const QSignalBlocker block(m_spinner);
+    m_spinner->setValue(v);
+}
+
+bool NumberField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_box && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool digit = key->text().size() == 1 && key->text()[0].isDigit() && key->text()[0].unicode() < 128;
+        const bool kept = digit || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab
+            || key->key() == Qt::Key_Backtab;
+        return !kept;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,186 @@
+#include "schedule/ProgramTimeEditor.h"
+
+#include "schedule/NumberField.h"
+#include "schedule/core/DayNumber.h"
+#include "state/LanguageTexts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+enum LanguageText {
+    Hours = 63, Minutes = 64, Seconds = 65, Set = 79, Close = 100, Modify = 102, Title = 108, NamesGroup = 109,
+    ProgramName = 110, ChannelName = 111, TimeGroup = 112, Day = 113, Month = 114, Year = 115, EveryDay = 116
+};
+
+QLabel* caption(const char* name, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit* edit(const char* name)
+{
+    auto* box = new QLineEdit;
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+} // namespace
+
+ProgramTimeEditor::ProgramTimeEditor(QWidget* owner, ChromeState state, const LanguageTexts& texts, const QDate& today)
+    : ChromeDialog(owner, Frame::Titled, state), m_today(today)
+{
+    setObjectName(QStringLiteral("frmSetProgramTime"));
+    setWindowTitle(texts.text(Title));
+    build(texts);
+    enableDate();
+}
+
+ProgramTimeEditor::~ProgramTimeEditor() = default;
+
+void ProgramTimeEditor::build(const LanguageTexts& texts)
+{
+    Frame1 = new QGroupBox(texts.text(NamesGroup));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    txtProgramName = edit("txtProgramName");
+    txtProgramName->setMinimumWidth(240);
+    txtChannelName = edit("txtChannelName");
+    auto* names = new QGridLayout(Frame1);
+    names->addWidget(caption("Label1", texts.text(ProgramName)), 0, 0);
+    names->addWidget(txtProgramName, 0, 1);
+    names->addWidget(caption("Label2", texts.text(ChannelName)), 1, 0);
+    names->addWidget(txtChannelName, 1, 1);
+
+    Frame2 = new QGroupBox(texts.text(TimeGroup));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* times = new QGridLayout(Frame2);
+    struct Field {
+        NumberField** field;
+        const char *label, *box, *spinner;
+        int text, minimum, maximum, row, column;
+    };
+    const Field fields[] = {
+        {&hours, "Label4", "txtHoursAt", "VScroll1", Hours, 0, 23, 0, 0},
+        {&minutes, "Label5", "txtMinutesAt", "VScroll2", Minutes, 0, 59, 0, 1},
+        {&seconds, "Label6", "txtSecondsAt", "VScroll3", Seconds, 0, 59, 0, 2},
+        {&day, "Label7", "txtDayAt", "VScroll4", Day, 1, 31, 2, 0},
+        {&month, "Label8", "txtMonthAt", "VScroll5", Month, 1, 12, 2, 1},
+        {&year, "Label9", "txtYearAt", "VScroll6", Year, 2008, 2035, 2, 2},
+    };
+    for (const Field& f : fields) {
+        QLineEdit* box = edit(f.box);
+        box->setMaximumWidth(64);
+        auto* spinner = new QScrollBar(Qt::Vertical);
+        spinner->setObjectName(QString::fromLatin1(f.spinner));
+        spinner->setFixedHeight(box->sizeHint().height());
+        *f.field = new NumberField(box, spinner, f.minimum, f.maximum, this);
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(box);
+        cell->addWidget(spinner);
+        times->addWidget(caption(f.label, texts.text(f.text)), f.row, f.column);
+        times->addLayout(cell, f.row + 1, f.column);
+    }
+    hours->box()->setText(QStringLiteral("0"));
+    minutes->box()->setText(QStringLiteral("0"));
+    seconds->box()->setText(QStringLiteral("0"));
+    day->box()->setText(QStringLiteral("0"));
+    month->box()->setText(QStringLiteral("0"));
+    rangeYears(m_today.year());
+    year->box()->clear();
+    chkEveryDay = new QCheckBox(texts.text(EveryDay));
+    chkEveryDay->setObjectName(QStringLiteral("chkEveryDay"));
+    chkEveryDay->setChecked(true);
+    connect(chkEveryDay, &QCheckBox::toggled, this, [this] { enableDate(); });
+    times->addWidget(chkEveryDay, 4, 0, 1, 3);
+
+    cmdSet = new QPushButton(texts.text(Set));
+    cmdSet->setObjectName(QStringLiteral("cmdSet"));
+    cmdModify = new QPushButton(texts.text(Modify));
+    cmdModify->setObjectName(QStringLiteral("cmdModify"));
+    cmdClose = new QPushButton(texts.text(Close));
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(cmdSet, &QPushButton::clicked, this, &ProgramTimeEditor::setClicked);
+    connect(cmdModify, &QPushButton::clicked, this, &ProgramTimeEditor::modifyClicked);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSet);
+    buttons->addWidget(cmdModify);
+    buttons->addWidget(cmdClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
+    layout->addLayout(buttons);
+}
+
+void ProgramTimeEditor::enableDate()
+{
+    for (NumberField* field : {day, month, year}) {
+        field->box()->setEnabled(!chkEveryDay->isChecked());
+        field->spinner()->setEnabled(!chkEveryDay->isChecked());
+    }
+}
+
+void ProgramTimeEditor::rangeYears(int stored)
+{
+    year->setRange(std::min(m_today.year(), stored), std::max(m_today.year() + 10, stored));
+}
+
+void ProgramTimeEditor::proposeNew(const QString& channelName)
+{
+    txtChannelName->setText(channelName);
+    day->setValue(m_today.day());
+    month->setValue(m_today.month());
+    year->setValue(m_today.year());
+    cmdModify->setEnabled(false);
+    cmdSet->setEnabled(true);
+}
+
+void ProgramTimeEditor::editExisting(int index, const QString& programName, const QString& channelName, double startTime)
+{
+    m_editedIndex = index;
+    txtProgramName->setText(programName.trimmed());
+    txtChannelName->setText(channelName.trimmed());
+    if (const std::optional<QDateTime> start = DayNumber::toDateTime(startTime)) {
+        if (start->date().year() != 1899) {
+            chkEveryDay->setChecked(false);
+            rangeYears(start->date().year());
+            year->setValue(start->date().year());
+            month->setValue(start->date().month());
+            day->setValue(start->date().day());
+        }
+        hours->setValue(start->time().hour());
+        minutes->setValue(start->time().minute());
+        seconds->setValue(start->time().second());
+    }
+    cmdModify->setEnabled(true);
+    cmdSet->setEnabled(false);
+}
+
+std::optional<double> ProgramTimeEditor::startTime() const
+{
+    const auto h = hours->value(), m = minutes->value(), s = seconds->value();
+    if (!h || !m || !s)
+        return std::nullopt;
+    const QTime time(*h, *m, *s);
+    if (chkEveryDay->isChecked())
+        return DayNumber::fromTime(time);
+    const auto y = year->value(), mo = month->value(), d = day->value();
+    if (!y || !mo || !d)
+        return std::nullopt;
+    // A day past the month's end carries into the next month: 31 April is 1 May.
+    const QDate date = QDate(*y, *mo, 1).addDays(*d - 1);
+    return DayNumber::fromDateTime(QDateTime(date, time));
+}

@@ -1,0 +1,83 @@
+#include "schedule/core/ScheduleFile.h"
+
+#include "base/StoredField.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace ScheduleFile {
+
+namespace {
+
+enum Offset { Name = 0, Channel = 50, Start = 130, Spare = 138, Address = 140 };
+enum Size { NameSize = 50, ChannelSize = 80, AddressSize = 200 };
+
+bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+// The bytes cut to `size` where a UTF-8 character begins, then padded with blanks.
+QByteArray fitted(QByteArray bytes, int size)
+{
+    if (bytes.size() > size) {
+        qsizetype cut = size;
+        while (cut > 0 && !startsCharacter(bytes[cut]))
+            --cut;
+        bytes.truncate(cut);
+    }
+    return bytes.leftJustified(size, ' ');
+}
+
+QByteArray unpadded(QByteArrayView field)
+{
+    while (!field.isEmpty() && (field.back() == ' ' || field.back() == '\0'))
+        field.chop(1);
+    return field.toByteArray();
+}
+
+ScheduledProgram program(QByteArrayView record)
+{
+    ScheduledProgram p;
+    p.programName = StoredField::decodeText(unpadded(record.sliced(Name, NameSize))).trimmed();
+    p.channelName = StoredField::decodeText(unpadded(record.sliced(Channel, ChannelSize))).trimmed();
+    p.startTime = qFromLittleEndian<double>(record.data() + Start);
+    p.channelAddress = unpadded(record.sliced(Address, AddressSize));
+    return p;
+}
+
+} // namespace
+
+ReadResult read(const QByteArray& bytes)
+{
+    ReadResult result;
+    const qsizetype whole = bytes.size() / kRecordSize;
+    result.partialRecord = bytes.size() % kRecordSize != 0;
+    const qsizetype taken = std::min<qsizetype>(whole, kMaxPrograms);
+    result.programs.reserve(taken);
+    for (qsizetype n = 0; n < taken; ++n)
+        result.programs.append(program(QByteArrayView(bytes).sliced(n * kRecordSize, kRecordSize)));
+    result.unreadRecords = bytes.mid(taken * kRecordSize, (whole - taken) * kRecordSize);
+    return result;
+}
+
+QByteArray record(const ScheduledProgram& p)
+{
+    QByteArray bytes = fitted(StoredField::encodeText(p.programName), NameSize)
+        + fitted(StoredField::encodeText(p.channelName), ChannelSize);
+    char number[8];
+    qToLittleEndian(p.startTime, number);
+    bytes.append(number, 8);
+    bytes.append(2, '\0'); // spare
+    bytes += fitted(p.channelAddress.left(AddressSize), AddressSize);
+    return bytes;
+}
+
+QByteArray toBytes(const QVector<ScheduledProgram>& programs)
+{
+    QByteArray bytes;
+    bytes.reserve(programs.size() * kRecordSize);
+    for (const ScheduledProgram& p : programs)
+        bytes += record(p);
+    return bytes;
+}
+
+} // namespace ScheduleFile
