@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/Application.h"
+#include "platform/DbusNotifier.h"
 #include "platform/MpvPlayer.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QTimer>
 #include <QUrl>
@@ -77,6 +79,8 @@ struct FakePlatform {
     int ends = 0;
     std::function<std::unique_ptr<WebView>()> makeWebView;
     QByteArray audioDevice; // set to a device that does not exist: a machine without sound
+    QDateTime now = QDateTime::currentDateTime(); // the program's clock
+    bool desktopNotifications = false; // the real notifier on the session bus
 
     PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
     {
@@ -99,6 +103,9 @@ struct FakePlatform {
         media = engine.get();
         s.media = std::move(engine);
         s.makeWebView = makeWebView;
+        s.clock = [this] { return now; };
+        if (desktopNotifications)
+            s.notifier = std::make_unique<DbusNotifier>();
         s.endProgram = [this] { ++ends; };
         return s;
     }
