@@ -187,6 +187,14 @@ void MpvPlayer::handle(const mpv_event& event)
             setState(State::Playing);
         }
         break;
+    case MPV_EVENT_START_FILE:
+        setHasVideo(false); // nothing is known of the new file's tracks yet
+        break;
+    case MPV_EVENT_FILE_LOADED:
+        // The observed track may not change between two videos; ask. Should the file have
+        // ended already, the track is gone and the answer is no picture, which is right.
+        setHasVideo(!property("current-tracks/video/id").isEmpty());
+        break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
         if (end->reason == MPV_END_FILE_REASON_EOF) {
@@ -226,11 +234,7 @@ void MpvPlayer::handleProperty(const mpv_event& event)
 {
     const auto* property = static_cast<const mpv_event_property*>(event.data);
     if (event.reply_userdata == VideoTrack) {
-        const bool hasVideo = property->format == MPV_FORMAT_INT64 && property->data;
-        if (hasVideo != m_hasVideo) {
-            m_hasVideo = hasVideo;
-            Q_EMIT videoChanged(hasVideo);
-        }
+        setHasVideo(property->format == MPV_FORMAT_INT64 && property->data);
         return;
     }
     if (event.reply_userdata == StreamTitle) {
@@ -262,6 +266,14 @@ void MpvPlayer::handleProperty(const mpv_event& event)
     default:
         break;
     }
+}
+
+void MpvPlayer::setHasVideo(bool hasVideo)
+{
+    if (hasVideo == m_hasVideo)
+        return;
+    m_hasVideo = hasVideo;
+    Q_EMIT videoChanged(hasVideo);
 }
 
 void MpvPlayer::setState(State state)

@@ -53,6 +53,7 @@ private:
     void handleProperty(const mpv_event& event);
     void setState(State state);
     void endWithError(int error);
+    void setHasVideo(bool hasVideo);
     void setOption(const char* name, const char* value);
     void command(std::initializer_list<const char*> args, bool async);
 
