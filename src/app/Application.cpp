@@ -9,6 +9,7 @@
 #include "catalogue/TreeEvents.h"
 #include "catalogue/core/AppState.h"
 #include "favorites/FavoritesCommands.h"
+#include "options/OptionsCommand.h"
 #include "platform/FileDialog.h"
 #include "platform/TrayIcon.h"
 #include "platform/core/PowerControl.h"
@@ -21,6 +22,7 @@
 #include "playback/RecentFilesMenu.h"
 #include "schedule/ScheduleCommands.h"
 #include "state/Languages.h"
+#include "timer/TurnOffCommands.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
@@ -67,6 +69,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     connectPlayback();
     connectFavorites();
     connectSchedule();
+    connectOptionsAndTimer();
 }
 
 Application::~Application()
@@ -212,6 +215,20 @@ void Application::connectSchedule()
     onTriggered(m.SPopUpMenuMainSetProgramTime, [schedule] { schedule->setProgramTimeOfSelected(); });
     onTriggered(m.SPopUpMenuFavoriteSetProgramTime, [schedule] { schedule->setProgramTimeOfSelected(); });
     QObject::connect(m_window->reminderTimer, &QTimer::timeout, schedule, [schedule] { schedule->tick(); });
+}
+
+void Application::connectOptionsAndTimer()
+{
+    m_options = std::make_unique<OptionsCommand>(*m_state, *m_window, m_playback->recent(), *m_schedule);
+    m_turnOff = std::make_unique<TurnOffCommands>(TurnOffCommands::Parts {
+        *m_state, *m_window, m_services.power.get(), m_services.notifier.get(), m_services.clock});
+    MainMenus& m = m_window->menus();
+    OptionsCommand* options = m_options.get();
+    TurnOffCommands* turnOff = m_turnOff.get();
+    onTriggered(m.SMnuOption, [options] { options->run(); });
+    onTriggered(m.SMnuTurnOfTime, [turnOff] { turnOff->showDialog(); });
+    onTriggered(m.MnuSystemTimer, [turnOff] { turnOff->showDialog(); });
+    QObject::connect(m_window->turnOffTimer, &QTimer::timeout, turnOff, [turnOff] { turnOff->tick(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

@@ -31,6 +31,8 @@ struct PlayRequest;
 class ProgramFolder;
 class ProgramLifecycle;
 class ScheduleCommands;
+class OptionsCommand;
+class TurnOffCommands;
 struct AppState;
 
 // What the program needs from the desktop and the network. The real ones are made by
@@ -74,6 +76,8 @@ public:
     Playback& playback() { return *m_playback; }
     FavoritesCommands& favorites() { return *m_favorites; }
     ScheduleCommands& schedule() { return *m_schedule; }
+    OptionsCommand& options() { return *m_options; }
+    TurnOffCommands& turnOff() { return *m_turnOff; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -85,6 +89,7 @@ private:
     void connectPlayback();
     void connectFavorites();
     void connectSchedule();
+    void connectOptionsAndTimer();
     void showAbout();
     void endNow();
 
@@ -102,6 +107,8 @@ private:
     std::unique_ptr<OpenCommand> m_open;
     std::unique_ptr<FavoritesCommands> m_favorites;
     std::unique_ptr<ScheduleCommands> m_schedule;
+    std::unique_ptr<OptionsCommand> m_options;
+    std::unique_ptr<TurnOffCommands> m_turnOff;
     bool m_ended = false;
 };
 

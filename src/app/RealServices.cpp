@@ -3,6 +3,7 @@
 #include "platform/DbusNotifier.h"
 #include "platform/DesktopShell.h"
 #include "platform/FileDialog.h"
+#include "platform/LogindPower.h"
 #include "platform/MpvPlayer.h"
 #include "platform/QtFileDialog.h"
 #include "platform/SystemTrayIcon.h"
@@ -26,6 +27,7 @@ PlatformServices makeRealServices(const ProgramFolder& folder, std::function<voi
     services.media = std::make_unique<MpvPlayer>(MpvPlayer::Options {});
     services.makeWebView = [] { return std::make_unique<WebEngineView>(); };
     services.notifier = std::make_unique<DbusNotifier>();
+    services.power = std::make_unique<LogindPower>();
     services.clock = [] { return QDateTime::currentDateTime(); };
     services.endProgram = [] {
         // Queued, so it also ends a program whose event loop has not started yet.

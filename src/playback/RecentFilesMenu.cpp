@@ -43,6 +43,14 @@ void RecentFilesMenu::loadMRU()
     fillMenu(*limit);
 }
 
+void RecentFilesMenu::clearHistory()
+{
+    m_writer.wait();
+    FileIo::writeFileAtomically(path(), {});
+    loadMRU();
+    m_recent = {};
+}
+
 void RecentFilesMenu::fillMenu(int limit)
 {
     QMenu* file = m_window.menus().MnuFile;

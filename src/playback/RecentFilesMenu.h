@@ -20,6 +20,8 @@ public:
     ~RecentFilesMenu();
 
     void loadMRU();
+    // Clear History: the file emptied for good, the menu and the list with it.
+    void clearHistory();
     // Puts a played item on top of the list; `root` is its plain address.
     void addMRU(std::uint8_t op, const QString& root, const QString& name);
 

@@ -1,8 +1,8 @@
 #include "schedule/ProgramTimeEditor.h"
 
-#include "schedule/NumberField.h"
 #include "schedule/core/DayNumber.h"
 #include "state/LanguageTexts.h"
+#include "ui/NumberField.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

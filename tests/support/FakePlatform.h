@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "platform/DbusNotifier.h"
+#include "platform/LogindPower.h"
 #include "platform/MpvPlayer.h"
 
 #include <QDateTime>
@@ -81,6 +82,7 @@ struct FakePlatform {
     QByteArray audioDevice; // set to a device that does not exist: a machine without sound
     QDateTime now = QDateTime::currentDateTime(); // the program's clock
     bool desktopNotifications = false; // the real notifier on the session bus
+    bool logindPower = false; // the real power-off through logind on the "system" bus
 
     PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
     {
@@ -106,6 +108,8 @@ struct FakePlatform {
         s.clock = [this] { return now; };
         if (desktopNotifications)
             s.notifier = std::make_unique<DbusNotifier>();
+        if (logindPower)
+            s.power = std::make_unique<LogindPower>();
         s.endProgram = [this] { ++ends; };
         return s;
     }

@@ -1,7 +1,6 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
-#include "schedule/NumberField.h"
 #include "schedule/ProgramTimeEditor.h"
 #include "schedule/ReminderWindow.h"
 #include "schedule/ScheduleCommands.h"
@@ -9,6 +8,7 @@
 #include "schedule/core/DayNumber.h"
 #include "schedule/core/ScheduleFile.h"
 #include "ui/MainWindow.h"
+#include "ui/NumberField.h"
 
 #include "support/AppTestCase.h"
 #include "support/FakeNotificationService.h"

@@ -20,6 +20,8 @@ public:
     void setValue(int value);
     // The number in the box; nothing when the box holds none.
     std::optional<int> value() const;
+    // The number in the box, or the field's minimum when it holds none.
+    int valueOrMinimum() const { return value().value_or(m_minimum); }
 
     QLineEdit* box() const { return m_box; }
     QScrollBar* spinner() const { return m_spinner; }

@@ -1,9 +1,10 @@
-#include "schedule/NumberField.h"
+#include "ui/NumberField.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <cmath>
 
@@ -55,6 +56,8 @@ void NumberField::boxChanged(const QString& text)
 
 bool NumberField::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_box && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_box, &QLineEdit::selectAll); // after the click that gave the focus
     if (watched == m_box && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool digit = key->text().size() == 1 && key->text()[0].isDigit() && key->text()[0].unicode() < 128;

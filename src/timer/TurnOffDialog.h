@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/ChromeDialog.h"
+
+class LanguageTexts;
+class NumberField;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+// `Time`: when to turn the computer off, after a duration or at a clock time. What Set and
+// Stop do is given by the caller.
+class TurnOffDialog final : public ChromeDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TurnOffDialog)
+public:
+    TurnOffDialog(QWidget* owner, ChromeState state, const LanguageTexts& texts, bool running);
+    ~TurnOffDialog() override;
+
+    // The controls while the timer runs (only Stop) or not.
+    void showRunning(bool running);
+
+    QGroupBox* Frame1;
+    QRadioButton* Option1; // after a duration
+    QGroupBox* Frame2;
+    NumberField* hoursAfter;
+    NumberField* minutesAfter;
+    NumberField* secondsAfter;
+    QRadioButton* Option2; // at a clock time
+    QGroupBox* Frame3;
+    NumberField* hourAt;
+    NumberField* minuteAt;
+    NumberField* secondAt;
+    QPushButton* cmdCancel;
+    QPushButton* cmdSet;
+    QPushButton* cmdStop;
+
+Q_SIGNALS:
+    void setClicked();
+    void stopClicked();
+
+private:
+    QGroupBox* fields(const char* name, const QString& title, const LanguageTexts& texts, int firstLabelText,
+        const char* const names[6], const int minimums[3], NumberField** out[3]);
+};

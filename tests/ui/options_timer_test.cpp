@@ -1,0 +1,261 @@
+#include "app/Application.h"
+#include "catalogue/core/AppState.h"
+#include "options/OptionsCommand.h"
+#include "options/OptionsDialog.h"
+#include "playback/Playback.h"
+#include "playback/RecentFilesMenu.h"
+#include "timer/TurnOffCommands.h"
+#include "timer/TurnOffDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberField.h"
+
+#include "support/AppTestCase.h"
+#include "support/FakeLogind.h"
+#include "support/FakePlatform.h"
+#include "support/ModalHelper.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+// The Options dialog and the turn-off timer in the running program; the power-off goes to
+// a fake logind on the test's private bus, which the program takes for the system bus.
+class OptionsTimerTest : public AppTestCase {
+    Q_OBJECT
+
+private:
+    QByteArray inf() const { return folder->read(QStringLiteral("inf")); }
+
+    // Opens Options, lets `act` work in the dialog; `act` ends it with OK or Cancel.
+    void inOptions(const std::function<void(OptionsDialog&)>& act)
+    {
+        whenModalShows(
+            [act](QWidget* modal) {
+                auto* dialog = qobject_cast<OptionsDialog*>(modal);
+                QVERIFY(dialog);
+                act(*dialog);
+                if (dialog->isVisible())
+                    dialog->Command2->click();
+            },
+            10000, QStringLiteral("the Options dialog"));
+        window().menus().SMnuOption->trigger();
+    }
+    static void typeInto(QLineEdit* box, const QString& text)
+    {
+        box->selectAll();
+        box->del();
+        QTest::keyClicks(box, text);
+    }
+    TurnOffDialog& timerDialog()
+    {
+        window().menus().SMnuTurnOfTime->trigger();
+        return *app->turnOff().dialog();
+    }
+    void tickAt(int secondsAfterStart)
+    {
+        platform.now = start.addSecs(secondsAfterStart);
+        app->turnOff().tick(); // the second timer's tick
+    }
+    const QDateTime start {QDate(2026, 12, 7), QTime(7, 4, 50)};
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The program's system bus is the private bus of this test.
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", qgetenv("DBUS_SESSION_BUS_ADDRESS"));
+    }
+    void init()
+    {
+        setUpFolder();
+        folder->writeInf();
+        platform.now = start;
+    }
+    void cleanup()
+    {
+        tearDownFolder();
+        platform.logindPower = false;
+    }
+
+    void storedValuesOutOfRangeLoadAsOne()
+    {
+        QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=25")},
+            {13, QStringLiteral("remindmeevery=9")}}));
+        inOptions([](OptionsDialog& d) {
+            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("1"));
+            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1"));
+        });
+        QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=5")},
+            {13, QStringLiteral("remindmeevery=9")}}));
+        inOptions([](OptionsDialog& d) {
+            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("5"));
+            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1"));
+            QVERIFY(d.chkRemindMe->isChecked() && d.txtBeforeStart->isEnabled());
+        });
+    }
+
+    void theReminderTimesKeepEachOtherInRange()
+    {
+        QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=5")},
+            {13, QStringLiteral("remindmeevery=1")}}));
+        inOptions([](OptionsDialog& d) {
+            typeInto(d.txtRemindEvery, QStringLiteral("7")); // above 5: 5, the spinner's top, wraps to 1
+            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1"));
+            QCOMPARE(d.VScroll2->value(), 1);
+            typeInto(d.txtBeforeStart, QStringLiteral("10"));
+            d.VScroll2->setValue(6);
+            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("6"));
+            d.VScroll3->setValue(4); // lowering the minutes before lowers the interval
+            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("4"));
+            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("4"));
+            typeInto(d.Text1, QStringLiteral("99"));
+            QCOMPARE(d.Text1->text(), QStringLiteral("15"));
+            d.txtBeforeStart->clear();
+            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("1"));
+            QTest::keyClicks(d.txtRemindEvery, QStringLiteral("a-"));
+            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1")); // only digits reach the box
+        });
+    }
+
+    void okWithTheReminderClearWritesItAndStopsTheScheduler()
+    {
+        QVERIFY(startWith({{11, QStringLiteral("remindme=1")}}));
+        QVERIFY(window().reminderTimer->isActive());
+        window().menus().SMnuRunRemindingService->trigger();
+        inOptions([](OptionsDialog& d) {
+            d.chkRemindMe->setChecked(false);
+            d.chkMinimizeWhenClose->setChecked(true);
+            typeInto(d.Text1, QStringLiteral("4"));
+            d.Command3->click();
+        });
+        QVERIFY(inf().contains("\r\nremindme=0\r\n"));
+        QVERIFY(inf().contains("\r\nminimizeclose=1\r\n"));
+        QVERIFY(inf().contains("\r\nmru=4\r\n"));
+        QVERIFY(!window().reminderTimer->isActive());
+        QVERIFY(!window().menus().SMnuRunRemindingService->isChecked());
+    }
+
+    void clearHistoryThenCancelKeepsTheListEmpty()
+    {
+        folder->write(QStringLiteral("mruf"), "1|One|gssor9..e\r\n1|Two|gssor9..s\r\n");
+        QVERIFY(startWith());
+        QCOMPARE(app->playback().recent().recent().entries().size(), 2);
+        const QByteArray before = inf();
+        inOptions([](OptionsDialog& d) {
+            d.Command1->click();
+            QVERIFY(!d.Command1->isEnabled());
+            d.Command2->click();
+        });
+        QCOMPARE(folder->read(QStringLiteral("mruf")), QByteArray());
+        QVERIFY(app->playback().recent().recent().entries().isEmpty());
+        QCOMPARE(inf(), before);
+    }
+
+    void theTimerDialogsFieldsAndItsCountdownCaptions()
+    {
+        QVERIFY(startWith());
+        TurnOffDialog& d = timerDialog();
+        QVERIFY(d.Option1->isChecked() && !d.Frame3->isEnabled() && !d.cmdStop->isEnabled());
+        typeInto(d.secondsAfter->box(), QStringLiteral("0"));
+        QCOMPARE(d.secondsAfter->box()->text(), QStringLiteral("1"));
+        d.Option2->click();
+        typeInto(d.hourAt->box(), QStringLiteral("24"));
+        QCOMPARE(d.hourAt->box()->text(), QStringLiteral("23"));
+        d.Option1->click();
+        d.secondsAfter->setValue(3);
+        d.cmdSet->click();
+        QVERIFY(window().turnOffTimer->isActive());
+        QVERIFY(!d.Frame1->isEnabled() && d.cmdStop->isEnabled() && !d.cmdSet->isEnabled());
+        tickAt(1);
+        QVERIFY(window().windowTitle().endsWith(QStringLiteral(" 2 ") + app->state().texts.text(65)));
+        d.cmdStop->click();
+        QVERIFY(!window().turnOffTimer->isActive());
+        QCOMPARE(window().windowTitle(), QStringLiteral("Vidorra"));
+        QVERIFY(d.Frame1->isEnabled());
+        d.close();
+    }
+
+    void anEmptiedFieldCountsAsItsMinimum()
+    {
+        QVERIFY(startWith());
+        TurnOffDialog& d = timerDialog();
+        d.secondsAfter->box()->clear();
+        d.cmdSet->click();
+        QCOMPARE(app->turnOff().clock().remaining(), 1); // never 0 seconds
+        d.cmdStop->click();
+        d.close();
+    }
+
+    void thePowerOffIsAskedOnceOfLogind()
+    {
+        FakeLogind logind(QStringLiteral("yes"));
+        QVERIFY2(logind.registered(), "no private bus: run under dbus-run-session");
+        platform.logindPower = true;
+        QVERIFY(startWith());
+        TurnOffDialog& d = timerDialog();
+        d.Option2->click();
+        d.hourAt->setValue(7);
+        d.minuteAt->setValue(5);
+        d.secondAt->setValue(0);
+        d.cmdSet->click();
+        QCOMPARE(app->turnOff().clock().atText(), QStringLiteral("7:5:0"));
+        tickAt(1);
+        tickAt(13); // 07:05:03: the second 07:05:00 was skipped
+        tickAt(14);
+        QTRY_COMPARE(logind.powerOffs(), 1);
+        tickAt(15);
+        QCoreApplication::processEvents();
+        QCOMPARE(logind.powerOffs(), 1);
+        QCOMPARE(logind.questions(), 1);
+        d.close();
+    }
+
+    void whenLogindSaysNoTheCaptionSaysSo()
+    {
+        FakeLogind logind(QStringLiteral("challenge"));
+        QVERIFY(logind.registered());
+        platform.logindPower = true;
+        QVERIFY(startWith());
+        TurnOffDialog& d = timerDialog();
+        d.secondsAfter->setValue(1);
+        d.cmdSet->click();
+        tickAt(1);
+        tickAt(2);
+        QTRY_VERIFY(window().windowTitle().contains(QStringLiteral("cannot be turned off from here")));
+        QCOMPARE(logind.powerOffs(), 0);
+        QVERIFY(!window().turnOffTimer->isActive());
+        QVERIFY(d.cmdSet->isEnabled());
+        d.close();
+    }
+
+    void aMinuteBeforeTheCaptionWarns()
+    {
+        QVERIFY(startWith());
+        TurnOffDialog& d = timerDialog();
+        d.minutesAfter->setValue(1);
+        d.secondsAfter->setValue(1);
+        d.cmdSet->click();
+        tickAt(1);
+        QVERIFY(window().windowTitle().contains(QStringLiteral("save your work")));
+        d.cmdStop->click();
+        d.close();
+    }
+
+    void bothDialogsMirrorInArabic()
+    {
+        folder->copyShippedLanguage(QStringLiteral("arabic"));
+        QVERIFY(startWith({{6, QStringLiteral("language=arabic")}}));
+        QCOMPARE(timerDialog().layoutDirection(), Qt::RightToLeft);
+        app->turnOff().dialog()->close();
+        inOptions([](OptionsDialog& d) { QCOMPARE(d.layoutDirection(), Qt::RightToLeft); });
+    }
+};
+
+QTEST_MAIN(OptionsTimerTest)
+#include "options_timer_test.moc"
