@@ -21,6 +21,7 @@
 #include "playback/PlayerArea.h"
 #include "playback/RecentFilesMenu.h"
 #include "schedule/ScheduleCommands.h"
+#include "search/SearchCommand.h"
 #include "state/Languages.h"
 #include "timer/TurnOffCommands.h"
 #include "ui/LanguageSelector.h"
@@ -229,6 +230,11 @@ void Application::connectOptionsAndTimer()
     onTriggered(m.SMnuTurnOfTime, [turnOff] { turnOff->showDialog(); });
     onTriggered(m.MnuSystemTimer, [turnOff] { turnOff->showDialog(); });
     QObject::connect(m_window->turnOffTimer, &QTimer::timeout, turnOff, [turnOff] { turnOff->tick(); });
+
+    m_search = std::make_unique<SearchCommand>(
+        *m_state, *m_window, *m_catalogueView, [this](const PlayRequest& request) { runVideo(request); });
+    SearchCommand* search = m_search.get();
+    onTriggered(m.SMnuFind, [search] { search->show(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

@@ -33,6 +33,7 @@ class ProgramLifecycle;
 class ScheduleCommands;
 class OptionsCommand;
 class TurnOffCommands;
+class SearchCommand;
 struct AppState;
 
 // What the program needs from the desktop and the network. The real ones are made by
@@ -78,6 +79,7 @@ public:
     ScheduleCommands& schedule() { return *m_schedule; }
     OptionsCommand& options() { return *m_options; }
     TurnOffCommands& turnOff() { return *m_turnOff; }
+    SearchCommand& search() { return *m_search; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -109,6 +111,7 @@ private:
     std::unique_ptr<ScheduleCommands> m_schedule;
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<TurnOffCommands> m_turnOff;
+    std::unique_ptr<SearchCommand> m_search;
     bool m_ended = false;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "catalogue/core/Catalogue.h"
+#include "search/core/CatalogueSearch.h"
+
+#include <QAbstractTableModel>
+
+
+// The Find window's results: name, country, category and type of each hit, read when
+// shown from the catalogue as it was at the search (an implicitly shared copy), so that a
+// list of any length costs one reset and a favorite deleted since still plays from its row.
+class SearchResultsModel final : public QAbstractTableModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SearchResultsModel)
+public:
+    enum Roles { KeyRole = Qt::UserRole + 1 };
+
+    explicit SearchResultsModel(QStringList headers, QObject* parent = nullptr);
+    ~SearchResultsModel() override;
+
+    void setHits(const Catalogue& searched, QVector<CatalogueSearch::Hit> hits);
+    const CatalogueSearch::Hit& hit(int row) const { return m_hits[row]; }
+    // The record of a row as it was when found; null for none.
+    const ChannelRecord* record(int row) const;
+    // "C" or "F" and the index, as the tree's nodes.
+    static QString keyOf(const CatalogueSearch::Hit& hit);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    QString text(const CatalogueSearch::Hit& hit, int column) const;
+
+    Catalogue m_searched;
+    QStringList m_headers;
+    QVector<CatalogueSearch::Hit> m_hits;
+};
