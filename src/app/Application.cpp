@@ -9,6 +9,7 @@
 #include "catalogue/TreeEvents.h"
 #include "catalogue/core/AppState.h"
 #include "favorites/FavoritesCommands.h"
+#include "net/UpdateCommands.h"
 #include "options/OptionsCommand.h"
 #include "platform/FileDialog.h"
 #include "platform/TrayIcon.h"
@@ -83,7 +84,7 @@ bool Application::start()
 {
     m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
     StartupSequence sequence({*m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
-        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(), *m_schedule});
+        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(), *m_schedule, *m_updates});
     return sequence.run() && !m_ended;
 }
 
@@ -235,6 +236,11 @@ void Application::connectOptionsAndTimer()
         *m_state, *m_window, *m_catalogueView, [this](const PlayRequest& request) { runVideo(request); });
     SearchCommand* search = m_search.get();
     onTriggered(m.SMnuFind, [search] { search->show(); });
+
+    m_updates = std::make_unique<UpdateCommands>(UpdateCommands::Parts {
+        *m_state, *m_window, *m_loader, *m_catalogueView, *m_services.transfer, *m_services.shell});
+    UpdateCommands* updates = m_updates.get();
+    onTriggered(m.SMnuUpdatelists, [updates] { updates->updateLists(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

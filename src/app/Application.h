@@ -34,6 +34,7 @@ class ScheduleCommands;
 class OptionsCommand;
 class TurnOffCommands;
 class SearchCommand;
+class UpdateCommands;
 struct AppState;
 
 // What the program needs from the desktop and the network. The real ones are made by
@@ -80,6 +81,7 @@ public:
     OptionsCommand& options() { return *m_options; }
     TurnOffCommands& turnOff() { return *m_turnOff; }
     SearchCommand& search() { return *m_search; }
+    UpdateCommands& updates() { return *m_updates; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<TurnOffCommands> m_turnOff;
     std::unique_ptr<SearchCommand> m_search;
+    std::unique_ptr<UpdateCommands> m_updates;
     bool m_ended = false;
 };
 

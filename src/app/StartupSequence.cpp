@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
+#include "net/UpdateCommands.h"
 #include "platform/TrayIcon.h"
 #include "platform/core/SingleInstanceGuard.h"
 #include "playback/RecentFilesMenu.h"
@@ -103,8 +104,8 @@ void StartupSequence::configureBannerBrowser() { }
 // The announcement banner's minute tick.
 void StartupSequence::announcementTick() { }
 
-// The automatic update check; downloads only with "updatechannel=1".
-void StartupSequence::updateInternet() { }
+// The automatic update check: the announcements, the lists only with "updatechannel=1".
+void StartupSequence::updateInternet() { m_parts.updates.checkAtStartUp(); }
 
 // Reads the TV, radio and movie-store lists and the favorites. A missing list ends the
 // program here; false then.

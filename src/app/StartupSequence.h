@@ -9,6 +9,7 @@ class LanguageSelector;
 class MainWindowChrome;
 class RecentFilesMenu;
 class ScheduleCommands;
+class UpdateCommands;
 class MainWindow;
 class ProgramLifecycle;
 class SingleInstanceGuard;
@@ -30,6 +31,7 @@ public:
         MainWindowChrome& chrome;
         RecentFilesMenu& recent;
         ScheduleCommands& schedule;
+        UpdateCommands& updates;
     };
 
     explicit StartupSequence(Parts parts);

@@ -4,6 +4,7 @@
 #include "platform/DbusNotifier.h"
 #include "platform/LogindPower.h"
 #include "platform/MpvPlayer.h"
+#include "platform/core/HttpTransfer.h"
 
 #include <QDateTime>
 #include <QList>
@@ -83,6 +84,7 @@ struct FakePlatform {
     QDateTime now = QDateTime::currentDateTime(); // the program's clock
     bool desktopNotifications = false; // the real notifier on the session bus
     bool logindPower = false; // the real power-off through logind on the "system" bus
+    bool realTransfer = false; // HTTP, to a server on loopback
 
     PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
     {
@@ -90,6 +92,10 @@ struct FakePlatform {
         auto t = std::make_unique<FakeTransfer>();
         transfer = t.get();
         s.transfer = std::move(t);
+        if (realTransfer) {
+            s.transfer = std::make_unique<HttpTransfer>();
+            transfer = nullptr;
+        }
         s.instanceGuard = std::make_unique<FakeInstanceGuard>(firstCopy);
         auto sh = std::make_unique<FakeShell>();
         shell = sh.get();

@@ -62,7 +62,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_body(200, bytes(range(256)) * 4)
         elif path == "/_/empty":
             self.send_body(200, b"")
-        elif path == "/_/hang":
+        elif path.startswith("/_/hang"):
             time.sleep(60)
         elif path == "/_/drip":
             self.send_response(200)
@@ -72,7 +72,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 self.wfile.write(b"x")
                 self.wfile.flush()
                 time.sleep(0.5)
-        elif path == "/_/endless":
+        elif path.startswith("/_/endless"):
             self.send_response(200)
             self.end_headers()
             chunk = b"x" * 65536
@@ -90,14 +90,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                     self.wfile.write(b"y" * 65536)
             except OSError:
                 pass
-        elif path == "/_/loop":
+        elif path.startswith("/_/loop"):
             self.send_response(302)
             self.send_header("Location", "/_/loop")
             self.send_header("Content-Length", "0")
             self.end_headers()
-        elif path == "/_/error":
+        elif path.startswith("/_/error"):
             self.send_body(500, b"<html>Internal Server Error</html>", "text/html")
-        elif path == "/_/close":
+        elif path.startswith("/_/close"):
             self.send_response(200)
             self.send_header("Content-Length", "100000")
             self.end_headers()

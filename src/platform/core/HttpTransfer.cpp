@@ -12,8 +12,9 @@ const char* const kEndReason = "vidorraEndReason";
 
 void endWith(QNetworkReply* reply, const QString& reason)
 {
-    if (reply->property(kEndReason).toString().isEmpty())
-        reply->setProperty(kEndReason, reason);
+    if (!reply->property(kEndReason).toString().isEmpty() || reply->isFinished())
+        return; // ended once already
+    reply->setProperty(kEndReason, reason);
     reply->abort();
 }
 

@@ -1,0 +1,71 @@
+#include "net/UpdateCommands.h"
+
+#include "catalogue/CatalogueLoader.h"
+#include "catalogue/CatalogueView.h"
+#include "catalogue/core/AppState.h"
+#include "net/core/ServerAddress.h"
+#include "platform/core/Shell.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageQuestionWindow.h"
+#include "ui/WaitingWindow.h"
+
+#include <QEventLoop>
+#include <QTreeView>
+
+namespace {
+enum LanguageText { NewVersion = 11, PleaseWait = 31, Yes = 83, No = 84 };
+}
+
+UpdateCommands::UpdateCommands(Parts parts) : m_parts(std::move(parts))
+{
+    m_check = std::make_unique<UpdateCheck>(UpdateCheck::Parts {m_parts.transfer, m_parts.state.settings,
+        m_parts.state.folder.root(), ServerAddress::root(), [this] { return m_parts.state.saveSettings(); }});
+}
+
+UpdateCommands::~UpdateCommands() = default;
+
+void UpdateCommands::checkAtStartUp()
+{
+    QEventLoop loop;
+    bool ended = false;
+    m_check->run(false, [&](const UpdateCheck::Result& result) {
+        ended = true;
+        checked(result, false);
+        loop.quit();
+    });
+    if (!ended)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void UpdateCommands::updateLists()
+{
+    m_waiting = std::make_unique<WaitingWindow>(&m_parts.window, m_parts.window.isTopmost());
+    m_waiting->showNotice(m_parts.state.texts.text(PleaseWait));
+    m_parts.window.setEnabled(false);
+    m_check->run(true, [this](const UpdateCheck::Result& result) {
+        checked(result, true);
+        Catalogue& catalogue = m_parts.state.catalogue;
+        catalogue.channels.clear();
+        catalogue.favorites.clear();
+        m_parts.loader.loadAll();
+        m_parts.view.filterBy(1, true);
+        m_parts.window.catalogueTree->viewport()->update();
+        m_waiting.reset();
+        m_parts.window.setEnabled(true);
+    });
+}
+
+void UpdateCommands::checked(const UpdateCheck::Result& result, bool forced)
+{
+    m_last = result;
+    if (result.askAboutNewVersion && !forced)
+        askAboutNewVersion();
+}
+
+void UpdateCommands::askAboutNewVersion()
+{
+    const LanguageTexts& t = m_parts.state.texts;
+    MessageQuestionWindow question(nullptr, m_parts.window.chromeState());
+    if (question.ask(t.text(NewVersion), t.text(Yes), t.text(No)) == QStringLiteral("Yes"))
+        m_parts.shell.open(ServerAddress::root());
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "net/core/UpdateCheck.h"
+
+#include <QObject>
+
+#include <memory>
+
+struct AppState;
+class CatalogueLoader;
+class CatalogueView;
+class MainWindow;
+class Shell;
+class Transfer;
+class WaitingWindow;
+
+// UpdateInternet at start-up and the Update lists command: the check, the new-version
+// question, and for the command the lists read again and the tree rebuilt.
+class UpdateCommands final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(UpdateCommands)
+public:
+    struct Parts {
+        AppState& state;
+        MainWindow& window;
+        CatalogueLoader& loader;
+        CatalogueView& view;
+        Transfer& transfer;
+        Shell& shell;
+    };
+
+    explicit UpdateCommands(Parts parts);
+    ~UpdateCommands() override;
+
+    // The unforced check of start-up; returns once it has ended, the window painting
+    // meanwhile (each fetch is bounded in time and size).
+    void checkAtStartUp();
+    // SMnuUpdatelists: a forced check behind the please-wait notice, then the lists again.
+    void updateLists();
+
+    const UpdateCheck::Result& lastResult() const { return m_last; }
+
+private:
+    void checked(const UpdateCheck::Result& result, bool forced);
+    void askAboutNewVersion();
+
+    Parts m_parts;
+    std::unique_ptr<UpdateCheck> m_check;
+    std::unique_ptr<WaitingWindow> m_waiting;
+    UpdateCheck::Result m_last;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+class Settings;
+class Transfer;
+
+// UpdateInternet: the manifest "dot.dll", then each of the four data files whose stamp
+// changed (all of them when forced), each stored atomically and only when it arrived whole
+// and passed its test, its stamp stored after it; then the announcement table and whether
+// to ask about a new version. Every fetch runs without holding up the caller; the result
+// comes once the whole check has ended.
+class UpdateCheck final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(UpdateCheck)
+public:
+    struct Parts {
+        Transfer& transfer;
+        Settings& settings;
+        QString folder; // the program folder
+        QUrl serverRoot; // ends with "/"
+        std::function<QString()> saveSettings; // error text, empty on success
+    };
+    struct Result {
+        bool manifestRead = false; // the check got past the manifest
+        QStringList announcements; // the announcement table, empty when it could not be read
+        int announcementCount = 0;
+        bool askAboutNewVersion = false;
+        QStringList stored; // the files replaced, in order
+    };
+
+    // The bounds of what the server may send.
+    static constexpr qint64 kManifestBytes = 64 * 1024;
+    static constexpr qint64 kAnnouncementBytes = 1024 * 1024;
+    static constexpr qint64 kListBytes = 32 * 1024 * 1024;
+
+    explicit UpdateCheck(Parts parts, QObject* parent = nullptr);
+    ~UpdateCheck() override;
+
+    // Starts a check; `done` runs once, when it has ended. One check at a time.
+    void run(bool force, std::function<void(const Result&)> done);
+
+    // The acceptance tests: a list has "|" among its first five bytes; the announcement
+    // file's first byte, unscrambled, is a decimal digit.
+    static bool acceptsList(const QByteArray& bytes);
+    static bool acceptsAnnouncements(const QByteArray& bytes);
+    // The stored announcement file as its table of lines; empty when unreadable.
+    static QStringList announcementTable(const QByteArray& stored);
+
+private:
+    void manifestArrived(const QString& text);
+    void downloadStep(int step);
+    void stepArrived(int step, const QByteArray& bytes);
+    void afterAnnouncements();
+    void finish();
+
+    Parts m_parts;
+    bool m_force = false;
+    bool m_running = false;
+    QStringList m_manifest;
+    Result m_result;
+    std::function<void(const Result&)> m_done;
+};
