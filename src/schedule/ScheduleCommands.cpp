@@ -171,8 +171,13 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
     m_parts.runVideo({record.kind, record.op, record.address, record.name});
 }
 
+// The start typed in the editor, once it has a name and numbers; else says what is missing.
 std::optional<double> ScheduleCommands::typedStart(ProgramTimeEditor& editor) const
 {
+    if (editor.txtProgramName->text().trimmed().isEmpty()) {
+        message(&editor, m_parts.state.texts.text(NoName));
+        return std::nullopt;
+    }
     const std::optional<double> start = editor.startTime();
     if (!start)
         message(&editor, QStringLiteral("Every time field, and every date field of a program on one day, needs a number."));
@@ -197,10 +202,6 @@ void ScheduleCommands::setProgramTimeOfSelected()
 void ScheduleCommands::setFromEditor(ProgramTimeEditor& editor, const QByteArray& address)
 {
     const LanguageTexts& t = m_parts.state.texts;
-    if (editor.txtProgramName->text().trimmed().isEmpty()) {
-        message(&editor, t.text(NoName));
-        return;
-    }
     const std::optional<double> start = typedStart(editor);
     if (!start)
         return;
@@ -247,10 +248,6 @@ void ScheduleCommands::modifyFromEditor(ProgramTimeEditor& editor)
     const int index = editor.editedIndex();
     if (index < 0 || index >= m_store.count())
         return;
-    if (editor.txtProgramName->text().trimmed().isEmpty()) {
-        message(&editor, t.text(NoName));
-        return;
-    }
     const std::optional<double> start = typedStart(editor);
     if (!start)
         return;
