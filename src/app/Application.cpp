@@ -9,7 +9,9 @@
 #include "catalogue/TreeEvents.h"
 #include "catalogue/core/AppState.h"
 #include "favorites/FavoritesCommands.h"
+#include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
+#include "net/core/ServerAddress.h"
 #include "options/OptionsCommand.h"
 #include "platform/FileDialog.h"
 #include "platform/TrayIcon.h"
@@ -84,7 +86,7 @@ bool Application::start()
 {
     m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
     StartupSequence sequence({*m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
-        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(), *m_schedule, *m_updates});
+        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(), *m_schedule, *m_updates, *m_banner});
     return sequence.run() && !m_ended;
 }
 
@@ -241,6 +243,12 @@ void Application::connectOptionsAndTimer()
         *m_state, *m_window, *m_loader, *m_catalogueView, *m_services.transfer, *m_services.shell});
     UpdateCommands* updates = m_updates.get();
     onTriggered(m.SMnuUpdatelists, [updates] { updates->updateLists(); });
+
+    m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {*m_state, *m_window,
+        *m_services.transfer, *m_services.shell, m_services.makeWebView,
+        [updates] { return updates->lastResult().announcements; }, ServerAddress::root()});
+    AnnouncementBanner* banner = m_banner.get();
+    QObject::connect(m_window->bannerTimer, &QTimer::timeout, banner, [banner] { banner->tick(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

@@ -35,6 +35,7 @@ class OptionsCommand;
 class TurnOffCommands;
 class SearchCommand;
 class UpdateCommands;
+class AnnouncementBanner;
 struct AppState;
 
 // What the program needs from the desktop and the network. The real ones are made by
@@ -82,6 +83,7 @@ public:
     TurnOffCommands& turnOff() { return *m_turnOff; }
     SearchCommand& search() { return *m_search; }
     UpdateCommands& updates() { return *m_updates; }
+    AnnouncementBanner& banner() { return *m_banner; }
 
     // The single place that plays an item.
     void runVideo(const PlayRequest& request);
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<TurnOffCommands> m_turnOff;
     std::unique_ptr<SearchCommand> m_search;
     std::unique_ptr<UpdateCommands> m_updates;
+    std::unique_ptr<AnnouncementBanner> m_banner;
     bool m_ended = false;
 };
 

@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
+#include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
 #include "platform/TrayIcon.h"
 #include "platform/core/SingleInstanceGuard.h"
@@ -98,11 +99,11 @@ void StartupSequence::checkLanguageItem()
 
 void StartupSequence::emptyCatalogue() { m_parts.state.catalogue.clear(); }
 
-// The banner browser is created with the announcement banner.
-void StartupSequence::configureBannerBrowser() { }
+// The banner's page is made when it first has something to show.
+void StartupSequence::configureBannerBrowser() { m_parts.window.bannerTimer->start(); }
 
 // The announcement banner's minute tick.
-void StartupSequence::announcementTick() { }
+void StartupSequence::announcementTick() { m_parts.banner.tick(); }
 
 // The automatic update check: the announcements, the lists only with "updatechannel=1".
 void StartupSequence::updateInternet() { m_parts.updates.checkAtStartUp(); }

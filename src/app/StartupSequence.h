@@ -10,6 +10,7 @@ class MainWindowChrome;
 class RecentFilesMenu;
 class ScheduleCommands;
 class UpdateCommands;
+class AnnouncementBanner;
 class MainWindow;
 class ProgramLifecycle;
 class SingleInstanceGuard;
@@ -32,6 +33,7 @@ public:
         RecentFilesMenu& recent;
         ScheduleCommands& schedule;
         UpdateCommands& updates;
+        AnnouncementBanner& banner;
     };
 
     explicit StartupSequence(Parts parts);

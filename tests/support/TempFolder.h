@@ -24,6 +24,7 @@ public:
         return target;
     }
 
+    void remove(const QString& name) const { QFile::remove(file(name)); }
     QByteArray read(const QString& name) const
     {
         QFile in(file(name));

@@ -1,7 +1,9 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/AppState.h"
+#include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
+#include "platform/WebView.h"
 #include "ui/MainWindow.h"
 
 #include "base/Scrambling.h"
@@ -18,8 +20,28 @@
 #include <QPushButton>
 #include <QTest>
 
-// The update check of start-up and the Update lists command against a vendor site served
-// on loopback.
+// A banner page that records what it was asked to show; the banner's own logic is real.
+class RecordingWebView final : public WebView {
+public:
+    QWidget* widget() override { return &m_widget; }
+    void navigate(const QUrl& url) override { shown << url.toString(); }
+    void setHtml(const QString& html, const QUrl& base) override
+    {
+        shown << html;
+        bases << base;
+    }
+    void stop() override { }
+    void setExternalLinks(bool external) override { externalLinks = external; }
+    QStringList shown;
+    QList<QUrl> bases;
+    bool externalLinks = false;
+
+private:
+    QWidget m_widget;
+};
+
+// The update check of start-up, the Update lists command and the announcement banner
+// against a vendor site served on loopback.
 class UpdateTest : public AppTestCase {
     Q_OBJECT
 
@@ -72,6 +94,51 @@ private Q_SLOTS:
         QVERIFY(startWith({{14, QStringLiteral("tellnewversion=1")}}));
         QVERIFY(!asked.isEmpty());
         QCOMPARE(platform.shell->opened.value(0), server->url(QStringLiteral("/")));
+    }
+
+    void theBannerRotatesGoesOfflineAndRestsWhileHidden()
+    {
+        serve("annou-new\r\ntv\r\nra\r\nama\r\n1.0.0\r\n");
+        site.write(QStringLiteral("battc.dll"),
+            *Scrambling::decrypt("OrvesaKt", "3\r\nhttp://127.0.0.1:9/news\r\n<b>Second</b>\r\nHTTP is markup\r\n"));
+        site.write(QStringLiteral("1.txt"), "up");
+        RecordingWebView* page = nullptr;
+        platform.makeWebView = [&page] {
+            auto view = std::make_unique<RecordingWebView>();
+            page = view.get();
+            return view;
+        };
+        QVERIFY(startWith());
+        QTRY_VERIFY(page && !page->shown.isEmpty()); // the tick after the update check
+        // TmBrowser's tick; what it showed, or nothing when it showed nothing.
+        const auto tickAndWait = [this, &page]() -> QString {
+            const qsizetype before = page->shown.size();
+            app->banner().tick();
+            if (!QTest::qWaitFor([&] { return page->shown.size() == before + 1; }, 5000))
+                return QStringLiteral("(nothing shown)");
+            return page->shown.last();
+        };
+        QCOMPARE(page->shown.last(), QStringLiteral("http://127.0.0.1:9/news"));
+        QCOMPARE(tickAndWait(), QStringLiteral("<b>Second</b>"));
+        QCOMPARE(page->bases.last(), server->url(QStringLiteral("/"))); // markup has the server as origin
+        QCOMPARE(folder->read(QStringLiteral("a.html")), QByteArray("<b>Second</b>"));
+        QCOMPARE(tickAndWait(), QStringLiteral("HTTP is markup"));
+        QCOMPARE(tickAndWait(), QStringLiteral("http://127.0.0.1:9/news")); // 1, 2, 3, 1
+        QVERIFY(page->externalLinks);
+
+        site.remove(QStringLiteral("1.txt"));
+        QVERIFY(tickAndWait().startsWith(QStringLiteral("<a href='") + server->url(QStringLiteral("/")).toString()));
+        QVERIFY(page->shown.last().contains(QStringLiteral("data:image/gif;base64,")));
+        QVERIFY(folder->read(QStringLiteral("a.html")).contains("Ann.gif'></a>"));
+        QVERIFY(app->banner().rotation().offline());
+
+        window().hide();
+        const qsizetype before = page->shown.size();
+        app->banner().tick(); // offline and hidden: nothing is fetched
+        site.write(QStringLiteral("1.txt"), "up");
+        QCOMPARE(page->shown.size(), before); // no probe went out, so nothing can come back
+        window().show();
+        QCOMPARE(tickAndWait(), QStringLiteral("<b>Second</b>")); // the rotation resumes
     }
 
     void updateListsFetchesAllAndKeepsTheFavorites()

@@ -1,0 +1,85 @@
+#include "net/AnnouncementBanner.h"
+
+#include "base/FileIo.h"
+#include "base/Numbers.h"
+#include "platform/WebView.h"
+#include "platform/core/Shell.h"
+#include "platform/core/Transfer.h"
+#include "state/ProgramState.h"
+#include "ui/MainWindow.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QLayout>
+
+namespace {
+constexpr qint64 kProbeBytes = 4096;
+}
+
+AnnouncementBanner::AnnouncementBanner(Parts parts) : m_parts(std::move(parts)) { }
+
+AnnouncementBanner::~AnnouncementBanner() = default;
+
+QString AnnouncementBanner::offlineMarkup() const
+{
+    const QString root = m_parts.serverRoot.toString();
+    const QString host = m_parts.serverRoot.host();
+    return QStringLiteral("<a href='%1' title='%2' target='_blank'><img border=0 alt='%2' src='%3'></a>")
+        .arg(root, host, QDir::toNativeSeparators(m_parts.state.folder.file(QStringLiteral("Ann.gif"))));
+}
+
+void AnnouncementBanner::tick()
+{
+    const QStringList table = m_parts.announcements();
+    const int count = table.isEmpty() ? 0 : toInt16(table.first()).value_or(0);
+    if (m_probing || !m_rotation.startTick(count, m_parts.window.isVisible()))
+        return;
+    m_probing = true;
+    QPointer<AnnouncementBanner> self(this);
+    m_parts.transfer.fetch(m_parts.serverRoot.resolved(QUrl(QStringLiteral("1.txt"))), kProbeBytes,
+        [self](const Transfer::Result& probe) {
+            if (!self)
+                return;
+            self->m_probing = false;
+            self->show(self->m_rotation.probed(probe.ok() && !probe.bytes.isEmpty(), self->m_parts.announcements()));
+        });
+}
+
+WebView* AnnouncementBanner::view()
+{
+    if (!m_view && m_parts.makeWebView) {
+        m_view = m_parts.makeWebView();
+        if (m_view) {
+            m_view->setExternalLinks(true);
+            connect(m_view.get(), &WebView::linkRequested, this, [this](const QUrl& url) { m_parts.shell.open(url); });
+            m_parts.window.bannerBar->layout()->addWidget(m_view->widget());
+        }
+    }
+    return m_view.get();
+}
+
+void AnnouncementBanner::show(const AnnouncementRotation::Show& shown)
+{
+    using Kind = AnnouncementRotation::Show::Kind;
+    if (shown.kind == Kind::Nothing)
+        return;
+    WebView* banner = view();
+    if (shown.kind == Kind::Address) {
+        if (banner)
+            banner->navigate(QUrl(shown.text));
+        return;
+    }
+    const QString markup = shown.kind == Kind::Offline ? offlineMarkup() : shown.text;
+    FileIo::writeFileAtomically(m_parts.state.folder.file(QStringLiteral("a.html")), markup.toUtf8());
+    if (!banner)
+        return;
+    // Shown with the server as origin: the page can reach nothing on this computer. The
+    // offline picture comes from the program folder through the view's own resource.
+    QString page = markup;
+    if (shown.kind == Kind::Offline)
+        page.replace(QDir::toNativeSeparators(m_parts.state.folder.file(QStringLiteral("Ann.gif"))),
+            QStringLiteral("data:image/gif;base64,")
+                + QString::fromLatin1(FileIo::readWholeFile(m_parts.state.folder.file(QStringLiteral("Ann.gif")), 1024 * 1024)
+                                          .bytes.toBase64()));
+    banner->setHtml(page, m_parts.serverRoot);
+}
