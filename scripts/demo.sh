@@ -11,21 +11,26 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVIDORRA_TESTS=OFF -DVIDORRA_BENCH=OFF >/dev/null
 cmake --build build/release --target vidorra
 
-# A fresh program folder from the shipped defaults for every demo run.
+# A fresh program folder from the shipped defaults for every demo run. Its stamps are
+# stale and list updates are on, so the first start downloads the lists from the site.
 home="$top/build/demo-home"
 rm -rf "$home"
 cp -r data "$home"
+sed -i 's/^updatechannel=0\r$/updatechannel=1\r/' "$home/inf"
 export VIDORRA_HOME="$home"
 
-server_pid=""
-cleanup() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true; }
+# The vendor's site on loopback, port 8765 (its loopback channels name that port), with
+# the two streams it serves made on first use.
+mkdir -p server/streams
+[ -f server/streams/testcard.ts ] || ffmpeg -loglevel error -y -f lavfi -i "testsrc=size=640x360:rate=25:duration=300" \
+  -f lavfi -i "sine=frequency=440:duration=300" -shortest -c:v mpeg2video -q:v 5 -c:a mp2 server/streams/testcard.ts
+[ -f server/streams/tone.mp3 ] || ffmpeg -loglevel error -y -f lavfi -i "sine=frequency=523:duration=300" \
+  -b:a 64k server/streams/tone.mp3
+python3 -m http.server --bind 127.0.0.1 --directory server 8765 >/dev/null 2>&1 &
+server_pid=$!
+cleanup() { kill "$server_pid" 2>/dev/null || true; }
 trap cleanup EXIT
-if [ -d server ]; then
-  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
-  python3 -m http.server --bind 127.0.0.1 --directory server "$port" >/dev/null 2>&1 &
-  server_pid=$!
-  export VIDORRA_SERVER="http://127.0.0.1:$port/"
-fi
+export VIDORRA_SERVER="http://127.0.0.1:8765/"
 
 # The embedded browser refuses to run as root without this.
 [ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
