@@ -64,7 +64,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_body(200, b"")
         elif path.startswith("/_/hang"):
             time.sleep(60)
-        elif path == "/_/drip":
+        elif path.startswith("/_/drip"):
             self.send_response(200)
             self.send_header("Content-Length", "1000")
             self.end_headers()
