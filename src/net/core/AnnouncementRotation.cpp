@@ -13,10 +13,12 @@ AnnouncementRotation::Show AnnouncementRotation::probed(bool online, const QStri
         m_offline = true;
         return {Show::Kind::Offline, {}};
     }
-    // Before the update check has filled the table there is no next line: the banner stays
-    // as it is and the rotation waits, so that every start shows the first announcement.
-    if (m_index + 1 >= table.size())
+    // Before the update check has filled the table there is no line at all: the banner
+    // stays as it is and the rotation waits, so that every start shows the first
+    // announcement. A count beyond the lines there are starts over at the first.
+    if (table.size() < 2)
         return {};
-    const QString line = table[++m_index];
+    m_index = m_index + 1 < table.size() ? m_index + 1 : 1;
+    const QString line = table[m_index];
     return {line.left(4) == QStringLiteral("http") ? Show::Kind::Address : Show::Kind::Markup, line};
 }
