@@ -1,12 +1,13 @@
 // A second process for the single-instance tests: claims the program folder given as
-// the first argument, prints "claimed" or "refused", then holds on for the milliseconds
-// given as the second argument.
+// the first argument and prints "claimed" or "refused". With "hold" as the second
+// argument it keeps its claim until its standard input closes (or it is killed);
+// otherwise it ends at once.
 #include "platform/core/LockFileInstanceGuard.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     LockFileInstanceGuard guard(QString::fromLocal8Bit(argv[1]));
     std::puts(guard.claim() ? "claimed" : "refused");
     std::fflush(stdout);
-    QThread::msleep(static_cast<unsigned long>(std::atol(argv[2])));
+    if (std::strcmp(argv[2], "hold") == 0) {
+        while (std::fgetc(stdin) != EOF) { }
+    }
     return 0;
 }
