@@ -24,20 +24,9 @@ enum LanguageText { Ok = 47, Cancel = 59, ClearHistory = 60, HistoryList = 61, M
 
 QScrollBar* spinner(const char* name, int minimum, int maximum)
 {
-    auto* bar = new QScrollBar(Qt::Vertical);
-    bar->setObjectName(QString::fromLatin1(name));
+    QScrollBar* bar = NumberField::newSpinner(name);
     bar->setRange(minimum, maximum);
-    bar->setInvertedAppearance(true); // the upper arrow counts up
-    bar->setFixedHeight(24);
     return bar;
-}
-
-QLineEdit* box(const char* name, const QString& text)
-{
-    auto* edit = new QLineEdit(text);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaximumWidth(56);
-    return edit;
 }
 
 QCheckBox* check(const char* name, const QString& text)
@@ -47,15 +36,6 @@ QCheckBox* check(const char* name, const QString& text)
     return c;
 }
 
-QHBoxLayout* withSpinner(QLineEdit* edit, QScrollBar* bar)
-{
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    row->addWidget(edit);
-    row->addWidget(bar);
-    row->addStretch();
-    return row;
-}
 
 bool isOn(const Settings& settings, int line, const char* prefix)
 {
@@ -84,7 +64,7 @@ void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
 {
     Frame1 = new QGroupBox(t.text(HistoryList));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Text1 = box("Text1", QStringLiteral("0"));
+    Text1 = NumberField::newBox("Text1", QStringLiteral("0"));
     history = new NumberField(Text1, spinner("VScroll1", 0, 15), 0, 15, this);
     Command1 = new QPushButton(t.text(ClearHistory));
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -92,7 +72,7 @@ void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
         Command1->setEnabled(false);
         Q_EMIT clearHistoryClicked();
     });
-    auto* historyRow = withSpinner(Text1, history->spinner());
+    auto* historyRow = NumberField::besideEachOther(Text1, history->spinner());
     historyRow->addWidget(Command1);
     Frame1->setLayout(historyRow);
 
@@ -109,9 +89,9 @@ void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
     Frame3->setObjectName(QStringLiteral("Frame3"));
     chkRemindMe = check("chkRemindMe", t.text(RemindMe));
     connect(chkRemindMe, &QCheckBox::toggled, this, [this] { enableReminder(); });
-    txtBeforeStart = box("txtBeforeStart", QStringLiteral("5"));
+    txtBeforeStart = NumberField::newBox("txtBeforeStart", QStringLiteral("5"));
     VScroll3 = spinner("VScroll3", 1, 20);
-    txtRemindEvery = box("txtRemindEvery", QStringLiteral("1"));
+    txtRemindEvery = NumberField::newBox("txtRemindEvery", QStringLiteral("1"));
     VScroll2 = spinner("VScroll2", 1, 5);
     for (QLineEdit* edit : {txtBeforeStart, txtRemindEvery})
         edit->installEventFilter(this);
@@ -122,10 +102,10 @@ void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
     auto* reminder = new QGridLayout(Frame3);
     reminder->addWidget(chkRemindMe, 0, 0, 1, 3);
     reminder->addWidget(new QLabel(t.text(BeforeStart)), 1, 0);
-    reminder->addLayout(withSpinner(txtBeforeStart, VScroll3), 1, 1);
+    reminder->addLayout(NumberField::besideEachOther(txtBeforeStart, VScroll3), 1, 1);
     reminder->addWidget(new QLabel(t.text(Minutes)), 1, 2);
     reminder->addWidget(new QLabel(t.text(Every)), 2, 0);
-    reminder->addLayout(withSpinner(txtRemindEvery, VScroll2), 2, 1);
+    reminder->addLayout(NumberField::besideEachOther(txtRemindEvery, VScroll2), 2, 1);
     reminder->addWidget(new QLabel(t.text(Minutes)), 2, 2);
 
     Command3 = new QPushButton(t.text(Ok));

@@ -78,24 +78,10 @@ void ProgramTimeEditor::build(const LanguageTexts& texts)
         {&year, "Label9", "txtYearAt", "VScroll6", Year, 2008, 2035, 2, 2},
     };
     for (const Field& f : fields) {
-        QLineEdit* box = edit(f.box);
-        box->setMaximumWidth(64);
-        auto* spinner = new QScrollBar(Qt::Vertical);
-        spinner->setObjectName(QString::fromLatin1(f.spinner));
-        spinner->setFixedHeight(box->sizeHint().height());
-        *f.field = new NumberField(box, spinner, f.minimum, f.maximum, this);
-        auto* cell = new QHBoxLayout;
-        cell->setSpacing(0);
-        cell->addWidget(box);
-        cell->addWidget(spinner);
+        *f.field = NumberField::make(f.box, f.spinner, f.minimum, f.maximum, QStringLiteral("0"), this);
         times->addWidget(caption(f.label, texts.text(f.text)), f.row, f.column);
-        times->addLayout(cell, f.row + 1, f.column);
+        times->addLayout((*f.field)->row(), f.row + 1, f.column);
     }
-    hours->box()->setText(QStringLiteral("0"));
-    minutes->box()->setText(QStringLiteral("0"));
-    seconds->box()->setText(QStringLiteral("0"));
-    day->box()->setText(QStringLiteral("0"));
-    month->box()->setText(QStringLiteral("0"));
     rangeYears(m_today.year());
     year->box()->clear();
     chkEveryDay = new QCheckBox(texts.text(EveryDay));

@@ -83,19 +83,9 @@ QGroupBox* TurnOffDialog::fields(const char* name, const QString& title, const L
     auto* grid = new QGridLayout(group);
     const int maximums[3] = {23, 59, 59};
     for (int i = 0; i < 3; ++i) {
-        auto* box = new QLineEdit(QStringLiteral("0"));
-        box->setObjectName(QString::fromLatin1(names[2 * i]));
-        box->setMaximumWidth(56);
-        auto* spinner = new QScrollBar(Qt::Vertical);
-        spinner->setObjectName(QString::fromLatin1(names[2 * i + 1]));
-        spinner->setFixedHeight(box->sizeHint().height());
-        *out[i] = new NumberField(box, spinner, minimums[i], maximums[i], this);
-        auto* cell = new QHBoxLayout;
-        cell->setSpacing(0);
-        cell->addWidget(box);
-        cell->addWidget(spinner);
+        *out[i] = NumberField::make(names[2 * i], names[2 * i + 1], minimums[i], maximums[i], QStringLiteral("0"), this);
         grid->addWidget(new QLabel(texts.text(firstLabelText + i)), 0, i);
-        grid->addLayout(cell, 1, i);
+        grid->addLayout((*out[i])->row(), 1, i);
     }
     return group;
 }

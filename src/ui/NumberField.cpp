@@ -1,5 +1,6 @@
 #include "ui/NumberField.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -11,8 +12,7 @@
 NumberField::NumberField(QLineEdit* box, QScrollBar* spinner, int minimum, int maximum, QObject* parent)
     : QObject(parent), m_box(box), m_spinner(spinner), m_minimum(minimum), m_maximum(maximum)
 {
-    // The maximum at the top: the upper arrow counts up.
-    m_spinner->setInvertedAppearance(true);
+    m_spinner->setInvertedAppearance(true); // the maximum at the top: the upper arrow counts up
     m_spinner->setInvertedControls(false);
     m_spinner->setSingleStep(1);
     m_spinner->setPageStep(1);
@@ -21,6 +21,41 @@ NumberField::NumberField(QLineEdit* box, QScrollBar* spinner, int minimum, int m
     connect(m_box, &QLineEdit::textChanged, this, &NumberField::boxChanged);
     connect(m_spinner, &QScrollBar::valueChanged, this,
         [this](int v) { m_box->setText(QString::number(v)); });
+}
+
+NumberField* NumberField::make(
+    const char* boxName, const char* spinnerName, int minimum, int maximum, const QString& text, QObject* parent)
+{
+    auto* field = new NumberField(newBox(boxName, {}), newSpinner(spinnerName), minimum, maximum, parent);
+    field->m_box->setText(text);
+    return field;
+}
+
+QLineEdit* NumberField::newBox(const char* name, const QString& text)
+{
+    auto* box = new QLineEdit(text);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaximumWidth(60);
+    return box;
+}
+
+QScrollBar* NumberField::newSpinner(const char* name)
+{
+    auto* spinner = new QScrollBar(Qt::Vertical);
+    spinner->setObjectName(QString::fromLatin1(name));
+    spinner->setInvertedAppearance(true); // the maximum at the top: the upper arrow counts up
+    spinner->setFixedHeight(24);
+    return spinner;
+}
+
+QHBoxLayout* NumberField::besideEachOther(QLineEdit* box, QScrollBar* spinner)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(box);
+    row->addWidget(spinner);
+    row->addStretch();
+    return row;
 }
 
 void NumberField::setRange(int minimum, int maximum)

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QHBoxLayout;
 class QLineEdit;
 class QScrollBar;
 
@@ -15,6 +16,16 @@ class NumberField final : public QObject {
     Q_DISABLE_COPY_MOVE(NumberField)
 public:
     NumberField(QLineEdit* box, QScrollBar* spinner, int minimum, int maximum, QObject* parent = nullptr);
+    // A new box with its spinner, carrying the dialogs' control names, showing `text`.
+    static NumberField* make(const char* boxName, const char* spinnerName, int minimum, int maximum,
+        const QString& text, QObject* parent);
+
+    // The pieces the dialogs lay out: a narrow number box, a vertical spinner, and the
+    // two side by side.
+    static QLineEdit* newBox(const char* name, const QString& text);
+    static QScrollBar* newSpinner(const char* name);
+    static QHBoxLayout* besideEachOther(QLineEdit* box, QScrollBar* spinner);
+    QHBoxLayout* row() const { return besideEachOther(m_box, m_spinner); }
 
     void setRange(int minimum, int maximum);
     void setValue(int value);
