@@ -2,9 +2,33 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 namespace FileIo {
+
+namespace {
+const QString kPartialSuffix = QStringLiteral(".vidorra-partial");
+
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+QString writeAndSync(QTemporaryFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size())
+        return file.errorString();
+    // A full disk or a size limit may only show when the buffer is flushed.
+    if (!file.flush())
+        return file.errorString();
+    if (::fsync(file.handle()) != 0)
+        return systemError();
+    return {};
+}
+} // namespace
 
 ReadResult readWholeFile(const QString& path, qint64 maxBytes)
 {
@@ -24,26 +48,36 @@ ReadResult readWholeFile(const QString& path, qint64 maxBytes)
 
 QString writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("%1 is a folder, not a file").arg(path);
+    QTemporaryFile file(target.absolutePath() + QLatin1String("/.") + target.fileName() + QLatin1String(".XXXXXX")
+        + kPartialSuffix);
+    if (!file.open())
+        return file.errorString();
     // Writing beside a read-only file replaces it, as the program always did.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    // QSaveFile::commit() does not notice a failure while flushing its buffer (a full
-    // disk, a size limit), so the flush is checked here; the destructor then discards.
-    if (!file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
+    if (target.exists())
+        file.setPermissions(QFile::permissions(path) | QFileDevice::WriteOwner);
+    else
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+            | QFileDevice::ReadOther);
+    if (QString error = writeAndSync(file, bytes); !error.isEmpty())
+        return error; // the temporary file removes itself
+    if (target.exists())
+        file.setPermissions(QFile::permissions(path));
+    const QByteArray from = QFile::encodeName(file.fileName());
+    const QByteArray to = QFile::encodeName(target.absoluteFilePath());
+    if (std::rename(from.constData(), to.constData()) != 0)
+        return systemError();
+    file.setAutoRemove(false);
     return {};
+}
+
+bool isWriteLeftover(const QString& fileName)
+{
+    static const QRegularExpression leftover(
+        QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}") + QRegularExpression::escape(kPartialSuffix) + QLatin1Char('$'));
+    return leftover.match(fileName).hasMatch();
 }
 
 } // namespace FileIo

@@ -1,11 +1,12 @@
 #include "state/ProgramFolder.h"
 
+#include "base/FileIo.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #ifndef VIDORRA_INSTALLED_DATA
@@ -67,19 +68,10 @@ void ProgramFolder::seedMissing(const QString& from, const QString& to)
 
 int ProgramFolder::removeWriteLeftovers() const
 {
-    // The files the program replaces atomically; their temporary files take the name and
-    // six letters or digits.
-    static const QStringList rewritten = {QStringLiteral("inf"), QStringLiteral("fav.fav"), QStringLiteral("mruf"),
-        QStringLiteral("placement"), QStringLiteral("scheduledprograms"), QStringLiteral("avtapit.dll"),
-        QStringLiteral("atlr.dll"), QStringLiteral("apcupm.dll"), QStringLiteral("battc.dll"),
-        QStringLiteral("Movies.html")};
-    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
     int removed = 0;
     const QDir dir(m_root);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch match = leftover.match(name);
-        if (match.hasMatch() && rewritten.contains(match.captured(1)) && QFile::remove(dir.filePath(name)))
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (FileIo::isWriteLeftover(name) && QFile::remove(dir.filePath(name)))
             ++removed;
-    }
     return removed;
 }

@@ -25,7 +25,8 @@ public:
     QString languageFile(const QString& languageName) const;
 
     // Removes the temporary files that a write cut short (a crash, a kill) left beside the
-    // files the program rewrites ("fav.fav.a1B2c3"); nothing else. Returns how many went.
+    // files the program rewrites (".fav.fav.a1B2c3.vidorra-partial"); nothing else, however
+    // much a user's own file name looks like one. Returns how many went.
     int removeWriteLeftovers() const;
 
     // Copies every file below `from` that is missing below `to`; existing files stay.

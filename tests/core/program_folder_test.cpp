@@ -57,14 +57,16 @@ TEST(ProgramFolderResolve, SeededCopiesOfReadOnlyDefaultsAreWritable)
     EXPECT_TRUE(QFile::permissions(xdg.file(QStringLiteral("inf"))) & QFile::WriteOwner);
 }
 
-TEST(ProgramFolderLeftovers, OnlyTheTemporaryFilesOfCutWritesAreRemoved)
+TEST(ProgramFolderLeftovers, OnlyTheProgramsOwnTemporaryFilesAreRemoved)
 {
     TempFolder folder;
-    const QStringList leftovers = {QStringLiteral("fav.fav.a1B2c3"), QStringLiteral("placement.XyZ789"),
-        QStringLiteral("inf.Qq0000"), QStringLiteral("mruf.abcdef")};
-    const QStringList kept = {QStringLiteral("fav.fav"), QStringLiteral("fav.fav.bak"),
-        QStringLiteral("fav.fav.a1B2c"), QStringLiteral("notes.a1B2c3"), QStringLiteral("inf.Qq00000"),
-        QStringLiteral("placement.ab-def")};
+    const QStringList leftovers = {QStringLiteral(".fav.fav.a1B2c3.vidorra-partial"),
+        QStringLiteral(".placement.XyZ789.vidorra-partial"), QStringLiteral(".inf.Qq0000.vidorra-partial")};
+    // Names a user may well give a copy of their own files.
+    const QStringList kept = {QStringLiteral("fav.fav"), QStringLiteral("fav.fav.backup"),
+        QStringLiteral("inf.backup"), QStringLiteral("avtapit.dll.orig01"), QStringLiteral("scheduledprograms.2024q1"),
+        QStringLiteral("fav.fav.a1B2c3"), QStringLiteral(".fav.fav.a1B2c3"), QStringLiteral("fav.fav.vidorra-partial"),
+        QStringLiteral(".fav.fav.a1B2.vidorra-partial")};
     for (const QString& name : leftovers + kept)
         folder.write(name, "x");
     EXPECT_EQ(ProgramFolder(folder.path()).removeWriteLeftovers(), leftovers.size());
