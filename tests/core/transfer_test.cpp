@@ -2,6 +2,7 @@
 
 #include "base/TextCodec.h"
 
+#include "support/PeakMemory.h"
 #include "support/TestHttpServer.h"
 
 #include <QElapsedTimer>
@@ -10,6 +11,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -131,11 +135,72 @@ TEST_F(TransferTest, AnAnswerAnnouncedLargerThanTheBoundIsRefusedAtOnce)
 TEST_F(TransferTest, CancelEndsEveryRunningFetch)
 {
     HttpTransfer transfer(HttpTransfer::Timeouts {20s, 30s});
-    QTimer::singleShot(200, [&transfer] { transfer.cancelAll(); });
-    const Transfer::Result result = fetch(transfer, url("/_/hang"));
-    EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.error.indexOf(QStringLiteral("cancelled")), -1);
+    std::vector<Transfer::Result> results;
+    QEventLoop loop;
+    for (const char* path : {"/_/hang/1", "/_/hang/2", "/_/drip", "/_/hang/3"}) {
+        transfer.fetch(url(path), 64 * kMiB, [&](const Transfer::Result& r) {
+            results.push_back(r);
+            if (results.size() == 4)
+                loop.quit();
+        });
+    }
+    QTimer::singleShot(300, [&transfer] { transfer.cancelAll(); });
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(results.size(), 4u);
+    for (const Transfer::Result& result : results) {
+        EXPECT_NE(result.error.indexOf(QStringLiteral("cancelled")), -1) << result.error.toStdString();
+        EXPECT_TRUE(result.bytes.isEmpty());
+    }
 }
+
+TEST_F(TransferTest, ChunkedBodiesArriveWholeAndUnaskedCompressionIsRefused)
+{
+    HttpTransfer transfer;
+    const Transfer::Result chunked = fetch(transfer, url("/_/chunked-small"));
+    ASSERT_TRUE(chunked.ok()) << chunked.error.toStdString();
+    EXPECT_EQ(chunked.bytes, QByteArray("one two three"));
+    const Transfer::Result packed = fetch(transfer, url("/_/gzip-small"));
+    EXPECT_FALSE(packed.ok());
+    EXPECT_TRUE(packed.bytes.isEmpty());
+}
+
+TEST_F(TransferTest, AResetMidBodyIsAnErrorWithoutTheBody)
+{
+    HttpTransfer transfer;
+    const Transfer::Result result = fetch(transfer, url("/_/reset"));
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.bytes.isEmpty());
+}
+
+TEST_F(TransferTest, ARedirectNeverLeavesTheWeb)
+{
+    HttpTransfer transfer;
+    const Transfer::Result result = fetch(transfer, url("/_/to-file"));
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.bytes.indexOf("root:"), -1);
+}
+
+// Memory stays within the caller's bound and a small constant, whether the answer
+// announces its length, announces none, is chunked, never ends or unpacks to a gigabyte.
+class TransferMemoryTest : public TransferTest, public ::testing::WithParamInterface<const char*> { };
+
+TEST_P(TransferMemoryTest, AnOversizedAnswerIsCutWithinTheBound)
+{
+    constexpr qint64 bound = 32 * kMiB;
+    HttpTransfer transfer;
+    const PeakMemory peak;
+    const Transfer::Result result = fetch(transfer, url(GetParam()), bound);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.bytes.isEmpty());
+    const qint64 growth = peak.growth();
+    std::printf("[ memory ] %s: peak %.1f MiB above the start, bound %lld MiB (%s)\n", GetParam(),
+        double(growth) / kMiB, bound / kMiB, qPrintable(result.error));
+    EXPECT_LT(growth, bound + 24 * kMiB);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfAnswer, TransferMemoryTest,
+    ::testing::Values("/_/endless", "/_/announced-huge", "/_/chunked-100mb", "/_/chunked-endless", "/_/gzip-bomb"));
 
 TEST(TransferAddresses, OnlyWebAddressesAreFetched)
 {

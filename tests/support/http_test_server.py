@@ -5,12 +5,17 @@ Prints its port on the first line of stdout and stops when stdin closes (so it n
 outlives the test that started it). Serves files below the folder given as argv[1] and
 a few fixed routes that misbehave on purpose.
 """
+import gzip
 import http.server
 import os
+import socket
+import struct
+import zlib
 import sys
 import threading
 import time
 
+BOMB = None
 ROOT = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.getcwd()
 
 
@@ -52,9 +57,94 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         except OSError:
             pass
 
+    def send_chunked(self, chunks, headers=()):
+        """A body in chunked transfer encoding, which announces no length."""
+        self.send_response(200)
+        self.send_header("Transfer-Encoding", "chunked")
+        for name, value in headers:
+            self.send_header(name, value)
+        self.end_headers()
+        try:
+            for chunk in chunks:
+                self.wfile.write(b"%x\r\n%s\r\n" % (len(chunk), chunk))
+            self.wfile.write(b"0\r\n\r\n")
+        except OSError:
+            pass
+
+    def send_gzip_bomb(self):
+        """A small compressed body (about 250 KiB) that unpacks to 256 MiB of zeros."""
+        global BOMB
+        if BOMB is None:
+            packer = zlib.compressobj(1, zlib.DEFLATED, 31)  # 31: with a gzip header
+            zeros = b"\0" * (1 << 20)
+            BOMB = b"".join(packer.compress(zeros) for _ in range(256)) + packer.flush()
+        self.send_response(200)
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(BOMB)))
+        self.end_headers()
+        try:
+            self.wfile.write(BOMB)
+        except OSError:
+            pass
+
+    def reset_mid_body(self):
+        self.send_response(200)
+        self.send_header("Content-Length", "100000")
+        self.end_headers()
+        self.wfile.write(b"z" * 5000)
+        self.wfile.flush()
+        # SO_LINGER with a zero time-out makes close() send a reset instead of a FIN.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        self.connection.close()
+
+    def trickle(self, name):
+        """A file of the site, one byte every half second: a server on a bad line."""
+        try:
+            with open(os.path.join(ROOT, name), "rb") as f:
+                body = f.read()
+        except OSError:
+            self.send_body(404, b"")
+            return
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        try:
+            for i in range(len(body)):
+                self.wfile.write(body[i:i + 1])
+                self.wfile.flush()
+                time.sleep(0.5)
+        except OSError:
+            pass
+
     def do_GET(self):
         path = self.path.split("?")[0]
-        if path.startswith("/_/icy/"):
+        if path == "/_/chunked-100mb":
+            self.send_chunked(b"c" * 65536 for _ in range(1600))
+        elif path == "/_/chunked-endless":
+            self.send_chunked(b"e" * 65536 for _ in range(100000))
+        elif path == "/_/chunked-small":
+            self.send_chunked([b"one ", b"two ", b"three"])
+        elif path == "/_/gzip-small":
+            body = gzip.compress(b"packed text " * 100)
+            self.send_response(200)
+            self.send_header("Content-Encoding", "gzip")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+        elif path == "/_/gzip-bomb":
+            self.send_gzip_bomb()
+        elif path == "/_/reset":
+            self.reset_mid_body()
+        elif path == "/_/to-file":
+            self.send_response(302)
+            self.send_header("Location", "file:///etc/passwd")
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+        elif path == "/_/invalid-utf8":
+            self.send_body(200, b"\xff\xfe\xc3\x28 \xa0\xa1 \xf0\x28\x8c\xbc", "text/plain; charset=utf-8")
+        elif path.startswith("/_/trickle/"):
+            self.trickle(path[len("/_/trickle/"):])
+        elif path.startswith("/_/icy/"):
             self.send_icy(path[len("/_/icy/"):])
         elif path == "/_/text":
             self.send_body(200, b"first line\r\nZ\xfcrich \xe2\x82\xac", "text/plain")
