@@ -57,12 +57,15 @@ private Q_SLOTS:
 
     void aStartRemovesWhatACutWriteLeftButNotWhenAnotherCopyRuns()
     {
-        folder->write(QStringLiteral("fav.fav.a1B2c3"), "half a write");
+        const QString leftover = QStringLiteral(".fav.fav.a1B2c3.vidorra-partial");
+        folder->write(leftover, "half a write");
+        folder->write(QStringLiteral("fav.fav.backup"), "the user's own copy");
         whenModalShows([](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
         startWith({}, false);
-        QVERIFY(QFileInfo::exists(folder->file(QStringLiteral("fav.fav.a1B2c3")))); // the first copy may be writing
+        QVERIFY(QFileInfo::exists(folder->file(leftover))); // the first copy may be writing
         auto app = startWith({});
-        QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("fav.fav.a1B2c3"))));
+        QVERIFY(!QFileInfo::exists(folder->file(leftover)));
+        QCOMPARE(folder->read(QStringLiteral("fav.fav.backup")), QByteArray("the user's own copy"));
     }
 
     void startsWithEnglishMenusAndTheCountryFilter()
