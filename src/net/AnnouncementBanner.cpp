@@ -51,6 +51,7 @@ WebView* AnnouncementBanner::view()
         m_view = m_parts.makeWebView();
         if (m_view) {
             m_view->setExternalLinks(true);
+            m_view->setPageOrigin(m_parts.serverRoot);
             connect(m_view.get(), &WebView::linkRequested, this, [this](const QUrl& url) { m_parts.shell.open(url); });
             m_parts.window.bannerBar->layout()->addWidget(m_view->widget());
         }

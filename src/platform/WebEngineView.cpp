@@ -1,34 +1,119 @@
 #include "platform/WebEngineView.h"
 
+#include "platform/core/NavigationPolicy.h"
+
+#include <QDeadlineTimer>
+#include <QEvent>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-// Reports links the user follows instead of opening them, while external links are on.
+namespace {
+
+// How long after a press on the view a link counts as the user's.
+constexpr int kUserGestureMs = 1500;
+
+} // namespace
+
+// Decides every navigation the page asks for: the program's own loads pass; a link the
+// user clicked is reported while external links are on; the page's own navigations stay
+// on web pages (of one origin, when set). Scripts raise no dialogs.
 class GuardedPage final : public QWebEnginePage {
 public:
-    GuardedPage(QWebEngineProfile* profile, WebEngineView* owner)
-        : QWebEnginePage(profile, owner), m_owner(owner)
-    {
-    }
+    GuardedPage(QWebEngineProfile* profile, WebEngineView* owner) : QWebEnginePage(profile, owner), m_owner(owner) { }
 
     bool external = false;
+    QUrl pageOrigin;
+
+    void userActed() { m_lastInput = QDeadlineTimer(kUserGestureMs); }
+    // The program's own next load, which passes whatever it is.
+    void expectLoad(const QUrl& url) { m_expected = url; }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
     {
-        if (external && type == NavigationTypeLinkClicked) {
+        using namespace NavigationPolicy;
+        const Origin origin = originOf(url, type, isMainFrame);
+        if (origin == Origin::Program)
+            m_expected.clear();
+        if (origin == Origin::UserClick)
+            m_lastInput = QDeadlineTimer(0); // one press, one link
+        switch (decide(Rules {external, pageOrigin}, url, origin, isMainFrame)) {
+        case Decision::Load:
+            return true;
+        case Decision::HandOn:
             Q_EMIT m_owner->linkRequested(url);
             return false;
+        case Decision::Refuse:
+            break;
         }
-        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        return false;
     }
 
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
+    void javaScriptAlert(const QUrl&, const QString&) override { }
+    bool javaScriptConfirm(const QUrl&, const QString&) override { return false; }
+    bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override { return false; }
 
 private:
+    NavigationPolicy::Origin originOf(const QUrl& url, NavigationType type, bool isMainFrame) const
+    {
+        using NavigationPolicy::Origin;
+        if (isMainFrame && (type == NavigationTypeTyped || isExpected(url)))
+            return Origin::Program;
+        if (type == NavigationTypeLinkClicked)
+            return m_lastInput.hasExpired() ? Origin::ScriptClick : Origin::UserClick;
+        if (type == NavigationTypeRedirect)
+            return Origin::Redirect;
+        return Origin::Page;
+    }
+
+    bool isExpected(const QUrl& url) const
+    {
+        if (m_expected.isEmpty())
+            return false;
+        return m_expected.scheme() == QLatin1String("data") ? url.scheme() == QLatin1String("data") : url == m_expected;
+    }
+
     WebEngineView* m_owner;
+    QDeadlineTimer m_lastInput {0};
+    QUrl m_expected;
+};
+
+// Notes the user's presses on the view and on the widget that renders it, which the web
+// engine adds as a child of its own.
+class UserInputWatch final : public QObject {
+public:
+    UserInputWatch(QWidget* view, GuardedPage* page) : QObject(view), m_page(page) { watch(view); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+            m_page->userActed();
+            break;
+        case QEvent::ChildAdded:
+            watch(static_cast<QChildEvent*>(event)->child());
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void watch(QObject* object)
+    {
+        if (!object->isWidgetType())
+            return;
+        object->installEventFilter(this);
+        for (QObject* child : object->children())
+            watch(child);
+    }
+
+    GuardedPage* m_page;
 };
 
 WebEngineView::WebEngineView(QObject* parent) : WebView(parent) { }
@@ -52,8 +137,10 @@ QWidget* WebEngineView::widget()
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
     m_view->setPage(m_page);
+    new UserInputWatch(m_view, m_page);
     connect(m_page, &QWebEnginePage::loadFinished, this, &WebView::loadFinished);
     return m_view;
 }
@@ -61,12 +148,14 @@ QWidget* WebEngineView::widget()
 void WebEngineView::navigate(const QUrl& url)
 {
     widget();
+    m_page->expectLoad(url);
     m_page->load(url);
 }
 
 void WebEngineView::setHtml(const QString& html, const QUrl& baseUrl)
 {
     widget();
+    m_page->expectLoad(QUrl(QStringLiteral("data:")));
     m_page->setHtml(html, baseUrl);
 }
 
@@ -80,6 +169,12 @@ void WebEngineView::setExternalLinks(bool external)
 {
     widget();
     m_page->external = external;
+}
+
+void WebEngineView::setPageOrigin(const QUrl& origin)
+{
+    widget();
+    m_page->pageOrigin = origin;
 }
 
 void WebEngineView::runScript(const QString& script, const std::function<void(const QVariant&)>& done)

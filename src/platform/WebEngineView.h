@@ -8,7 +8,8 @@ class QWebEngineView;
 class GuardedPage;
 
 // An embedded page through Qt WebEngine. Pages from lists or the server never reach
-// local files, open no windows of their own and show no context menu.
+// local files, navigate nowhere but to web pages, open no windows of their own, raise no
+// dialogs and show no context menu.
 class WebEngineView final : public WebView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WebEngineView)
@@ -21,6 +22,7 @@ public:
     void setHtml(const QString& html, const QUrl& baseUrl) override;
     void stop() override;
     void setExternalLinks(bool external) override;
+    void setPageOrigin(const QUrl& origin) override;
 
     // Runs a script in the page and hands its result to `done`, for tests.
     void runScript(const QString& script, const std::function<void(const QVariant&)>& done);

@@ -8,6 +8,7 @@
 #include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
 #include "support/ProgramFolderFixture.h"
+#include "support/TestHttpServer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,6 +47,60 @@ private:
         QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0 || loaded.count() > 0, 20000);
     }
 
+    // A banner-like view over markup whose links fill the whole page, shown on screen so a
+    // real click can reach it.
+    struct GuardedBanner {
+        WebEngineView view;
+        QSignalSpy requested {&view, &WebView::linkRequested};
+        QSignalSpy loaded {&view, &WebView::loadFinished};
+
+        explicit GuardedBanner(const QString& body)
+        {
+            view.setExternalLinks(true);
+            view.setPageOrigin(QUrl(QStringLiteral("http://127.0.0.1:9/")));
+            view.widget()->resize(468, 60);
+            view.widget()->show();
+            view.setHtml(QStringLiteral("<html><body style='margin:0'>%1</body></html>").arg(body),
+                QUrl(QStringLiteral("http://127.0.0.1:9/")));
+        }
+        bool waitLoaded() { return QTest::qWaitFor([this] { return loaded.count() > 0; }, 20000); }
+        QVariant run(const QString& script)
+        {
+            QVariant result;
+            bool done = false;
+            view.runScript(script, [&](const QVariant& value) {
+                result = value;
+                done = true;
+            });
+            if (!QTest::qWaitFor([&] { return done; }, 10000))
+                return QStringLiteral("no answer");
+            return result;
+        }
+        void clickForReal()
+        {
+            QWidget* surface = view.widget()->focusProxy() ? view.widget()->focusProxy() : view.widget();
+            QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(100, 30));
+        }
+    };
+
+    static QString fullPageLink(const QString& href)
+    {
+        return QStringLiteral("<a id='l' href='%1' style='display:block;width:468px;height:60px'>offer</a>").arg(href);
+    }
+
+    static QString script(WebEngineView& view, const QString& text)
+    {
+        QVariant result;
+        bool done = false;
+        view.runScript(text, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        if (!QTest::qWaitFor([&] { return done; }, 10000))
+            return QStringLiteral("no answer");
+        return result.toString();
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -80,22 +135,69 @@ private Q_SLOTS:
         QCOMPARE(run(QStringLiteral("window.probe")).toString(), QStringLiteral("blocked"));
     }
 
-    void aGuardedViewHandsClickedLinksOnInsteadOfFollowingThem()
+    void aLinkTheUserClicksIsHandedOn()
     {
+        GuardedBanner banner(fullPageLink(QStringLiteral("http://127.0.0.1:9/offer")));
+        QVERIFY(banner.waitLoaded());
+        QVERIFY(QTest::qWaitForWindowExposed(banner.view.widget()));
+        QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 10000);
+        QCOMPARE(banner.requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/offer")));
+        QCOMPARE(banner.view.widget()->contextMenuPolicy(), Qt::NoContextMenu);
+    }
+
+    void scriptsCannotClickLinksOrLeaveForLocalFiles()
+    {
+        GuardedBanner banner(fullPageLink(QStringLiteral("http://127.0.0.1:9/real"))
+            + QStringLiteral("<a id='f' href='file:///etc/passwd'>f</a><a id='w' href='http://127.0.0.1:9/scripted'>w</a>"));
+        QVERIFY(banner.waitLoaded());
+        QVERIFY(QTest::qWaitForWindowExposed(banner.view.widget()));
+        banner.run(QStringLiteral("document.getElementById('f').click(); document.getElementById('w').click();"
+                                  "window.open('http://127.0.0.1:9/popup'); alert('x'); 1"));
+        // What the scripts asked for reaches the page before the later real click does.
+        QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 10000);
+        QCOMPARE(banner.requested.count(), 1);
+        QCOMPARE(banner.requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/real")));
+    }
+
+    void aUserClickOnALocalLinkOpensNothing()
+    {
+        GuardedBanner banner(QStringLiteral(
+            "<a href='file:///etc/passwd' style='display:block;width:468px;height:30px'>local</a>"
+            "<a href='http://127.0.0.1:9/after' style='display:block;width:468px;height:30px'>web</a>"));
+        QVERIFY(banner.waitLoaded());
+        QVERIFY(QTest::qWaitForWindowExposed(banner.view.widget()));
+        QWidget* surface = banner.view.widget()->focusProxy() ? banner.view.widget()->focusProxy() : banner.view.widget();
+        QTRY_VERIFY_WITH_TIMEOUT((QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(100, 15)),
+                                     QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(100, 45)),
+                                     banner.requested.count() > 0),
+            10000);
+        QCOMPARE(banner.requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/after")));
+        for (const QList<QVariant>& request : banner.requested)
+            QVERIFY(request.first().toUrl().scheme() == QStringLiteral("http"));
+    }
+
+    // A refused navigation keeps the page, so its timer later takes it to the server's own
+    // page; an accepted one would have replaced the page and its timer with it.
+    void theTopFrameStaysOnTheServersPages()
+    {
+        TestHttpServer server(folder->path());
+        QVERIFY(server.running());
+        folder->write(QStringLiteral("own.html"), "<html><body id='own'>own page</body></html>");
         WebEngineView banner;
         banner.setExternalLinks(true);
-        QSignalSpy requested(&banner, &WebView::linkRequested);
+        banner.setPageOrigin(server.url(QStringLiteral("/")));
         QSignalSpy loaded(&banner, &WebView::loadFinished);
-        banner.setHtml(
-            QStringLiteral("<html><body><a id='l' href='http://127.0.0.1:9/offer'>offer</a></body></html>"),
-            QUrl(QStringLiteral("http://127.0.0.1:9/")));
-        QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, 20000);
-        bool done = false;
-        banner.runScript(
-            QStringLiteral("document.getElementById('l').click(); 1"), [&](const QVariant&) { done = true; });
-        QTRY_VERIFY_WITH_TIMEOUT(requested.count() == 1, 10000);
-        QCOMPARE(requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/offer")));
-        QCOMPARE(banner.widget()->contextMenuPolicy(), Qt::NoContextMenu);
+        const QString away[] = {QStringLiteral("file:///etc/passwd"),
+            QStringLiteral("http://localhost:%1/own.html").arg(server.port()), QStringLiteral("data:text/html,away")};
+        for (const QString& target : away) {
+            banner.setHtml(QStringLiteral("<html><body><script>top.location = '%1';"
+                                          "setTimeout(() => top.location = '%2', 1500);</script></body></html>")
+                               .arg(target, server.url(QStringLiteral("/own.html")).toString()),
+                server.url(QStringLiteral("/")));
+            QTRY_VERIFY_WITH_TIMEOUT(script(banner, QStringLiteral("location.href + ' ' + document.body.id"))
+                    == server.url(QStringLiteral("/own.html")).toString() + QStringLiteral(" own"),
+                20000);
+        }
     }
 
     void anEmptyEntryGivesAnEmptyPage()
