@@ -106,7 +106,7 @@ void StartupSequence::configureBannerBrowser() { m_parts.window.bannerTimer->sta
 void StartupSequence::announcementTick() { m_parts.banner.tick(); }
 
 // The automatic update check: the announcements, the lists only with "updatechannel=1".
-void StartupSequence::updateInternet() { m_parts.updates.checkAtStartUp(); }
+void StartupSequence::updateInternet() { m_parts.updates.checkAtStartUp(m_waiting.get()); }
 
 // Reads the TV, radio and movie-store lists and the favorites. A missing list ends the
 // program here; false then.

@@ -10,10 +10,11 @@
 #include "ui/WaitingWindow.h"
 
 #include <QEventLoop>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
-enum LanguageText { NewVersion = 11, PleaseWait = 31, Yes = 83, No = 84 };
+enum LanguageText { NewVersion = 11, PleaseWait = 31, Cancel = 59, Yes = 83, No = 84 };
 }
 
 UpdateCommands::UpdateCommands(Parts parts) : m_parts(std::move(parts))
@@ -24,7 +25,7 @@ UpdateCommands::UpdateCommands(Parts parts) : m_parts(std::move(parts))
 
 UpdateCommands::~UpdateCommands() = default;
 
-void UpdateCommands::checkAtStartUp()
+void UpdateCommands::checkAtStartUp(WaitingWindow* notice, std::chrono::milliseconds budget)
 {
     QEventLoop loop;
     bool ended = false;
@@ -33,12 +34,26 @@ void UpdateCommands::checkAtStartUp()
         checked(result, false);
         loop.quit();
     });
+    if (ended)
+        return;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(budget);
+    if (notice) {
+        notice->offerSkip(m_parts.state.texts.text(Cancel));
+        QObject::connect(notice, &WaitingWindow::skipped, &loop, &QEventLoop::quit);
+    }
+    // Only the notice is on screen, so input can reach nothing but its button.
+    loop.exec();
     if (!ended)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        m_check->abandon();
 }
 
 void UpdateCommands::updateLists()
 {
+    if (m_check->running())
+        return;
     m_waiting = std::make_unique<WaitingWindow>(&m_parts.window, m_parts.window.isTopmost());
     m_waiting->showNotice(m_parts.state.texts.text(PleaseWait));
     m_parts.window.setEnabled(false);

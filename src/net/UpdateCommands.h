@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <chrono>
+
 #include <memory>
 
 struct AppState;
@@ -32,9 +34,12 @@ public:
     explicit UpdateCommands(Parts parts);
     ~UpdateCommands() override;
 
-    // The unforced check of start-up; returns once it has ended, the window painting
-    // meanwhile (each fetch is bounded in time and size).
-    void checkAtStartUp();
+    // The unforced check of start-up; returns once it has ended, or once `budget` has
+    // passed or the user pressed the notice's skip button, whichever comes first; the
+    // check is then abandoned with what it stored so far. The notice paints meanwhile.
+    void checkAtStartUp(WaitingWindow* notice, std::chrono::milliseconds budget = kStartUpBudget);
+
+    static constexpr std::chrono::milliseconds kStartUpBudget {10000};
     // SMnuUpdatelists: a forced check behind the please-wait notice, then the lists again.
     void updateLists();
 

@@ -40,6 +40,15 @@ void WaitingWindow::showNotice(const QString& text)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void WaitingWindow::offerSkip(const QString& caption)
+{
+    cmdOk->setText(caption);
+    cmdOk->setVisible(true);
+    disconnect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdOk, &QPushButton::clicked, this, &WaitingWindow::skipped, Qt::UniqueConnection);
+    adjustSize();
+}
+
 void WaitingWindow::showMessage(const QString& text, const QString& okCaption)
 {
     messageLabel->setText(text);

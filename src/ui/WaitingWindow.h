@@ -15,9 +15,15 @@ public:
 
     // Shows the notice without waiting and lets it paint at once; cmdOk stays hidden.
     void showNotice(const QString& text);
+    // Shows cmdOk captioned caption under the notice; pressing it emits skipped().
+    void offerSkip(const QString& caption);
     // Shows the message modally with cmdOk captioned okCaption; returns when it is pressed.
     void showMessage(const QString& text, const QString& okCaption);
 
+Q_SIGNALS:
+    void skipped();
+
+public:
     QLabel* messageLabel;
     QPushButton* cmdOk;
 };

@@ -16,9 +16,14 @@
 #include "support/TestHttpServer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <cstdio>
 
 // A banner page that records what it was asked to show; the banner's own logic is real.
 class RecordingWebView final : public WebView {
@@ -32,7 +37,9 @@ public:
     }
     void stop() override { }
     void setExternalLinks(bool external) override { externalLinks = external; }
+    void setPageOrigin(const QUrl& origin) override { pageOrigin = origin; }
     QStringList shown;
+    QUrl pageOrigin;
     QList<QUrl> bases;
     bool externalLinks = false;
 
@@ -139,6 +146,56 @@ private Q_SLOTS:
         QCOMPARE(page->shown.size(), before); // no probe went out, so nothing can come back
         window().show();
         QCOMPARE(tickAndWait(), QStringLiteral("<b>Second</b>")); // the rotation resumes
+    }
+
+    // The start-up check gives up after its budget; what it had not stored yet is fetched
+    // by the next check, and the lists on disk are shown meanwhile.
+    void aTricklingServerHoldsTheWindowNoLongerThanTheBudget()
+    {
+        serve("annou-new\r\ntv\r\nra\r\nama\r\n1.0.0\r\n");
+        qputenv("VIDORRA_SERVER", server->url(QStringLiteral("/_/trickle/")).toString().toUtf8());
+        QElapsedTimer clock;
+        clock.start();
+        const bool started = startWith({{5, QStringLiteral("updatechannel=1")}});
+        const qint64 shownAfter = clock.elapsed();
+        qputenv("VIDORRA_SERVER", server->url(QStringLiteral("/")).toString().toUtf8());
+        QVERIFY(started);
+        std::printf("[ start-up ] window shown %.2f s after start with a trickling server\n", shownAfter / 1000.0);
+        QVERIFY(window().isVisible());
+        QVERIFY(shownAfter < 10000 + 5000); // the budget, and the rest of start-up
+        QCOMPARE(app->state().catalogue.tvEnd, 4); // the lists on disk
+        QVERIFY(!folder->read(QStringLiteral("inf")).contains("annou-new"));
+    }
+
+    void theNoticesButtonSkipsTheCheck()
+    {
+        serve("annou-new\r\ntv\r\nra\r\nama\r\n1.0.0\r\n");
+        qputenv("VIDORRA_SERVER", server->url(QStringLiteral("/_/trickle/")).toString().toUtf8());
+        bool skipped = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&skipped] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* button = top->findChild<QPushButton*>(QStringLiteral("cmdOk"));
+                if (top->objectName() == QStringLiteral("Waiting") && top->isVisible() && button && button->isVisible()) {
+                    QCOMPARE(button->text(), QStringLiteral("&Cancel"));
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    skipped = true;
+                }
+            }
+        });
+        poll.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        const bool started = startWith();
+        const qint64 shownAfter = clock.elapsed();
+        qputenv("VIDORRA_SERVER", server->url(QStringLiteral("/")).toString().toUtf8());
+        QVERIFY(started);
+        QVERIFY(skipped);
+        QVERIFY(window().isVisible());
+        QVERIFY(shownAfter < 10000); // before the budget ran out
+        // The abandoned check no longer runs, so Update lists starts one of its own.
+        window().menus().SMnuUpdatelists->trigger();
+        QVERIFY(!window().isEnabled());
     }
 
     void updateListsFetchesAllAndKeepsTheFavorites()

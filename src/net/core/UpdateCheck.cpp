@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 namespace {
 
 const QByteArray kAnnouncementKey = "OrvesaKt";
@@ -55,8 +57,24 @@ void UpdateCheck::run(bool force, std::function<void(const Result&)> done)
     m_result = {};
     m_manifest.clear();
     m_done = std::move(done);
-    m_parts.transfer.fetch(m_parts.serverRoot.resolved(QUrl(QStringLiteral("dot.dll"))), kManifestBytes,
-        [this](const Transfer::Result& r) { manifestArrived(r.ok() ? TextCodec::decodeEightBit(r.bytes) : QString()); });
+    fetch(QStringLiteral("dot.dll"), kManifestBytes,
+        [this](const QByteArray& bytes) { manifestArrived(TextCodec::decodeEightBit(bytes)); });
+}
+
+void UpdateCheck::abandon()
+{
+    if (m_running)
+        finish();
+}
+
+// An error arrives as no bytes; so does the answer of a check that was abandoned meanwhile.
+void UpdateCheck::fetch(const QString& file, qint64 maxBytes, std::function<void(const QByteArray&)> arrived)
+{
+    m_parts.transfer.fetch(m_parts.serverRoot.resolved(QUrl(file)), maxBytes,
+        [this, generation = m_generation, arrived = std::move(arrived)](const Transfer::Result& r) {
+            if (generation == m_generation && m_running)
+                arrived(r.ok() ? r.bytes : QByteArray());
+        });
 }
 
 void UpdateCheck::manifestArrived(const QString& text)
@@ -87,8 +105,8 @@ void UpdateCheck::downloadStep(int step)
         stepArrived(step, {});
         return;
     }
-    m_parts.transfer.fetch(m_parts.serverRoot.resolved(QUrl(QString::fromLatin1(kSteps[step].file))),
-        kSteps[step].maxBytes, [this, step](const Transfer::Result& r) { stepArrived(step, r.ok() ? r.bytes : QByteArray()); });
+    fetch(QString::fromLatin1(kSteps[step].file), kSteps[step].maxBytes,
+        [this, step](const QByteArray& bytes) { stepArrived(step, bytes); });
 }
 
 void UpdateCheck::stepArrived(int step, const QByteArray& bytes)
@@ -134,7 +152,8 @@ void UpdateCheck::afterAnnouncements()
 void UpdateCheck::finish()
 {
     m_running = false;
+    ++m_generation;
     const Result result = m_result;
-    if (m_done)
-        m_done(result);
+    if (const std::function<void(const Result&)> done = std::exchange(m_done, nullptr))
+        done(result);
 }

@@ -43,6 +43,10 @@ public:
 
     // Starts a check; `done` runs once, when it has ended. One check at a time.
     void run(bool force, std::function<void(const Result&)> done);
+    // Ends a running check at once with what it has so far: the files it stored stay,
+    // each with its stamp; what is still arriving is dropped, so the next check fetches it.
+    void abandon();
+    bool running() const { return m_running; }
 
     // The acceptance tests: a list has "|" among its first five bytes; the announcement
     // file's first byte, unscrambled, is a decimal digit.
@@ -57,10 +61,12 @@ private:
     void stepArrived(int step, const QByteArray& bytes);
     void afterAnnouncements();
     void finish();
+    void fetch(const QString& file, qint64 maxBytes, std::function<void(const QByteArray&)> arrived);
 
     Parts m_parts;
     bool m_force = false;
     bool m_running = false;
+    quint64 m_generation = 0; // a fetch of an abandoned check finds it changed
     QStringList m_manifest;
     Result m_result;
     std::function<void(const Result&)> m_done;
