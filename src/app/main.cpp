@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
+#include "platform/SessionBusCheck.h"
 #include "state/ProgramFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIcon.h"
@@ -29,9 +30,11 @@ void scheduleScreenshot(Application& app)
 
 int main(int argc, char* argv[])
 {
+    SessionBusCheck sessionBus; // answered while the application is made
     // The embedded pages and the video picture share OpenGL contexts.
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qtApp(argc, argv);
+    sessionBus.settle();
     // libmpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vidorra"));

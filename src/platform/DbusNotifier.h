@@ -2,16 +2,19 @@
 
 #include "platform/core/Notifier.h"
 
-#include <QDBusConnection>
 #include <QHash>
 #include <QObject>
 
-// Notifications through org.freedesktop.Notifications on the session bus.
+class LazyBus;
+class QDBusConnection;
+
+// Notifications through org.freedesktop.Notifications on the session bus, connected when
+// the first notification is due.
 class DbusNotifier final : public QObject, public Notifier {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DbusNotifier)
 public:
-    explicit DbusNotifier(QDBusConnection bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    explicit DbusNotifier(QObject* parent = nullptr);
     ~DbusNotifier() override;
 
     void notify(const QString& title, const QString& body, const QString& actionLabel,
@@ -22,6 +25,10 @@ private Q_SLOTS:
     void notificationClosed(uint id, uint reason);
 
 private:
-    QDBusConnection m_bus;
+    void send(QDBusConnection& bus, const QString& title, const QString& body, const QString& actionLabel,
+        const std::function<void()>& chosen);
+
+    LazyBus* m_bus;
+    bool m_listening = false;
     QHash<uint, std::function<void()>> m_actions; // by notification id
 };

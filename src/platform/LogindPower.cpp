@@ -1,5 +1,7 @@
 #include "platform/LogindPower.h"
 
+#include "platform/LazyBus.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 
@@ -12,16 +14,16 @@ constexpr int kAnswerWithinMs = 5000;
 
 } // namespace
 
-LogindPower::LogindPower(QDBusConnection bus, QObject* parent) : QObject(parent), m_bus(std::move(bus)) { }
+LogindPower::LogindPower(QObject* parent) : QObject(parent), m_bus(new LazyBus(LazyBus::Kind::System, this)) { }
 
 LogindPower::~LogindPower() = default;
 
-void LogindPower::call(
+void LogindPower::call(QDBusConnection bus,
     const QString& method, const QVariantList& arguments, std::function<void(const QDBusMessage&)> answered)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
     message.setArguments(arguments);
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, kAnswerWithinMs), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, kAnswerWithinMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
         [answered = std::move(answered)](QDBusPendingCallWatcher* w) {
             answered(w->reply());
@@ -31,11 +33,12 @@ void LogindPower::call(
 
 void LogindPower::powerOffIfAllowed(std::function<void(Outcome)> done)
 {
-    if (!m_bus.isConnected()) {
-        done(Outcome::NoAnswer);
-        return;
-    }
-    call(QStringLiteral("CanPowerOff"), {}, [this, done](const QDBusMessage& reply) {
+    m_bus->use([this, done](QDBusConnection& bus) { askAndPowerOff(bus, done); }, [done] { done(Outcome::NoAnswer); });
+}
+
+void LogindPower::askAndPowerOff(QDBusConnection bus, const std::function<void(Outcome)>& done)
+{
+    call(bus, QStringLiteral("CanPowerOff"), {}, [this, bus, done](const QDBusMessage& reply) {
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
             done(Outcome::NoAnswer);
             return;
@@ -49,7 +52,7 @@ void LogindPower::powerOffIfAllowed(std::function<void(Outcome)> done)
             done(Outcome::NotAvailable);
         } else {
             // Not interactive: no password dialog, as nobody may be at the computer.
-            call(QStringLiteral("PowerOff"), {false}, [done](const QDBusMessage& sent) {
+            call(bus, QStringLiteral("PowerOff"), {false}, [done](const QDBusMessage& sent) {
                 done(sent.type() == QDBusMessage::ReplyMessage ? Outcome::Requested : Outcome::NoAnswer);
             });
         }
