@@ -1,6 +1,7 @@
 #include "schedule/ProgramTimeEditor.h"
 
 #include "schedule/core/DayNumber.h"
+#include "schedule/core/ScheduleFile.h"
 #include "state/LanguageTexts.h"
 #include "ui/NumberField.h"
 
@@ -28,10 +29,20 @@ QLabel* caption(const char* name, const QString& text)
     return label;
 }
 
-QLineEdit* edit(const char* name)
+// A line the user types no more into than its field in the file holds; what is typed past
+// that is left out whole, character by character.
+QLineEdit* edit(const char* name, int storedBytes)
 {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, storedBytes](const QString& text) {
+        const QString fitting = ScheduleFile::fittingText(text, storedBytes);
+        if (fitting.size() == text.size())
+            return;
+        const int cursor = std::min(box->cursorPosition(), static_cast<int>(fitting.size()));
+        box->setText(fitting);
+        box->setCursorPosition(cursor);
+    });
     return box;
 }
 
@@ -52,9 +63,9 @@ void ProgramTimeEditor::build(const LanguageTexts& texts)
 {
     Frame1 = new QGroupBox(texts.text(NamesGroup));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    txtProgramName = edit("txtProgramName");
+    txtProgramName = edit("txtProgramName", ScheduleFile::kNameBytes);
     txtProgramName->setMinimumWidth(240);
-    txtChannelName = edit("txtChannelName");
+    txtChannelName = edit("txtChannelName", ScheduleFile::kChannelBytes);
     auto* names = new QGridLayout(Frame1);
     names->addWidget(caption("Label1", texts.text(ProgramName)), 0, 0);
     names->addWidget(txtProgramName, 0, 1);

@@ -118,7 +118,9 @@ TEST_F(ScheduleStoreTest, BadFilesAreReadWithoutHarmAndKeptUntilAChange)
     EXPECT_EQ(store.count(), 1);
     EXPECT_EQ(fileSize(), 681);
     ASSERT_TRUE(store.add(program("New", kNow.addDays(2))));
-    EXPECT_EQ(fileSize(), 680); // whole records only once the user changed the list
+    EXPECT_EQ(fileSize(), 681); // the cut record's byte is kept at the end, where it was
+    EXPECT_EQ(folder.read(QStringLiteral("scheduledprograms")).right(1), QByteArray("x"));
+    EXPECT_EQ(ScheduleFile::read(folder.read(QStringLiteral("scheduledprograms"))).programs.size(), 2);
 
     QByteArray strange;
     for (double start : {std::nan(""), std::numeric_limits<double>::infinity(), -5e6, 1e300, -0.5})
@@ -155,6 +157,59 @@ TEST_F(ScheduleStoreTest, SetRefusesADuplicateAndModifyAndDeleteKeepTheOrder)
     ASSERT_EQ(back.programs.size(), 2);
     EXPECT_EQ(back.programs[0].programName, QStringLiteral("B"));
     EXPECT_EQ(back.programs[1].programName, QStringLiteral("C"));
+}
+
+TEST_F(ScheduleStoreTest, RecordsNobodyChangedAreWrittenBackByteForByte)
+{
+    // A name of 49 single-byte characters, as an older copy of the program stored them;
+    // as UTF-8 it would take 98 bytes and be cut.
+    QByteArray eightBit = ScheduleFile::record(program("x", kNow.addDays(1), "8bit"));
+    eightBit.replace(0, 50, QByteArray(49, '\xe9') + ' ');
+    eightBit.replace(50, 80, QByteArray("Cha\xee" "ne fran\xe7" "aise").leftJustified(80, ' '));
+    const QByteArray daily = ScheduleFile::record(everyDay("Daily", QTime(6, 0)));
+    folder.write(QStringLiteral("scheduledprograms"),
+        ScheduleFile::record(program("Past", kNow.addDays(-1))) + eightBit + daily);
+    ASSERT_EQ(store.load(kNow), QString()); // drops the past one and rewrites
+    ASSERT_EQ(store.count(), 2);
+    EXPECT_EQ(store.programs()[0].programName, QString(49, QChar(0xE9)));
+    EXPECT_EQ(folder.read(QStringLiteral("scheduledprograms")), eightBit + daily);
+
+    ASSERT_TRUE(store.replace(1, everyDay("Daily", QTime(7, 0)))); // the other one changes
+    ASSERT_TRUE(store.add(program("New", kNow.addDays(2))));
+    ASSERT_TRUE(store.replace(0, store.programs()[0])); // "modified" without a change
+    const QByteArray after = folder.read(QStringLiteral("scheduledprograms"));
+    EXPECT_EQ(after.left(340), eightBit);
+    EXPECT_EQ(after.size(), 3 * 340);
+}
+
+TEST_F(ScheduleStoreTest, AFileThatCouldNotBeReadIsNeverReplaced)
+{
+    {
+        QFile big(path);
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(71'400'000)); // past what the program reads; sparse, so cheap
+    }
+    const QString error = store.load(kNow);
+    EXPECT_NE(error.indexOf(QStringLiteral("could not be read")), -1) << error.toStdString();
+    EXPECT_FALSE(store.add(program("New", kNow.addDays(1))));
+    EXPECT_EQ(store.lastError(), error);
+    EXPECT_EQ(fileSize(), 71'400'000);
+}
+
+TEST(ScheduleFileFields, ATypedNameIsCutWhereACharacterBegins)
+{
+    EXPECT_EQ(ScheduleFile::fittingText(QStringLiteral("Evening News"), 50), QStringLiteral("Evening News"));
+    EXPECT_EQ(ScheduleFile::fittingText(QString(30, QChar(0xFC)), 50), QString(25, QChar(0xFC)));
+    EXPECT_EQ(ScheduleFile::fittingText(QString(60, u'x'), 50), QString(50, u'x'));
+    // "|" is stored as three bytes; a character outside the basic plane as four.
+    EXPECT_EQ(ScheduleFile::fittingText(QString(20, u'|'), 50), QString(16, u'|'));
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x93\xba"); // two UTF-16 units
+    EXPECT_EQ(ScheduleFile::fittingText(emoji.repeated(13), 50), emoji.repeated(12));
+    EXPECT_EQ(ScheduleFile::fittingText(QStringLiteral("ab") + emoji.repeated(12), 50),
+        QStringLiteral("ab") + emoji.repeated(12));
+    const QString fitted = ScheduleFile::fittingText(QStringLiteral("abc") + emoji.repeated(12), 50);
+    EXPECT_EQ(fitted, QStringLiteral("abc") + emoji.repeated(11));
+    EXPECT_LE(ScheduleFile::record({fitted, {}, 0, {}}).left(50).trimmed().size(), 50);
 }
 
 TEST_F(ScheduleStoreTest, AReadOnlyFileIsLeftAsItIsWithAClearMessage)

@@ -133,6 +133,11 @@ private Q_SLOTS:
             QCOMPARE(editor.year->box()->text(), QStringLiteral("2036")); // ten years ahead
             editor.hours->spinner()->setValue(21);
             QCOMPARE(editor.hours->box()->text(), QStringLiteral("21"));
+            // The name takes what its field in the file holds, cut where a character begins.
+            editor.txtProgramName->clear();
+            for (int n = 0; n < 30; ++n)
+                QTest::sendKeyEvent(QTest::Click, editor.txtProgramName, Qt::Key_unknown, QString(QChar(0xFC)), {});
+            QCOMPARE(editor.txtProgramName->text(), QString(25, QChar(0xFC)));
         });
     }
 

@@ -11,7 +11,7 @@ namespace ScheduleFile {
 namespace {
 
 enum Offset { Name = 0, Channel = 50, Start = 130, Spare = 138, Address = 140 };
-enum Size { NameSize = 50, ChannelSize = 80, AddressSize = 200 };
+enum Size { NameSize = kNameBytes, ChannelSize = kChannelBytes, AddressSize = 200 };
 
 bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
 
@@ -53,9 +53,13 @@ ReadResult read(const QByteArray& bytes)
     result.partialRecord = bytes.size() % kRecordSize != 0;
     const qsizetype taken = std::min<qsizetype>(whole, kMaxPrograms);
     result.programs.reserve(taken);
-    for (qsizetype n = 0; n < taken; ++n)
-        result.programs.append(program(QByteArrayView(bytes).sliced(n * kRecordSize, kRecordSize)));
-    result.unreadRecords = bytes.mid(taken * kRecordSize, (whole - taken) * kRecordSize);
+    result.records.reserve(taken);
+    for (qsizetype n = 0; n < taken; ++n) {
+        const QByteArrayView stored = QByteArrayView(bytes).sliced(n * kRecordSize, kRecordSize);
+        result.programs.append(program(stored));
+        result.records.append(stored.toByteArray());
+    }
+    result.unreadRecords = bytes.mid(taken * kRecordSize);
     return result;
 }
 
@@ -78,6 +82,23 @@ QByteArray toBytes(const QVector<ScheduledProgram>& programs)
     for (const ScheduledProgram& p : programs)
         bytes += record(p);
     return bytes;
+}
+
+QString fittingText(const QString& text, int size)
+{
+    if (StoredField::encodeText(text).size() <= size)
+        return text;
+    QString fitting;
+    for (qsizetype at = 0; at < text.size();) {
+        // A surrogate pair is one character; it fits whole or not at all.
+        const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        const QString longer = fitting + text.mid(at, length);
+        if (StoredField::encodeText(longer).size() > size)
+            break;
+        fitting = longer;
+        at += length;
+    }
+    return fitting;
 }
 
 } // namespace ScheduleFile

@@ -18,7 +18,9 @@ inline constexpr int kMaxPrograms = 32767;
 
 struct ReadResult {
     QVector<ScheduledProgram> programs;
-    // Whole records past the limit, kept as they are so a rewrite does not lose them.
+    QVector<QByteArray> records; // each program's record as it was stored
+    // Whole records past the limit and a record cut short at the end, kept as they are so
+    // a rewrite does not lose them.
     QByteArray unreadRecords;
     bool partialRecord = false; // the file ends inside a record
 };
@@ -26,5 +28,11 @@ struct ReadResult {
 ReadResult read(const QByteArray& bytes);
 QByteArray record(const ScheduledProgram& program);
 QByteArray toBytes(const QVector<ScheduledProgram>& programs);
+
+// How much of `text` fits a field of `size` bytes as stored: the whole text, or the part
+// before the first character that would not fit.
+QString fittingText(const QString& text, int size);
+inline constexpr int kNameBytes = 50;
+inline constexpr int kChannelBytes = 80;
 
 } // namespace ScheduleFile

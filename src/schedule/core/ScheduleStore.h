@@ -19,6 +19,8 @@ public:
     // ReadScheduledPrograms: reads the file (a missing one is created empty), drops the
     // one-off programs that start now or earlier, and writes the file again when it
     // dropped any. A file that ends inside a record is kept as it is until a change.
+    // Records nobody changed are written back byte for byte. A file that cannot be read
+    // is never replaced: every change is then refused, saying why.
     // Returns an error text, empty on success.
     QString load(const QDateTime& now);
 
@@ -32,10 +34,13 @@ public:
     const QString& lastError() const { return m_error; }
 
 private:
-    bool commit(QVector<ScheduledProgram> next);
+    bool commit(QVector<ScheduledProgram> next, QVector<QByteArray> records);
+    QByteArray fileBytes(const QVector<QByteArray>& records) const;
 
     QString m_path;
     QVector<ScheduledProgram> m_programs;
+    QVector<QByteArray> m_records; // each program as stored
+    QString m_unreadable; // why the file could not be read; empty when it could
     QByteArray m_unreadRecords;
     QString m_error;
 };
