@@ -12,10 +12,6 @@
 NumberField::NumberField(QLineEdit* box, QScrollBar* spinner, int minimum, int maximum, QObject* parent)
     : QObject(parent), m_box(box), m_spinner(spinner), m_minimum(minimum), m_maximum(maximum)
 {
-    m_spinner->setInvertedAppearance(true); // the maximum at the top: the upper arrow counts up
-    m_spinner->setInvertedControls(false);
-    m_spinner->setSingleStep(1);
-    m_spinner->setPageStep(1);
     setRange(minimum, maximum);
     m_box->installEventFilter(this);
     connect(m_box, &QLineEdit::textChanged, this, &NumberField::boxChanged);
@@ -43,8 +39,19 @@ QScrollBar* NumberField::newSpinner(const char* name)
 {
     auto* spinner = new QScrollBar(Qt::Vertical);
     spinner->setObjectName(QString::fromLatin1(name));
-    spinner->setInvertedAppearance(true); // the maximum at the top: the upper arrow counts up
+    spinner->setInvertedAppearance(true); // the maximum at the top
+    spinner->setInvertedControls(false);
+    spinner->setSingleStep(1);
+    spinner->setPageStep(1);
     spinner->setFixedHeight(24);
+    // A scroll bar's upper arrow steps down even when its maximum is drawn at the top; the
+    // arrows' steps are turned round before they take effect, so the upper arrow counts up.
+    QObject::connect(spinner, &QAbstractSlider::actionTriggered, spinner, [spinner](int action) {
+        if (action == QAbstractSlider::SliderSingleStepAdd)
+            spinner->setSliderPosition(spinner->value() - spinner->singleStep());
+        else if (action == QAbstractSlider::SliderSingleStepSub)
+            spinner->setSliderPosition(spinner->value() + spinner->singleStep());
+    });
     return spinner;
 }
 

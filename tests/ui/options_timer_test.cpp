@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QStyleOptionSlider>
+#include <QStyle>
 #include <QTimer>
 
 // The Options dialog and the turn-off timer in the running program; the power-off goes to
@@ -65,7 +67,59 @@ private:
     }
     const QDateTime start {QDate(2026, 12, 7), QTime(7, 4, 50)};
 
+    // Clicks one part of a spinner, as a user does.
+    static void press(QScrollBar* spinner, QStyle::SubControl part)
+    {
+        QStyleOptionSlider option;
+        option.initFrom(spinner);
+        option.subControls = QStyle::SC_All;
+        option.orientation = spinner->orientation();
+        option.minimum = spinner->minimum();
+        option.maximum = spinner->maximum();
+        option.sliderPosition = spinner->sliderPosition();
+        option.sliderValue = spinner->value();
+        option.singleStep = spinner->singleStep();
+        option.pageStep = spinner->pageStep();
+        option.upsideDown = spinner->invertedAppearance();
+        const QRect rect = spinner->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, spinner);
+        QVERIFY2(rect.isValid(), "the spinner has no such part");
+        QTest::mouseClick(spinner, Qt::LeftButton, {}, rect.center());
+    }
+
+    // The upper arrow counts up and the lower one down.
+    static void checkArrows(QScrollBar* spinner, QLineEdit* box, const QString& start)
+    {
+        spinner->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(spinner->window()));
+        const auto number = [box] { return box->text().toInt(); };
+        box->setText(start);
+        const int from = number();
+        press(spinner, QStyle::SC_ScrollBarSubLine); // the upper arrow
+        QCOMPARE(number(), from + 1);
+        press(spinner, QStyle::SC_ScrollBarAddLine); // the lower arrow
+        press(spinner, QStyle::SC_ScrollBarAddLine);
+        QCOMPARE(number(), from - 1);
+    }
+
 private Q_SLOTS:
+    void everySpinnersUpperArrowCountsUp()
+    {
+        QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=10")},
+            {13, QStringLiteral("remindmeevery=2")}}));
+        inOptions([](OptionsDialog& d) {
+            checkArrows(d.history->spinner(), d.Text1, QStringLiteral("7"));
+            checkArrows(d.VScroll3, d.txtBeforeStart, QStringLiteral("7"));
+            checkArrows(d.VScroll2, d.txtRemindEvery, QStringLiteral("3"));
+        });
+        TurnOffDialog& timer = timerDialog();
+        for (NumberField* field : {timer.hoursAfter, timer.minutesAfter, timer.secondsAfter})
+            checkArrows(field->spinner(), field->box(), QStringLiteral("5"));
+        timer.Option2->click();
+        for (NumberField* field : {timer.hourAt, timer.minuteAt, timer.secondAt})
+            checkArrows(field->spinner(), field->box(), QStringLiteral("5"));
+        timer.close();
+    }
+
     void initTestCase()
     {
         // The program's system bus is the private bus of this test.
