@@ -7,6 +7,7 @@
 #include "catalogue/core/Catalogue.h"
 #include "search/SearchResultsModel.h"
 #include "search/core/CatalogueSearch.h"
+#include "state/LanguageTexts.h"
 
 #include <QHash>
 #include <QSet>
@@ -64,7 +65,8 @@ QString onePercentQuery()
 
 void findAndFill(benchmark::State& state, const QString& text)
 {
-    SearchResultsModel model({});
+    const LanguageTexts texts;
+    SearchResultsModel model(texts);
     for (auto _ : state) {
         model.setHits(catalogue(), CatalogueSearch::find(catalogue(), {text}));
         benchmark::DoNotOptimize(model.rowCount());

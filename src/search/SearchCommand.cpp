@@ -13,17 +13,11 @@
 #include <QRadioButton>
 #include <QTreeView>
 
-namespace {
-enum LanguageText { Country = 24, Name = 32, Category = 34, Type = 50 };
-}
-
 SearchCommand::SearchCommand(
     AppState& state, MainWindow& window, CatalogueView& view, std::function<void(const PlayRequest&)> runVideo)
     : m_state(state), m_window(window), m_view(view), m_runVideo(std::move(runVideo))
 {
-    const LanguageTexts& t = m_state.texts;
-    m_results = std::make_unique<SearchResultsModel>(
-        QStringList {t.text(Name), t.text(Country), t.text(Category), t.text(Type)});
+    m_results = std::make_unique<SearchResultsModel>(m_state.texts);
 }
 
 SearchCommand::~SearchCommand() { delete m_find; }

@@ -1,8 +1,13 @@
 #include "search/SearchResultsModel.h"
 
+#include "state/LanguageTexts.h"
+
 #include "catalogue/core/Catalogue.h"
 
 namespace {
+
+enum LanguageText { Country = 24, Name = 32, Category = 34, Type = 50 };
+constexpr int kColumnTexts[4] = {Name, Country, Category, Type};
 
 QString typeOf(const ChannelRecord& record, bool favorite)
 {
@@ -17,8 +22,8 @@ QString typeOf(const ChannelRecord& record, bool favorite)
 
 } // namespace
 
-SearchResultsModel::SearchResultsModel(QStringList headers, QObject* parent)
-    : QAbstractTableModel(parent), m_headers(std::move(headers))
+SearchResultsModel::SearchResultsModel(const LanguageTexts& texts, QObject* parent)
+    : QAbstractTableModel(parent), m_texts(texts)
 {
 }
 
@@ -83,6 +88,6 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
 QVariant SearchResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_headers.value(section);
+        return section >= 0 && section < 4 ? m_texts.text(kColumnTexts[section]) : QVariant();
     return {};
 }

@@ -9,13 +9,17 @@
 // The Find window's results: name, country, category and type of each hit, read when
 // shown from the catalogue as it was at the search (an implicitly shared copy), so that a
 // list of any length costs one reset and a favorite deleted since still plays from its row.
+class LanguageTexts;
+
 class SearchResultsModel final : public QAbstractTableModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SearchResultsModel)
 public:
     enum Roles { KeyRole = Qt::UserRole + 1 };
 
-    explicit SearchResultsModel(QStringList headers, QObject* parent = nullptr);
+    // The column captions are read from the texts whenever they are shown, so they are
+    // those of the language in use, also when the model was made before any was read.
+    explicit SearchResultsModel(const LanguageTexts& texts, QObject* parent = nullptr);
     ~SearchResultsModel() override;
 
     void setHits(const Catalogue& searched, QVector<CatalogueSearch::Hit> hits);
@@ -34,6 +38,6 @@ private:
     QString text(const CatalogueSearch::Hit& hit, int column) const;
 
     Catalogue m_searched;
-    QStringList m_headers;
+    const LanguageTexts& m_texts;
     QVector<CatalogueSearch::Hit> m_hits;
 };

@@ -11,9 +11,11 @@
 #include "support/FakePlatform.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +61,22 @@ private Q_SLOTS:
         QVERIFY(startWith());
     }
     void cleanup() { tearDownFolder(); }
+
+    void theColumnsAreNamedOnScreenAndToAccessibility()
+    {
+        FindWindow& w = find();
+        QHeaderView* header = w.ListView1->header();
+        const QStringList expected = {QStringLiteral("Name"), QStringLiteral("Country"), QStringLiteral("Category"),
+            QStringLiteral("Type")};
+        for (int column = 0; column < 4; ++column) {
+            QCOMPARE(header->model()->headerData(column, Qt::Horizontal).toString(), expected[column]);
+            QVERIFY(!header->isSectionHidden(column));
+        }
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.ListView1);
+        QVERIFY(table && table->tableInterface());
+        for (int column = 0; column < 4; ++column)
+            QCOMPARE(table->tableInterface()->columnDescription(column), expected[column]);
+    }
 
     void anEmptyTextListsEveryRecordOrOnlyEmptyNames()
     {
