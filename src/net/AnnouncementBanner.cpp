@@ -14,6 +14,7 @@
 
 namespace {
 constexpr qint64 kProbeBytes = 4096;
+constexpr qint64 kPictureBytes = 1024 * 1024;
 }
 
 AnnouncementBanner::AnnouncementBanner(Parts parts) : m_parts(std::move(parts)) { }
@@ -52,11 +53,31 @@ WebView* AnnouncementBanner::view()
         if (m_view) {
             m_view->setExternalLinks(true);
             m_view->setPageOrigin(m_parts.serverRoot);
+            m_view->setScrollBarsShown(false); // the bar shows a banner, never a part of a page
             connect(m_view.get(), &WebView::linkRequested, this, [this](const QUrl& url) { m_parts.shell.open(url); });
             m_parts.window.bannerBar->layout()->addWidget(m_view->widget());
         }
     }
     return m_view.get();
+}
+
+// The offline banner as the view shows it: the picture from the program folder, inline,
+// scaled to fit the bar whole; the server's host name as a plain link where the picture is
+// missing or unreadable.
+QString AnnouncementBanner::offlinePage() const
+{
+    const QString root = m_parts.serverRoot.toString().toHtmlEscaped();
+    const QString host = m_parts.serverRoot.host().toHtmlEscaped();
+    const FileIo::ReadResult picture = FileIo::readWholeFile(m_parts.state.folder.file(QStringLiteral("Ann.gif")), kPictureBytes);
+    const QString content = picture.ok() && picture.bytes.startsWith("GIF8")
+        ? QStringLiteral("<img alt='%1' src='data:image/gif;base64,%2'>").arg(host, QString::fromLatin1(picture.bytes.toBase64()))
+        : host;
+    return QStringLiteral("<html><head><style>"
+                          "html,body{margin:0;height:100%;overflow:hidden;font:14px sans-serif}"
+                          "body{display:flex;align-items:center;justify-content:center}"
+                          "img{display:block;max-width:100vw;max-height:100vh;border:0}"
+                          "</style></head><body><a href='%1' title='%2' target='_blank'>%3</a></body></html>")
+        .arg(root, host, content);
 }
 
 void AnnouncementBanner::show(const AnnouncementRotation::Show& shown)
@@ -74,13 +95,7 @@ void AnnouncementBanner::show(const AnnouncementRotation::Show& shown)
     FileIo::writeFileAtomically(m_parts.state.folder.file(QStringLiteral("a.html")), markup.toUtf8());
     if (!banner)
         return;
-    // Shown with the server as origin: the page can reach nothing on this computer. The
-    // offline picture comes from the program folder through the view's own resource.
-    QString page = markup;
-    if (shown.kind == Kind::Offline)
-        page.replace(QDir::toNativeSeparators(m_parts.state.folder.file(QStringLiteral("Ann.gif"))),
-            QStringLiteral("data:image/gif;base64,")
-                + QString::fromLatin1(FileIo::readWholeFile(m_parts.state.folder.file(QStringLiteral("Ann.gif")), 1024 * 1024)
-                                          .bytes.toBase64()));
+    // Shown with the server as origin: the page can reach nothing on this computer.
+    const QString page = shown.kind == Kind::Offline ? offlinePage() : markup;
     banner->setHtml(page, m_parts.serverRoot);
 }

@@ -42,6 +42,7 @@ public:
     const AnnouncementRotation& rotation() const { return m_rotation; }
     // The offline banner's markup, as "a.html" holds it.
     QString offlineMarkup() const;
+    QString offlinePage() const;
 
 private:
     void show(const AnnouncementRotation::Show& show);

@@ -177,6 +177,12 @@ void WebEngineView::setPageOrigin(const QUrl& origin)
     m_page->pageOrigin = origin;
 }
 
+void WebEngineView::setScrollBarsShown(bool shown)
+{
+    widget();
+    m_page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, shown);
+}
+
 void WebEngineView::runScript(const QString& script, const std::function<void(const QVariant&)>& done)
 {
     widget();

@@ -23,6 +23,7 @@ public:
     void stop() override;
     void setExternalLinks(bool external) override;
     void setPageOrigin(const QUrl& origin) override;
+    void setScrollBarsShown(bool shown) override;
 
     // Runs a script in the page and hands its result to `done`, for tests.
     void runScript(const QString& script, const std::function<void(const QVariant&)>& done);

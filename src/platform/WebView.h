@@ -24,6 +24,8 @@ public:
     // on this origin's http(s) pages; without it they stay on http(s) pages. What the
     // program itself loads is not limited.
     virtual void setPageOrigin(const QUrl& origin) = 0;
+    // Whether the view shows scroll bars when the page is larger than the view.
+    virtual void setScrollBarsShown(bool shown) = 0;
 
 Q_SIGNALS:
     void linkRequested(const QUrl& url);

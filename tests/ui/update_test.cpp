@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -38,6 +39,8 @@ public:
     void stop() override { }
     void setExternalLinks(bool external) override { externalLinks = external; }
     void setPageOrigin(const QUrl& origin) override { pageOrigin = origin; }
+    void setScrollBarsShown(bool on) override { scrollBars = on; }
+    bool scrollBars = true;
     QStringList shown;
     QUrl pageOrigin;
     QList<QUrl> bases;
@@ -115,6 +118,7 @@ private Q_SLOTS:
             page = view.get();
             return view;
         };
+        QVERIFY(QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Ann.gif"), folder->file(QStringLiteral("Ann.gif"))));
         QVERIFY(startWith());
         QTRY_VERIFY(page && !page->shown.isEmpty()); // the tick after the update check
         // TmBrowser's tick; what it showed, or nothing when it showed nothing.
@@ -134,10 +138,18 @@ private Q_SLOTS:
         QVERIFY(page->externalLinks);
 
         site.remove(QStringLiteral("1.txt"));
-        QVERIFY(tickAndWait().startsWith(QStringLiteral("<a href='") + server->url(QStringLiteral("/")).toString()));
+        QVERIFY(tickAndWait().contains(QStringLiteral("<a href='") + server->url(QStringLiteral("/")).toString()));
         QVERIFY(page->shown.last().contains(QStringLiteral("data:image/gif;base64,")));
+        QVERIFY(page->shown.last().contains(QStringLiteral("max-height:100vh"))); // the whole picture, scaled
+        QVERIFY(!page->scrollBars);
+        QVERIFY(folder->read(QStringLiteral("a.html")).startsWith("<a href='"));
         QVERIFY(folder->read(QStringLiteral("a.html")).contains("Ann.gif'></a>"));
         QVERIFY(app->banner().rotation().offline());
+        // Without its picture the offline banner is the server's name as a link, never a broken image.
+        QFile::remove(folder->file(QStringLiteral("Ann.gif")));
+        const QString plain = tickAndWait();
+        QVERIFY(!plain.contains(QStringLiteral("<img")));
+        QVERIFY(plain.contains(QStringLiteral(">127.0.0.1</a>")));
 
         window().hide();
         const qsizetype before = page->shown.size();
