@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -117,4 +118,37 @@ TEST(PlaylistImport, OnlyWebAddressesArePlayable)
         PlaylistImport::isPlayableAddress(QStringLiteral("http://92.242.14.114:4022/udp/225.0.55.234:1234")));
     EXPECT_FALSE(PlaylistImport::isPlayableAddress(QStringLiteral("rtmp://h/x")));
     EXPECT_FALSE(PlaylistImport::isPlayableAddress(QStringLiteral("/home/me/x.mp4")));
+}
+
+TEST(ListWriterGrouping, EachCountrysRecordsAreOneRunInTheOrderCountriesFirstAppear)
+{
+    const auto record = [](const char* country, const char* name) {
+        ChannelRecord r;
+        r.country = QString::fromUtf8(country);
+        r.name = QString::fromUtf8(name);
+        return r;
+    };
+    const QVector<ChannelRecord> read = {record("USA", "a"), record("Japan", "b"), record("USA", "c"),
+        record("France", "d"), record("Japan", "e"), record("USA", "f")};
+    QStringList order;
+    for (const ChannelRecord& r : ListWriter::groupedByCountry(read))
+        order << r.country + u':' + r.name;
+    EXPECT_EQ(order, QStringList({QStringLiteral("USA:a"), QStringLiteral("USA:c"), QStringLiteral("USA:f"),
+                         QStringLiteral("Japan:b"), QStringLiteral("Japan:e"), QStringLiteral("France:d")}));
+}
+
+TEST(ListWriterGrouping, TheShippedAndServedListsNameEachCountryOnce)
+{
+    for (const char* path : {VIDORRA_DATA_DIR "/avtapit.dll", VIDORRA_DATA_DIR "/atlr.dll",
+             VIDORRA_DATA_DIR "/../server/avtapit.dll", VIDORRA_DATA_DIR "/../server/atlr.dll"}) {
+        QFile file(QString::fromUtf8(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+        QStringList runs;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QString country = QString::fromUtf8(line.split('|').value(1));
+            if (!country.isEmpty() && (runs.isEmpty() || runs.last() != country))
+                runs << country;
+        }
+        EXPECT_EQ(runs.size(), QSet<QString>(runs.begin(), runs.end()).size()) << path;
+    }
 }

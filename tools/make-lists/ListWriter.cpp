@@ -2,6 +2,9 @@
 
 #include "base/StoredField.h"
 
+#include <QHash>
+#include <QStringList>
+
 namespace ListWriter {
 
 using StoredField::encodeText;
@@ -19,5 +22,24 @@ QByteArray radioLine(const ChannelRecord& r)
 }
 
 QByteArray movieStoreLine(const ChannelRecord& r) { return '|' + encodeText(r.name) + '|' + r.address; }
+
+QVector<ChannelRecord> groupedByCountry(const QVector<ChannelRecord>& records)
+{
+    QStringList countries; // in the order they first appear
+    QHash<QString, QVector<ChannelRecord>> byCountry;
+    for (const ChannelRecord& record : records) {
+        auto found = byCountry.find(record.country);
+        if (found == byCountry.end()) {
+            countries.append(record.country);
+            found = byCountry.insert(record.country, {});
+        }
+        found->append(record);
+    }
+    QVector<ChannelRecord> grouped;
+    grouped.reserve(records.size());
+    for (const QString& country : std::as_const(countries))
+        grouped += byCountry.value(country);
+    return grouped;
+}
 
 } // namespace ListWriter

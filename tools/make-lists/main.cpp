@@ -17,30 +17,34 @@
 
 namespace {
 
+// Each kind's records, in the order they were read.
 struct Lists {
-    QByteArray tv, radio, store;
-    int tvCount = 0, radioCount = 0, storeCount = 0;
+    QVector<ChannelRecord> tv, radio, store;
 };
 
 void add(Lists& lists, const ChannelRecord& r)
 {
-    static const QByteArray kEnd = "\r\n";
     switch (r.kind) {
     case ChannelRecord::Tv:
-        lists.tv += ListWriter::tvLine(r) + kEnd;
-        ++lists.tvCount;
+        lists.tv.append(r);
         break;
     case ChannelRecord::Radio:
-        lists.radio += ListWriter::radioLine(r) + kEnd;
-        ++lists.radioCount;
+        lists.radio.append(r);
         break;
     case ChannelRecord::MovieStore:
-        lists.store += ListWriter::movieStoreLine(r) + kEnd;
-        ++lists.storeCount;
+        lists.store.append(r);
         break;
     default:
         break;
     }
+}
+
+QByteArray listBytes(const QVector<ChannelRecord>& records, QByteArray (*line)(const ChannelRecord&))
+{
+    QByteArray bytes;
+    for (const ChannelRecord& record : records)
+        bytes += line(record) + "\r\n";
+    return bytes;
 }
 
 bool write(const QDir& out, const char* name, const QByteArray& bytes)
@@ -107,9 +111,10 @@ int main(int argc, char** argv)
             add(lists, PlaylistImport::toRecord(entry, defaults));
         }
     }
-    const bool ok = write(out, "avtapit.dll", lists.tv) && write(out, "atlr.dll", lists.radio)
-        && write(out, "apcupm.dll", lists.store);
-    std::printf("%d TV channels, %d radio stations, %d movie-store entries\n", lists.tvCount,
-        lists.radioCount, lists.storeCount);
+    const bool ok = write(out, "avtapit.dll", listBytes(ListWriter::groupedByCountry(lists.tv), ListWriter::tvLine))
+        && write(out, "atlr.dll", listBytes(ListWriter::groupedByCountry(lists.radio), ListWriter::radioLine))
+        && write(out, "apcupm.dll", listBytes(lists.store, ListWriter::movieStoreLine));
+    std::printf("%d TV channels, %d radio stations, %d movie-store entries\n", int(lists.tv.size()),
+        int(lists.radio.size()), int(lists.store.size()));
     return ok ? 0 : 1;
 }
