@@ -16,6 +16,7 @@ import threading
 import time
 
 BOMB = None
+REQUESTS = []  # every path asked for but the log itself, in order
 ROOT = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.getcwd()
 
 
@@ -118,6 +119,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def do_GET(self):
         path = self.path.split("?")[0]
+        if path == "/_/log":
+            self.send_body(200, "\n".join(REQUESTS).encode(), "text/plain")
+            return
+        REQUESTS.append(path)
         if path == "/_/chunked-100mb":
             self.send_chunked(b"c" * 65536 for _ in range(1600))
         elif path == "/_/chunked-endless":

@@ -92,6 +92,11 @@ private Q_SLOTS:
         QVERIFY2(previous, "the German locale is not installed (scripts/install-deps.sh makes it)");
         std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
         MpvPlayer engine(MpvPlayer::Options {true, 5, {}});
+        // The engine plays under this locale: it would stay stopped had it failed to start.
+        engine.play(media("komma.wav", 600));
+        QTRY_VERIFY_WITH_TIMEOUT(engine.state() == MediaPlayer::State::Playing
+                || engine.state() == MediaPlayer::State::Ended,
+            10000);
         std::setlocale(LC_ALL, "C");
     }
 
