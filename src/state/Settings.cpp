@@ -29,6 +29,9 @@ Settings Settings::fromBytes(const QByteArray& bytes)
     if (bytes.isEmpty())
         return settings;
     settings.m_lines = TextCodec::decodeEightBit(bytes).split(kLineEnd);
+    // The line end after the last line starts no line of its own.
+    if (settings.m_lines.size() > 1 && settings.m_lines.last().isEmpty())
+        settings.m_lines.removeLast();
     QString first = settings.m_lines.first();
     first.remove(u' ');
     settings.m_count = toInt16(first).value_or(0);
@@ -49,10 +52,10 @@ Settings Settings::load(const QString& path)
 
 QByteArray Settings::toBytes() const
 {
+    // Lines past SettingsCount are nobody's settings, but they are kept as they were.
     QString text;
-    const qsizetype last = std::min<qsizetype>(m_count, m_lines.size() - 1);
-    for (qsizetype i = 0; i <= last; ++i)
-        text += m_lines[i] + kLineEnd;
+    for (const QString& line : m_lines)
+        text += line + kLineEnd;
     return TextCodec::encodeEightBit(text);
 }
 

@@ -34,7 +34,8 @@ public:
     static Settings fromBytes(const QByteArray& bytes);
     static Settings load(const QString& path);
 
-    // Lines 0 to SettingsCount (those that exist), each followed by CR LF.
+    // Every line, each followed by CR LF: lines 0 to SettingsCount as normalised, the
+    // lines past them as they were read.
     QByteArray toBytes() const;
     // Rewrites the file whole and atomically; returns the error text, empty on success.
     QString save(const QString& path) const;
