@@ -34,11 +34,25 @@ QByteArray unpadded(QByteArrayView field)
     return field.toByteArray();
 }
 
+// A name without the blanks and NULs around it, whichever way they were stored.
+QString name(QByteArrayView field)
+{
+    QString text = StoredField::decodeText(unpadded(field));
+    const auto padding = [](QChar c) { return c.isSpace() || c.isNull(); };
+    qsizetype end = text.size();
+    while (end > 0 && padding(text[end - 1]))
+        --end;
+    qsizetype start = 0;
+    while (start < end && padding(text[start]))
+        ++start;
+    return text.mid(start, end - start);
+}
+
 ScheduledProgram program(QByteArrayView record)
 {
     ScheduledProgram p;
-    p.programName = StoredField::decodeText(unpadded(record.sliced(Name, NameSize))).trimmed();
-    p.channelName = StoredField::decodeText(unpadded(record.sliced(Channel, ChannelSize))).trimmed();
+    p.programName = name(record.sliced(Name, NameSize));
+    p.channelName = name(record.sliced(Channel, ChannelSize));
     p.startTime = qFromLittleEndian<double>(record.data() + Start);
     p.channelAddress = unpadded(record.sliced(Address, AddressSize));
     return p;
