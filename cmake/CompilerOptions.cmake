@@ -18,3 +18,9 @@ if(VIDORRA_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(vidorra_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Coverage for libFuzzer in everything the fuzz targets link; the targets themselves link
+# the fuzzer's own main. Needs clang.
+if(VIDORRA_FUZZ)
+  target_compile_options(vidorra_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

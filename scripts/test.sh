@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vidorra and its tests with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs the whole suite headless under Xvfb.
+# Installs what is missing, runs every fuzz target briefly, builds Vidorra and its tests
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and runs the whole suite headless
+# under Xvfb.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 bash scripts/install-deps.sh
+# Every parser under libFuzzer for a short while, on the corpus kept in the repository.
+bash scripts/fuzz.sh --ci "${VIDORRA_FUZZ_SECONDS:-20}"
+
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DVIDORRA_SANITIZE=ON -DVIDORRA_WERROR=ON -DVIDORRA_BENCH=ON >/dev/null
 cmake --build build/asan

@@ -46,9 +46,14 @@ LoadResult load(const QString& path)
     const FileIo::ReadResult read = FileIo::readWholeFile(path, 1024 * 1024);
     if (!read.ok())
         return {{}, QStringLiteral("cannot be read: %1").arg(read.error)};
-    if (!isValidUtf16(read.bytes))
+    return check(read.bytes);
+}
+
+LoadResult check(const QByteArray& bytes)
+{
+    if (!isValidUtf16(bytes))
         return {{}, QStringLiteral("is not UTF-16 with a byte-order mark")};
-    QStringList texts = parse(read.bytes);
+    QStringList texts = parse(bytes);
     if (texts.size() < kTextCount) {
         const QString lines = texts.size() == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(texts.size());
         return {{}, QStringLiteral("holds %1; %2 are needed").arg(lines).arg(kTextCount)};

@@ -21,6 +21,8 @@ struct LoadResult {
 // Reads and checks the whole file: a byte-order mark, whole and valid UTF-16 code units,
 // at least kTextCount texts. Only a file that passes every check gives texts.
 LoadResult load(const QString& path);
+// The same checks on a file's bytes.
+LoadResult check(const QByteArray& bytes);
 
 // A language name names a file in the language folder and nothing outside it.
 bool isSafeName(const QString& languageName);

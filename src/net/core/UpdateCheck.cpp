@@ -77,18 +77,24 @@ void UpdateCheck::fetch(const QString& file, qint64 maxBytes, std::function<void
         });
 }
 
+std::optional<QStringList> UpdateCheck::parseManifest(const QString& text)
+{
+    if (text.isEmpty() || !text.left(10).toLower().contains(QStringLiteral("annou")))
+        return std::nullopt;
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (lines.size() < 5)
+        return std::nullopt;
+    return lines;
+}
+
 void UpdateCheck::manifestArrived(const QString& text)
 {
-    if (text.isEmpty() || !text.left(10).toLower().contains(QStringLiteral("annou"))) {
-        finish();
+    std::optional<QStringList> manifest = parseManifest(text);
+    if (!manifest) {
+        finish(); // nothing is fetched on the word of what is no manifest
         return;
     }
-    m_manifest = text.split(QStringLiteral("\r\n"));
-    // A manifest cut short is no manifest: nothing is fetched on its word.
-    if (m_manifest.size() < 5) {
-        finish();
-        return;
-    }
+    m_manifest = std::move(*manifest);
     m_result.manifestRead = true;
     downloadStep(1);
 }

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class Settings;
 class Transfer;
@@ -52,6 +53,10 @@ public:
     // file's first byte, unscrambled, is a decimal digit.
     static bool acceptsList(const QByteArray& bytes);
     static bool acceptsAnnouncements(const QByteArray& bytes);
+    // The manifest's lines: the stamps of the four data files and the program's version.
+    // Nothing unless it names the announcements within its first ten characters and has
+    // all five lines; a manifest cut short is no manifest.
+    static std::optional<QStringList> parseManifest(const QString& text);
     // The stored announcement file as its table of lines; empty when unreadable.
     static QStringList announcementTable(const QByteArray& stored);
 
