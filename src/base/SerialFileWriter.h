@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMutex>
 #include <QString>
 #include <QThreadPool>
 
@@ -20,9 +21,16 @@ public:
     void write(QByteArray bytes);
     // Returns once every queued write has been done.
     void wait();
+    // Why the last write that was done failed; empty when it succeeded.
+    QString lastError() const;
 
 private:
     QString m_path;
     QThreadPool m_thread;
     std::shared_ptr<std::atomic<quint64>> m_newest = std::make_shared<std::atomic<quint64>>(0);
+    struct Outcome {
+        mutable QMutex mutex;
+        QString error;
+    };
+    std::shared_ptr<Outcome> m_outcome = std::make_shared<Outcome>();
 };
