@@ -123,9 +123,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_body(200, "\n".join(REQUESTS).encode(), "text/plain")
             return
         REQUESTS.append(path)
-        if path == "/_/chunked-100mb":
+        if path.startswith("/_/chunked-100mb"):
             self.send_chunked(b"c" * 65536 for _ in range(1600))
-        elif path == "/_/chunked-endless":
+        elif path.startswith("/_/chunked-endless"):
             self.send_chunked(b"e" * 65536 for _ in range(100000))
         elif path == "/_/chunked-small":
             self.send_chunked([b"one ", b"two ", b"three"])
@@ -136,17 +136,25 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_header("Content-Length", str(len(body)))
             self.end_headers()
             self.wfile.write(body)
-        elif path == "/_/gzip-bomb":
+        elif path.startswith("/_/gzip-bomb"):
             self.send_gzip_bomb()
-        elif path == "/_/reset":
+        elif path.startswith("/_/reset"):
             self.reset_mid_body()
-        elif path == "/_/to-file":
+        elif path.startswith("/_/to-file"):
             self.send_response(302)
             self.send_header("Location", "file:///etc/passwd")
             self.send_header("Content-Length", "0")
             self.end_headers()
-        elif path == "/_/invalid-utf8":
+        elif path.startswith("/_/invalid-utf8"):
             self.send_body(200, b"\xff\xfe\xc3\x28 \xa0\xa1 \xf0\x28\x8c\xbc", "text/plain; charset=utf-8")
+        elif path.startswith("/_/bad-lists/"):
+            # The site's manifest and announcements, but lists that never end.
+            name = path[len("/_/bad-lists/"):]
+            if name in ("avtapit.dll", "atlr.dll", "apcupm.dll"):
+                self.send_chunked(b"|" * 65536 for _ in range(100000))
+            else:
+                self.path = "/" + name
+                super().do_GET()
         elif path.startswith("/_/trickle/"):
             self.trickle(path[len("/_/trickle/"):])
         elif path.startswith("/_/icy/"):
@@ -176,7 +184,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                     self.wfile.write(chunk)
             except OSError:
                 pass
-        elif path == "/_/announced-huge":
+        elif path.startswith("/_/announced-huge"):
             self.send_response(200)
             self.send_header("Content-Length", str(100 * 1024 * 1024))
             self.end_headers()
