@@ -8,6 +8,7 @@
 
 #include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
+#include "support/PageScript.h"
 #include "support/PeakMemory.h"
 #include "support/ProgramFolderFixture.h"
 #include "support/TempFolder.h"
@@ -154,15 +155,7 @@ private Q_SLOTS:
         };
         QVERIFY(startWith());
         QTRY_VERIFY_WITH_TIMEOUT(banner, 20000);
-        const auto location = [banner] {
-            QString href;
-            bool done = false;
-            banner->runScript(QStringLiteral("location.href"), [&](const QVariant& v) {
-                href = v.toString();
-                done = true;
-            });
-            return QTest::qWaitFor([&] { return done; }, 5000) ? href : QString();
-        };
+        const auto location = [banner] { return runInPage(*banner, QStringLiteral("location.href")).toString(); };
         QTRY_COMPARE_WITH_TIMEOUT(location(), own, 30000);
         QVERIFY(platform.shell->opened.isEmpty());
         site.write(QStringLiteral("battc.dll"), *Scrambling::decrypt("OrvesaKt", "1\r\n<b>News</b>\r\n"));

@@ -7,6 +7,7 @@
 
 #include "support/AppTestCase.h"
 #include "support/FakePlatform.h"
+#include "support/PageScript.h"
 #include "support/ProgramFolderFixture.h"
 #include "support/TestHttpServer.h"
 
@@ -25,18 +26,7 @@ private:
 
     WebEngineView* page() { return static_cast<WebEngineView*>(app->playback().area().moviePage()); }
 
-    QVariant run(const QString& script)
-    {
-        QVariant result;
-        bool done = false;
-        page()->runScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        if (!QTest::qWaitFor([&] { return done; }, 10000))
-            return QStringLiteral("no answer");
-        return result;
-    }
+    QVariant run(const QString& script) { return runInPage(*page(), script); }
 
     void showStorePage(const QByteArray& html)
     {
@@ -64,18 +54,7 @@ private:
                 QUrl(QStringLiteral("http://127.0.0.1:9/")));
         }
         bool waitLoaded() { return QTest::qWaitFor([this] { return loaded.count() > 0; }, 20000); }
-        QVariant run(const QString& script)
-        {
-            QVariant result;
-            bool done = false;
-            view.runScript(script, [&](const QVariant& value) {
-                result = value;
-                done = true;
-            });
-            if (!QTest::qWaitFor([&] { return done; }, 10000))
-                return QStringLiteral("no answer");
-            return result;
-        }
+        QVariant run(const QString& script) { return runInPage(view, script); }
         void clickForReal()
         {
             QWidget* surface = view.widget()->focusProxy() ? view.widget()->focusProxy() : view.widget();
@@ -88,18 +67,7 @@ private:
         return QStringLiteral("<a id='l' href='%1' style='display:block;width:468px;height:60px'>offer</a>").arg(href);
     }
 
-    static QString script(WebEngineView& view, const QString& text)
-    {
-        QVariant result;
-        bool done = false;
-        view.runScript(text, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        if (!QTest::qWaitFor([&] { return done; }, 10000))
-            return QStringLiteral("no answer");
-        return result.toString();
-    }
+    static QString script(WebEngineView& view, const QString& text) { return runInPage(view, text).toString(); }
 
 private Q_SLOTS:
     void init()
