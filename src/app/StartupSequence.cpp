@@ -15,13 +15,10 @@
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 #include "ui/WaitingWindow.h"
+#include "state/TextId.h"
 
 #include <QAction>
 #include <QTimer>
-
-namespace {
-enum LanguageText { PleaseWait = 31, Ok = 47, AlreadyRunning = 48 };
-}
 
 StartupSequence::StartupSequence(Parts parts) : m_parts(parts) { }
 
@@ -81,7 +78,7 @@ bool StartupSequence::refuseSecondCopy()
         return false;
     const LanguageTexts& texts = m_parts.state.texts;
     WaitingWindow message(nullptr, m_parts.window.isTopmost());
-    message.showMessage(texts.text(AlreadyRunning), texts.text(Ok));
+    message.showMessage(texts.text(TextId::AlreadyRunning), texts.text(TextId::Ok));
     m_parts.lifecycle.emergencyEnd();
     return true;
 }
@@ -89,7 +86,7 @@ bool StartupSequence::refuseSecondCopy()
 void StartupSequence::showPleaseWait()
 {
     m_waiting = std::make_unique<WaitingWindow>(nullptr, m_parts.window.isTopmost());
-    m_waiting->showNotice(m_parts.state.texts.text(PleaseWait));
+    m_waiting->showNotice(m_parts.state.texts.text(TextId::PleaseWait));
 }
 
 void StartupSequence::checkLanguageItem()

@@ -2,6 +2,7 @@
 
 #include "base/FileIo.h"
 #include "catalogue/core/AppState.h"
+#include "state/TextId.h"
 
 #include <QFileInfo>
 
@@ -12,7 +13,7 @@ bool CatalogueLoader::loadChannelList(const QString& fileName, const QString& li
     const QString path = m_state.folder.file(fileName);
     if (!QFileInfo(path).isFile()) {
         const LanguageTexts& t = m_state.texts;
-        m_hooks.showMissing(t.text(135) + QStringLiteral("...\r\n") + t.text(136), t.text(137));
+        m_hooks.showMissing(t.text(TextId::MissingList) + QStringLiteral("...\r\n") + t.text(TextId::ReinstallOrUpdate), t.text(TextId::MissingListTitle));
         m_hooks.emergencyEnd();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "catalogue/core/ChannelRecord.h"
 #include "state/LanguageTexts.h"
+#include "state/TextId.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ InformationWindow::InformationWindow(QWidget* owner, ChromeState state, const La
     infoValue = label("Ch_Info", this);
     infoValue->setWordWrap(true);
     infoValue->setMinimumWidth(260);
-    cmdOk = new QPushButton(texts.text(47), this);
+    cmdOk = new QPushButton(texts.text(TextId::Ok), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,7 @@
 #include "favorites/FavoriteDialog.h"
 
 #include "state/LanguageTexts.h"
+#include "state/TextId.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,10 +27,10 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
     : ChromeDialog(owner, Frame::Plain, state)
 {
     setObjectName(QStringLiteral("frmAddModifyFavorite"));
-    favoriteBox = named("Frame1", new QGroupBox(t.text(91)));
-    nameLabel = named("Label1", new QLabel(t.text(92)));
-    addressLabel = named("Label2", new QLabel(t.text(93)));
-    infoLabel = named("Label3", new QLabel(t.text(99)));
+    favoriteBox = named("Frame1", new QGroupBox(t.text(TextId::FavoriteGroup)));
+    nameLabel = named("Label1", new QLabel(t.text(TextId::NameField)));
+    addressLabel = named("Label2", new QLabel(t.text(TextId::AddressField)));
+    infoLabel = named("Label3", new QLabel(t.text(TextId::InformationField)));
     nameEdit = named("Text1", new QLineEdit);
     addressEdit = named("Text2", new QLineEdit);
     infoEdit = named("Text3", new QLineEdit);
@@ -42,7 +43,7 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
     fields->addWidget(infoLabel, 2, 0);
     fields->addWidget(infoEdit, 2, 1);
 
-    playerBox = named("Frame2", new QGroupBox(t.text(94)));
+    playerBox = named("Frame2", new QGroupBox(t.text(TextId::Player)));
     windowsMediaOption = named("Option1", new QRadioButton(QStringLiteral("WMP")));
     realOneOption = named("Option2", new QRadioButton(QStringLiteral("Real One")));
     winampOption = named("Option3", new QRadioButton(QStringLiteral("Winamp")));
@@ -55,10 +56,10 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
         connect(button, &QRadioButton::clicked, this, [this, op = op] { m_operator = op; });
     }
 
-    kindBox = named("Frame3", new QGroupBox(t.text(95)));
-    tvOption = named("Option5", new QRadioButton(t.text(96)));
-    radioOption = named("Option6", new QRadioButton(t.text(97)));
-    computerOption = named("Option7", new QRadioButton(t.text(98)));
+    kindBox = named("Frame3", new QGroupBox(t.text(TextId::AddTo)));
+    tvOption = named("Option5", new QRadioButton(t.text(TextId::Tv)));
+    radioOption = named("Option6", new QRadioButton(t.text(TextId::Radio)));
+    computerOption = named("Option7", new QRadioButton(t.text(TextId::MyComputer)));
     auto* kinds = new QVBoxLayout(kindBox);
     const std::pair<QRadioButton*, std::uint8_t> kindButtons[] = {{tvOption, 1}, {radioOption, 0}, {computerOption, 2}};
     for (const auto& [button, kind] : kindButtons) {
@@ -68,9 +69,9 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
     windowsMediaOption->setChecked(true);
     tvOption->setChecked(true);
 
-    cmdClose = named("cmdClose", new QPushButton(t.text(100)));
-    cmdAdd = named("cmdAdd", new QPushButton(t.text(101)));
-    cmdModify = named("cmdModify", new QPushButton(t.text(102)));
+    cmdClose = named("cmdClose", new QPushButton(t.text(TextId::Close)));
+    cmdAdd = named("cmdAdd", new QPushButton(t.text(TextId::Add)));
+    cmdModify = named("cmdModify", new QPushButton(t.text(TextId::Modify)));
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdAdd, &QPushButton::clicked, this, [add = actions.add] { add(); });
     connect(cmdModify, &QPushButton::clicked, this, [modify = actions.modify] { modify(); });

@@ -8,14 +8,11 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageQuestionWindow.h"
 #include "ui/WaitingWindow.h"
+#include "state/TextId.h"
 
 #include <QEventLoop>
 #include <QTimer>
 #include <QTreeView>
-
-namespace {
-enum LanguageText { NewVersion = 11, PleaseWait = 31, Cancel = 59, Yes = 83, No = 84 };
-}
 
 UpdateCommands::UpdateCommands(Parts parts) : m_parts(std::move(parts))
 {
@@ -41,7 +38,7 @@ void UpdateCommands::checkAtStartUp(WaitingWindow* notice, std::chrono::millisec
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(budget);
     if (notice) {
-        notice->offerSkip(m_parts.state.texts.text(Cancel));
+        notice->offerSkip(m_parts.state.texts.text(TextId::Cancel));
         QObject::connect(notice, &WaitingWindow::skipped, &loop, &QEventLoop::quit);
     }
     // Only the notice is on screen, so input can reach nothing but its button.
@@ -55,7 +52,7 @@ void UpdateCommands::updateLists()
     if (m_check->running())
         return;
     m_waiting = std::make_unique<WaitingWindow>(&m_parts.window, m_parts.window.isTopmost());
-    m_waiting->showNotice(m_parts.state.texts.text(PleaseWait));
+    m_waiting->showNotice(m_parts.state.texts.text(TextId::PleaseWait));
     m_parts.window.setEnabled(false);
     m_check->run(true, [this](const UpdateCheck::Result& result) {
         checked(result, true);
@@ -81,6 +78,6 @@ void UpdateCommands::askAboutNewVersion()
 {
     const LanguageTexts& t = m_parts.state.texts;
     MessageQuestionWindow question(nullptr, m_parts.window.chromeState());
-    if (question.ask(t.text(NewVersion), t.text(Yes), t.text(No)) == QStringLiteral("Yes"))
+    if (question.ask(t.text(TextId::NewVersion), t.text(TextId::Yes), t.text(TextId::No)) == QStringLiteral("Yes"))
         m_parts.shell.open(ServerAddress::root());
 }

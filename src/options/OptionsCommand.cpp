@@ -7,6 +7,7 @@
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
+#include "state/TextId.h"
 
 #include <QAction>
 #include <QMenu>
@@ -42,7 +43,7 @@ void OptionsCommand::confirm(OptionsDialog& dialog)
     const QString error = m_state.saveSettings();
     if (!error.isEmpty()) {
         WaitingWindow box(&dialog, m_window.isTopmost());
-        box.showMessage(error, m_state.texts.text(47));
+        box.showMessage(error, m_state.texts.text(TextId::Ok));
     }
     m_recent.loadMRU();
     m_window.menus().SMnuRunRemindingService->setChecked(false);

@@ -4,6 +4,7 @@
 #include "state/LanguageTexts.h"
 #include "state/Settings.h"
 #include "ui/NumberField.h"
+#include "state/TextId.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,8 +20,6 @@
 
 namespace {
 
-enum LanguageText { Ok = 47, Cancel = 59, ClearHistory = 60, HistoryList = 61, Minutes = 64, UpdateChannels = 105,
-    MinimizeOnClose = 106, ScheduleGroup = 118, RemindMe = 119, BeforeStart = 120, Every = 121, TellNewVersion = 122 };
 
 QScrollBar* spinner(const char* name, int minimum, int maximum)
 {
@@ -62,11 +61,11 @@ OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
 {
-    Frame1 = new QGroupBox(t.text(HistoryList));
+    Frame1 = new QGroupBox(t.text(TextId::HistoryList));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Text1 = NumberField::newBox("Text1", QStringLiteral("0"));
     history = new NumberField(Text1, spinner("VScroll1", 0, 15), 0, 15, this);
-    Command1 = new QPushButton(t.text(ClearHistory));
+    Command1 = new QPushButton(t.text(TextId::ClearHistory));
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, [this] {
         Command1->setEnabled(false);
@@ -78,16 +77,16 @@ void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
 
     Frame2 = new QGroupBox(advancedTitle);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    chkUpdateChannel = check("chkUpdateChannel", t.text(UpdateChannels));
-    chkMinimizeWhenClose = check("chkMinimizeWhenClose", t.text(MinimizeOnClose));
-    chkTellNewVersion = check("chkTellNewVersion", t.text(TellNewVersion));
+    chkUpdateChannel = check("chkUpdateChannel", t.text(TextId::UpdateChannels));
+    chkMinimizeWhenClose = check("chkMinimizeWhenClose", t.text(TextId::MinimizeOnClose));
+    chkTellNewVersion = check("chkTellNewVersion", t.text(TextId::TellNewVersion));
     auto* advanced = new QVBoxLayout(Frame2);
     for (QCheckBox* c : {chkUpdateChannel, chkMinimizeWhenClose, chkTellNewVersion})
         advanced->addWidget(c);
 
-    Frame3 = new QGroupBox(t.text(ScheduleGroup));
+    Frame3 = new QGroupBox(t.text(TextId::ScheduledProgramsGroup));
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    chkRemindMe = check("chkRemindMe", t.text(RemindMe));
+    chkRemindMe = check("chkRemindMe", t.text(TextId::RemindMe));
     connect(chkRemindMe, &QCheckBox::toggled, this, [this] { enableReminder(); });
     txtBeforeStart = NumberField::newBox("txtBeforeStart", QStringLiteral("5"));
     VScroll3 = spinner("VScroll3", 1, 20);
@@ -101,17 +100,17 @@ void OptionsDialog::build(const LanguageTexts& t, const QString& advancedTitle)
     connect(VScroll2, &QScrollBar::valueChanged, this, &OptionsDialog::remindEverySpun);
     auto* reminder = new QGridLayout(Frame3);
     reminder->addWidget(chkRemindMe, 0, 0, 1, 3);
-    reminder->addWidget(new QLabel(t.text(BeforeStart)), 1, 0);
+    reminder->addWidget(new QLabel(t.text(TextId::RemindBeforeStart)), 1, 0);
     reminder->addLayout(NumberField::besideEachOther(txtBeforeStart, VScroll3), 1, 1);
-    reminder->addWidget(new QLabel(t.text(Minutes)), 1, 2);
-    reminder->addWidget(new QLabel(t.text(Every)), 2, 0);
+    reminder->addWidget(new QLabel(t.text(TextId::Minutes)), 1, 2);
+    reminder->addWidget(new QLabel(t.text(TextId::RemindEvery)), 2, 0);
     reminder->addLayout(NumberField::besideEachOther(txtRemindEvery, VScroll2), 2, 1);
-    reminder->addWidget(new QLabel(t.text(Minutes)), 2, 2);
+    reminder->addWidget(new QLabel(t.text(TextId::Minutes)), 2, 2);
 
-    Command3 = new QPushButton(t.text(Ok));
+    Command3 = new QPushButton(t.text(TextId::Ok));
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setDefault(true);
-    Command2 = new QPushButton(t.text(Cancel));
+    Command2 = new QPushButton(t.text(TextId::Cancel));
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command3, &QPushButton::clicked, this, [this] {
         Q_EMIT confirmed();

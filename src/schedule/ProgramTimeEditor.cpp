@@ -4,6 +4,7 @@
 #include "schedule/core/ScheduleFile.h"
 #include "state/LanguageTexts.h"
 #include "ui/NumberField.h"
+#include "state/TextId.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,10 +18,6 @@
 
 namespace {
 
-enum LanguageText {
-    Hours = 63, Minutes = 64, Seconds = 65, Set = 79, Close = 100, Modify = 102, Title = 108, NamesGroup = 109,
-    ProgramName = 110, ChannelName = 111, TimeGroup = 112, Day = 113, Month = 114, Year = 115, EveryDay = 116
-};
 
 QLabel* caption(const char* name, const QString& text)
 {
@@ -52,7 +49,7 @@ ProgramTimeEditor::ProgramTimeEditor(QWidget* owner, ChromeState state, const La
     : ChromeDialog(owner, Frame::Titled, state), m_today(today)
 {
     setObjectName(QStringLiteral("frmSetProgramTime"));
-    setWindowTitle(texts.text(Title));
+    setWindowTitle(texts.text(TextId::ScheduleTitle));
     build(texts);
     enableDate();
 }
@@ -61,32 +58,33 @@ ProgramTimeEditor::~ProgramTimeEditor() = default;
 
 void ProgramTimeEditor::build(const LanguageTexts& texts)
 {
-    Frame1 = new QGroupBox(texts.text(NamesGroup));
+    Frame1 = new QGroupBox(texts.text(TextId::ProgramGroup));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     txtProgramName = edit("txtProgramName", ScheduleFile::kNameBytes);
     txtProgramName->setMinimumWidth(240);
     txtChannelName = edit("txtChannelName", ScheduleFile::kChannelBytes);
     auto* names = new QGridLayout(Frame1);
-    names->addWidget(caption("Label1", texts.text(ProgramName)), 0, 0);
+    names->addWidget(caption("Label1", texts.text(TextId::ProgramName)), 0, 0);
     names->addWidget(txtProgramName, 0, 1);
-    names->addWidget(caption("Label2", texts.text(ChannelName)), 1, 0);
+    names->addWidget(caption("Label2", texts.text(TextId::ChannelName)), 1, 0);
     names->addWidget(txtChannelName, 1, 1);
 
-    Frame2 = new QGroupBox(texts.text(TimeGroup));
+    Frame2 = new QGroupBox(texts.text(TextId::StartTimeGroup));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* times = new QGridLayout(Frame2);
     struct Field {
         NumberField** field;
         const char *label, *box, *spinner;
-        int text, minimum, maximum, row, column;
+        TextId text;
+        int minimum, maximum, row, column;
     };
     const Field fields[] = {
-        {&hours, "Label4", "txtHoursAt", "VScroll1", Hours, 0, 23, 0, 0},
-        {&minutes, "Label5", "txtMinutesAt", "VScroll2", Minutes, 0, 59, 0, 1},
-        {&seconds, "Label6", "txtSecondsAt", "VScroll3", Seconds, 0, 59, 0, 2},
-        {&day, "Label7", "txtDayAt", "VScroll4", Day, 1, 31, 2, 0},
-        {&month, "Label8", "txtMonthAt", "VScroll5", Month, 1, 12, 2, 1},
-        {&year, "Label9", "txtYearAt", "VScroll6", Year, 2008, 2035, 2, 2},
+        {&hours, "Label4", "txtHoursAt", "VScroll1", TextId::Hours, 0, 23, 0, 0},
+        {&minutes, "Label5", "txtMinutesAt", "VScroll2", TextId::Minutes, 0, 59, 0, 1},
+        {&seconds, "Label6", "txtSecondsAt", "VScroll3", TextId::Seconds, 0, 59, 0, 2},
+        {&day, "Label7", "txtDayAt", "VScroll4", TextId::Day, 1, 31, 2, 0},
+        {&month, "Label8", "txtMonthAt", "VScroll5", TextId::Month, 1, 12, 2, 1},
+        {&year, "Label9", "txtYearAt", "VScroll6", TextId::Year, 2008, 2035, 2, 2},
     };
     for (const Field& f : fields) {
         *f.field = NumberField::make(f.box, f.spinner, f.minimum, f.maximum, QStringLiteral("0"), this);
@@ -95,17 +93,17 @@ void ProgramTimeEditor::build(const LanguageTexts& texts)
     }
     rangeYears(m_today.year());
     year->box()->clear();
-    chkEveryDay = new QCheckBox(texts.text(EveryDay));
+    chkEveryDay = new QCheckBox(texts.text(TextId::EveryDay));
     chkEveryDay->setObjectName(QStringLiteral("chkEveryDay"));
     chkEveryDay->setChecked(true);
     connect(chkEveryDay, &QCheckBox::toggled, this, [this] { enableDate(); });
     times->addWidget(chkEveryDay, 4, 0, 1, 3);
 
-    cmdSet = new QPushButton(texts.text(Set));
+    cmdSet = new QPushButton(texts.text(TextId::Set));
     cmdSet->setObjectName(QStringLiteral("cmdSet"));
-    cmdModify = new QPushButton(texts.text(Modify));
+    cmdModify = new QPushButton(texts.text(TextId::Modify));
     cmdModify->setObjectName(QStringLiteral("cmdModify"));
-    cmdClose = new QPushButton(texts.text(Close));
+    cmdClose = new QPushButton(texts.text(TextId::Close));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdSet, &QPushButton::clicked, this, &ProgramTimeEditor::setClicked);
     connect(cmdModify, &QPushButton::clicked, this, &ProgramTimeEditor::modifyClicked);

@@ -1,6 +1,7 @@
 #include "schedule/ReminderWindow.h"
 
 #include "state/LanguageTexts.h"
+#include "state/TextId.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,30 +11,26 @@
 #include <QTime>
 #include <QVBoxLayout>
 
-namespace {
-enum LanguageText { CloseCaption = 100, RunCaption = 126, Reminder = 127, StartsAt = 128, Title = 129 };
-}
-
 ReminderWindow::ReminderWindow(QWidget* owner, ChromeState state, const LanguageTexts& texts, int index,
     const QString& programName, const QTime& start)
     : ChromeDialog(owner, Frame::Rounded, {true, state.rightToLeft}), m_index(index)
 {
     setObjectName(QStringLiteral("frmInformUserAboutProgram"));
-    setWindowTitle(texts.text(Title));
+    setWindowTitle(texts.text(TextId::ReminderTitle));
     // A reminder stands above every window, whatever the always-on-top setting.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lblMessage = new QLabel(texts.text(Reminder) + QLatin1Char(' ') + programName.trimmed() + QLatin1Char(' ')
-        + texts.text(StartsAt) + QStringLiteral(" ( %1 ) ").arg(start.toString(QStringLiteral("HH:mm:ss"))));
+    lblMessage = new QLabel(texts.text(TextId::TheProgram) + QLatin1Char(' ') + programName.trimmed() + QLatin1Char(' ')
+        + texts.text(TextId::Starts) + QStringLiteral(" ( %1 ) ").arg(start.toString(QStringLiteral("HH:mm:ss"))));
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
     lblMessage->setMinimumWidth(280);
     lblMessage->setTextFormat(Qt::PlainText);
-    cmdRunTheProgram = new QPushButton(texts.text(RunCaption));
+    cmdRunTheProgram = new QPushButton(texts.text(TextId::Watch));
     cmdRunTheProgram->setObjectName(QStringLiteral("cmdRunTheProgram"));
     cmdRunTheProgram->setDefault(true);
-    cmdClose = new QPushButton(texts.text(CloseCaption));
+    cmdClose = new QPushButton(texts.text(TextId::Close));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdRunTheProgram, &QPushButton::clicked, this, [this] { Q_EMIT runRequested(m_index); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);

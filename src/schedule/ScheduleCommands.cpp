@@ -11,6 +11,7 @@
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
+#include "state/TextId.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,9 +24,6 @@
 
 namespace {
 
-enum LanguageText {
-    Watch = 15, Ok = 47, NoName = 123, Saved = 124, Duplicate = 125, ReminderTitle = 129, NotFound = 130
-};
 
 QString withoutAccelerator(QString caption) { return caption.remove(u'&'); }
 
@@ -51,7 +49,7 @@ ScheduledListWindow* ScheduleCommands::listWindow() const { return m_list; }
 void ScheduleCommands::message(QWidget* owner, const QString& text) const
 {
     WaitingWindow box(owner, m_parts.window.isTopmost());
-    box.showMessage(text, m_parts.state.texts.text(Ok));
+    box.showMessage(text, m_parts.state.texts.text(TextId::Ok));
 }
 
 void ScheduleCommands::readScheduledPrograms()
@@ -132,7 +130,7 @@ void ScheduleCommands::notifyDesktop(const ReminderScan::Due& due, const QString
     if (!m_parts.notifier)
         return;
     const LanguageTexts& t = m_parts.state.texts;
-    m_parts.notifier->notify(t.text(ReminderTitle), text, withoutAccelerator(t.text(Watch)), [this, due] {
+    m_parts.notifier->notify(t.text(TextId::ReminderTitle), text, withoutAccelerator(t.text(TextId::WatchItem)), [this, due] {
         if (m_reminder && m_reminder->programIndex() == due.index)
             m_reminder->close();
         runProgram(due.index, &m_parts.window);
@@ -155,7 +153,7 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
     const int channel = find(state.catalogue.channels, state.catalogue.radioEnd);
     const int favorite = channel < 0 ? find(state.catalogue.favorites, state.catalogue.favoriteCount()) : -1;
     if (channel < 0 && favorite < 0) {
-        message(messageOwner, state.texts.text(NotFound));
+        message(messageOwner, state.texts.text(TextId::ChannelGone));
         return;
     }
     if (!m_parts.window.isVisible())
@@ -175,7 +173,7 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
 std::optional<double> ScheduleCommands::typedStart(ProgramTimeEditor& editor) const
 {
     if (editor.txtProgramName->text().trimmed().isEmpty()) {
-        message(&editor, m_parts.state.texts.text(NoName));
+        message(&editor, m_parts.state.texts.text(TextId::NoProgramName));
         return std::nullopt;
     }
     const std::optional<double> start = editor.startTime();
@@ -208,12 +206,12 @@ void ScheduleCommands::setFromEditor(ProgramTimeEditor& editor, const QByteArray
     ScheduledProgram program {editor.txtProgramName->text(), editor.txtChannelName->text(), *start, address};
     bool duplicate = false;
     if (!m_store.add(program, &duplicate)) {
-        message(&editor, duplicate ? t.text(Duplicate) : m_store.lastError());
+        message(&editor, duplicate ? t.text(TextId::AlreadyScheduled) : m_store.lastError());
         return;
     }
     if (m_list)
         m_list->refill(m_store.programs());
-    message(&editor, t.text(Saved));
+    message(&editor, t.text(TextId::ProgramSaved));
 }
 
 void ScheduleCommands::showScheduledPrograms()
@@ -261,7 +259,7 @@ void ScheduleCommands::modifyFromEditor(ProgramTimeEditor& editor)
     }
     if (m_list)
         m_list->refill(m_store.programs());
-    message(&editor, t.text(Saved));
+    message(&editor, t.text(TextId::ProgramSaved));
 }
 
 void ScheduleCommands::deleteFromList(int index)

@@ -2,6 +2,7 @@
 
 #include "schedule/core/DayNumber.h"
 #include "state/LanguageTexts.h"
+#include "state/TextId.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,7 +13,6 @@
 
 namespace {
 
-enum LanguageText { Close = 100, Modify = 102, ProgramName = 110, ChannelName = 111, ListTitle = 117, Run = 126, Start = 131 };
 
 QPushButton* button(const char* name, const QString& caption)
 {
@@ -38,14 +38,14 @@ ScheduledListWindow::ScheduledListWindow(QWidget* owner, ChromeState state, cons
     : ChromeDialog(owner, Frame::Titled, state)
 {
     setObjectName(QStringLiteral("frmScheduledPrograms"));
-    setWindowTitle(texts.text(ListTitle).chopped(std::min<qsizetype>(3, texts.text(ListTitle).size())));
+    setWindowTitle(texts.text(TextId::ScheduledProgramsItem).chopped(std::min<qsizetype>(3, texts.text(TextId::ScheduledProgramsItem).size())));
     setAttribute(Qt::WA_DeleteOnClose);
 
     ListView1 = new QTreeWidget;
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setRootIsDecorated(false);
     ListView1->setColumnCount(3);
-    ListView1->setHeaderLabels({texts.text(ChannelName), texts.text(ProgramName), texts.text(Start)});
+    ListView1->setHeaderLabels({texts.text(TextId::ChannelName), texts.text(TextId::ProgramName), texts.text(TextId::StartTime)});
     ListView1->headerItem()->setTextAlignment(1, Qt::AlignCenter);
     ListView1->headerItem()->setTextAlignment(2, Qt::AlignCenter);
     // 1,680, 1,680 and 1,800 twips.
@@ -58,11 +58,11 @@ ScheduledListWindow::ScheduledListWindow(QWidget* owner, ChromeState state, cons
             Q_EMIT runClicked(selectedIndex());
     });
 
-    cmdRun = button("cmdRun", texts.text(Run));
+    cmdRun = button("cmdRun", texts.text(TextId::Watch));
     cmdRun->setDefault(true);
-    cmdModify = button("cmdModify", texts.text(Modify));
+    cmdModify = button("cmdModify", texts.text(TextId::Modify));
     cmdDelete = button("cmdDelete", QStringLiteral("&Delete"));
-    cmdClose = button("cmdClose", texts.text(Close));
+    cmdClose = button("cmdClose", texts.text(TextId::Close));
     const auto onSelected = [this](QPushButton* b, void (ScheduledListWindow::*signal)(int)) {
         connect(b, &QPushButton::clicked, this, [this, signal] {
             if (selectedIndex() >= 0)

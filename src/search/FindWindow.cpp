@@ -2,6 +2,7 @@
 
 #include "search/SearchResultsModel.h"
 #include "state/LanguageTexts.h"
+#include "state/TextId.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,8 +17,6 @@
 
 namespace {
 
-enum LanguageText { Options = 51, Names = 52, Information = 53, WholeName = 54, Tv = 55, Radio = 56, Favorites = 57,
-    Find = 58, Close = 100, Run = 126 };
 
 template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
@@ -31,21 +30,21 @@ FindWindow::FindWindow(QWidget* owner, ChromeState state, const LanguageTexts& t
     : ChromeDialog(owner, Frame::Titled, state)
 {
     setObjectName(QStringLiteral("frmFind"));
-    setWindowTitle(t.text(Find));
+    setWindowTitle(t.text(TextId::Find));
     setModal(false);
 
     Text1 = named(new QLineEdit, "Text1");
-    Frame1 = named(new QGroupBox(t.text(Options)), "Frame1");
-    OptName = named(new QRadioButton(t.text(Names)), "OptName");
-    OptInfo = named(new QRadioButton(t.text(Information)), "OptInfo");
+    Frame1 = named(new QGroupBox(t.text(TextId::SearchIn)), "Frame1");
+    OptName = named(new QRadioButton(t.text(TextId::SearchNames)), "OptName");
+    OptInfo = named(new QRadioButton(t.text(TextId::SearchInformation)), "OptInfo");
     OptName->setChecked(true);
     auto* options = new QVBoxLayout(Frame1);
     options->addWidget(OptName);
     options->addWidget(OptInfo);
-    chkWholeWord = named(new QCheckBox(t.text(WholeName)), "chkWholeWord");
-    chkTV = named(new QCheckBox(t.text(Tv)), "chkTV");
-    chkRad = named(new QCheckBox(t.text(Radio)), "chkRad");
-    chkFav = named(new QCheckBox(t.text(Favorites)), "chkFav");
+    chkWholeWord = named(new QCheckBox(t.text(TextId::WholeName)), "chkWholeWord");
+    chkTV = named(new QCheckBox(t.text(TextId::TvChannels)), "chkTV");
+    chkRad = named(new QCheckBox(t.text(TextId::Radios)), "chkRad");
+    chkFav = named(new QCheckBox(t.text(TextId::SearchFavorites)), "chkFav");
     for (QCheckBox* box : {chkTV, chkRad, chkFav}) {
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this] { checkSelected(); });
@@ -53,10 +52,10 @@ FindWindow::FindWindow(QWidget* owner, ChromeState state, const LanguageTexts& t
     connect(OptInfo, &QRadioButton::clicked, this, [this] { byInformation(); });
     connect(OptName, &QRadioButton::clicked, this, [this] { byName(); });
 
-    Command1 = named(new QPushButton(t.text(Find)), "Command1");
+    Command1 = named(new QPushButton(t.text(TextId::Find)), "Command1");
     Command1->setDefault(true);
-    cmdRun = named(new QPushButton(t.text(Run)), "cmdRun");
-    Command2 = named(new QPushButton(t.text(Close)), "Command2");
+    cmdRun = named(new QPushButton(t.text(TextId::Watch)), "cmdRun");
+    Command2 = named(new QPushButton(t.text(TextId::Close)), "Command2");
     connect(Command1, &QPushButton::clicked, this, &FindWindow::findClicked);
     connect(cmdRun, &QPushButton::clicked, this, [this] {
         if (selectedRow() >= 0)

@@ -3,11 +3,11 @@
 #include "state/LanguageTexts.h"
 
 #include "catalogue/core/Catalogue.h"
+#include "state/TextId.h"
 
 namespace {
 
-enum LanguageText { Country = 24, Name = 32, Category = 34, Type = 50 };
-constexpr int kColumnTexts[4] = {Name, Country, Category, Type};
+constexpr TextId kColumnTexts[4] = {TextId::Name, TextId::Country, TextId::Category, TextId::Type};
 
 QString typeOf(const ChannelRecord& record, bool favorite)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/LanguageFile.h"
+#include "state/TextId.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@ public:
     LanguageTexts() : m_slots(LanguageFile::kTextCount) { }
 
     QString text(int n) const { return n >= 0 && n < m_slots.size() ? m_slots[n] : QString(); }
+    QString text(TextId id) const { return text(static_cast<int>(id)); }
     void set(int n, const QString& value)
     {
         if (n >= 0 && n < m_slots.size())

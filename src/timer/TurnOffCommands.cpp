@@ -6,6 +6,7 @@
 #include "timer/TurnOffDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberField.h"
+#include "state/TextId.h"
 
 #include <QRadioButton>
 #include <QTimer>
@@ -26,7 +27,7 @@ TurnOffDialog* TurnOffCommands::dialog() const { return m_dialog; }
 TurnOffClock::Texts TurnOffCommands::captionTexts() const
 {
     const LanguageTexts& t = m_parts.state.texts;
-    return {t.text(66), t.text(67), t.text(63), t.text(64), t.text(65), t.text(68)};
+    return {t.text(TextId::TurningOffIn), t.text(TextId::TurningOffAt), t.text(TextId::Hours), t.text(TextId::Minutes), t.text(TextId::Seconds), t.text(TextId::And)};
 }
 
 void TurnOffCommands::showDialog()

@@ -2,6 +2,7 @@
 
 #include "state/LanguageTexts.h"
 #include "ui/NumberField.h"
+#include "state/TextId.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,23 +14,18 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace {
-enum LanguageText { Title = 10, Hours = 63, Settings = 70, After = 71, Duration = 72, At = 73, ClockTime = 74,
-    HourAt = 75, Cancel = 78, Set = 79, Stop = 80 };
-}
-
 TurnOffDialog::TurnOffDialog(QWidget* owner, ChromeState state, const LanguageTexts& texts, bool running)
     : ChromeDialog(owner, Frame::Titled, state)
 {
     setObjectName(QStringLiteral("Time"));
-    setWindowTitle(texts.text(Title));
+    setWindowTitle(texts.text(TextId::TurnOffTitle));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Frame1 = new QGroupBox(texts.text(Settings));
+    Frame1 = new QGroupBox(texts.text(TextId::TurnOffComputer));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = new QRadioButton(texts.text(After));
+    Option1 = new QRadioButton(texts.text(TextId::AfterAPeriod));
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(texts.text(At));
+    Option2 = new QRadioButton(texts.text(TextId::AtATime));
     Option2->setObjectName(QStringLiteral("Option2"));
     static const char* const afterNames[6] = {"txtHoursAfter", "VScroll1", "txtMinutesAfter", "VScroll2", "txtSecondsAfter", "VScroll3"};
     static const char* const atNames[6] = {"txtHourAt", "VScroll4", "txtMinuteAt", "VScroll5", "txtSecondAt", "VScroll6"};
@@ -37,8 +33,8 @@ TurnOffDialog::TurnOffDialog(QWidget* owner, ChromeState state, const LanguageTe
     static const int atMinimums[3] = {0, 0, 0};
     NumberField** after[3] = {&hoursAfter, &minutesAfter, &secondsAfter};
     NumberField** at[3] = {&hourAt, &minuteAt, &secondAt};
-    Frame2 = fields("Frame2", texts.text(Duration), texts, Hours, afterNames, afterMinimums, after);
-    Frame3 = fields("Frame3", texts.text(ClockTime), texts, HourAt, atNames, atMinimums, at);
+    Frame2 = fields("Frame2", texts.text(TextId::Period), texts, TextId::Hours, afterNames, afterMinimums, after);
+    Frame3 = fields("Frame3", texts.text(TextId::TimeOfDay), texts, TextId::Hour, atNames, atMinimums, at);
     secondsAfter->setValue(59);
     Frame3->setEnabled(false);
     Option1->setChecked(true);
@@ -52,11 +48,11 @@ TurnOffDialog::TurnOffDialog(QWidget* owner, ChromeState state, const LanguageTe
     settings->addWidget(Option2);
     settings->addWidget(Frame3);
 
-    cmdCancel = new QPushButton(texts.text(Cancel));
+    cmdCancel = new QPushButton(texts.text(TextId::TimerCancel));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdSet = new QPushButton(texts.text(Set));
+    cmdSet = new QPushButton(texts.text(TextId::Set));
     cmdSet->setObjectName(QStringLiteral("cmdSet"));
-    cmdStop = new QPushButton(texts.text(Stop));
+    cmdStop = new QPushButton(texts.text(TextId::Stop));
     cmdStop->setObjectName(QStringLiteral("cmdStop"));
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdSet, &QPushButton::clicked, this, &TurnOffDialog::setClicked);
@@ -76,7 +72,7 @@ TurnOffDialog::TurnOffDialog(QWidget* owner, ChromeState state, const LanguageTe
 TurnOffDialog::~TurnOffDialog() = default;
 
 QGroupBox* TurnOffDialog::fields(const char* name, const QString& title, const LanguageTexts& texts,
-    int firstLabelText, const char* const names[6], const int minimums[3], NumberField** out[3])
+    TextId firstLabelText, const char* const names[6], const int minimums[3], NumberField** out[3])
 {
     auto* group = new QGroupBox(title);
     group->setObjectName(QString::fromLatin1(name));
@@ -84,7 +80,7 @@ QGroupBox* TurnOffDialog::fields(const char* name, const QString& title, const L
     const int maximums[3] = {23, 59, 59};
     for (int i = 0; i < 3; ++i) {
         *out[i] = NumberField::make(names[2 * i], names[2 * i + 1], minimums[i], maximums[i], QStringLiteral("0"), this);
-        grid->addWidget(new QLabel(texts.text(firstLabelText + i)), 0, i);
+        grid->addWidget(new QLabel(texts.text(static_cast<int>(firstLabelText) + i)), 0, i);
         grid->addLayout((*out[i])->row(), 1, i);
     }
     return group;

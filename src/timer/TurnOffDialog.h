@@ -3,6 +3,7 @@
 #include "ui/ChromeDialog.h"
 
 class LanguageTexts;
+enum class TextId : int;
 class NumberField;
 class QGroupBox;
 class QPushButton;
@@ -40,6 +41,6 @@ Q_SIGNALS:
     void stopClicked();
 
 private:
-    QGroupBox* fields(const char* name, const QString& title, const LanguageTexts& texts, int firstLabelText,
+    QGroupBox* fields(const char* name, const QString& title, const LanguageTexts& texts, TextId firstLabelText,
         const char* const names[6], const int minimums[3], NumberField** out[3]);
 };

@@ -1,5 +1,7 @@
 #include "ui/LanguageSelector.h"
 
+#include "state/TextId.h"
+
 #include "net/core/ServerAddress.h"
 #include "platform/core/Shell.h"
 #include "state/LanguageFile.h"
@@ -42,85 +44,85 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
 {
     MainMenus& m = w.menus();
     std::vector<Step> steps;
-    const auto at = [&](int n, std::function<void(const QString&)> apply) {
-        steps.push_back({n, std::move(apply)});
+    const auto at = [&](TextId text, std::function<void(const QString&)> apply) {
+        steps.push_back({static_cast<int>(text), std::move(apply)});
     };
-    at(0, [&m](const QString& t) { m.MnuFile->setTitle(t.mid(1)); }); // drops the byte-order mark
-    at(1, caption(m.SMnuOpen));
-    at(3, caption(m.SMnuExit));
-    at(4, caption(m.MnuTools));
-    at(5, caption(m.SMnuFind));
-    at(6, caption(m.SMnuLanguage));
-    at(7, caption(m.SMnuOption));
-    at(8, caption(m.MnuFavorite));
-    at(9, caption(m.SSMnuAddFavorite));
-    at(10, none());
-    at(11, none());
-    at(12, caption(m.MnuHelp));
-    at(13, caption(m.SMnuInfo));
-    at(14, caption(m.SMnuAbout));
-    at(15, caption(m.SPopUpMenuWatch));
-    at(16, caption(m.SPopUpMenuInfo));
-    at(17, caption(m.SPopUpMenuAddToFavorite));
-    at(18, caption(m.SPopUpMenuFWatch));
-    at(19, caption(m.SPopUpMenuFInfo));
-    at(20, caption(m.SPopUpMenuFModify));
-    at(21, caption(m.SPopUpMenuFDelete));
-    at(22, [&w](const QString& t) { w.viewLabel->setText(t); });
-    at(23, [&w](const QString& t) {
+    at(TextId::FileMenu, [&m](const QString& t) { m.MnuFile->setTitle(t.mid(1)); }); // drops the byte-order mark
+    at(TextId::OpenItem, caption(m.SMnuOpen));
+    at(TextId::ExitItem, caption(m.SMnuExit));
+    at(TextId::OptionsMenu, caption(m.MnuTools));
+    at(TextId::FindItem, caption(m.SMnuFind));
+    at(TextId::LanguageMenu, caption(m.SMnuLanguage));
+    at(TextId::AdvancedOptionsItem, caption(m.SMnuOption));
+    at(TextId::FavoriteMenu, caption(m.MnuFavorite));
+    at(TextId::AddFavoriteItem, caption(m.SSMnuAddFavorite));
+    at(TextId::TurnOffTitle, none());
+    at(TextId::NewVersion, none());
+    at(TextId::HelpMenu, caption(m.MnuHelp));
+    at(TextId::HelpItem, caption(m.SMnuInfo));
+    at(TextId::AboutItem, caption(m.SMnuAbout));
+    at(TextId::WatchItem, caption(m.SPopUpMenuWatch));
+    at(TextId::InformationItem, caption(m.SPopUpMenuInfo));
+    at(TextId::AddToFavoritesItem, caption(m.SPopUpMenuAddToFavorite));
+    at(TextId::FavoriteWatchItem, caption(m.SPopUpMenuFWatch));
+    at(TextId::FavoriteInformationItem, caption(m.SPopUpMenuFInfo));
+    at(TextId::FavoriteModifyItem, caption(m.SPopUpMenuFModify));
+    at(TextId::FavoriteDeleteItem, caption(m.SPopUpMenuFDelete));
+    at(TextId::FilterLabel, [&w](const QString& t) { w.viewLabel->setText(t); });
+    at(TextId::ByCategory, [&w](const QString& t) {
         const QSignalBlocker block(w.viewSelector);
         w.viewSelector->clear();
         w.viewSelector->addItem(t);
         w.viewSelector->setCurrentIndex(-1); // the refilled selector holds no item until step 7
     });
-    for (int n = 24; n <= 26; ++n)
-        at(n, [&w](const QString& t) {
+    for (int n = number(TextId::Country); n <= number(TextId::ByMyComputer); ++n)
+        at(static_cast<TextId>(n), [&w](const QString& t) {
             const QSignalBlocker block(w.viewSelector);
             w.viewSelector->addItem(t);
             w.viewSelector->setCurrentIndex(-1);
         });
-    at(27, caption(m.MnuVideo));
-    at(28, caption(m.SMnuFitToSize));
-    at(29, caption(m.SMnuNormalSize));
-    at(30, caption(m.SMnuFullScreen));
-    for (int n = 31; n <= 40; ++n)
-        at(n, none());
-    at(41, caption(m.SMnuImport));
-    at(42, caption(m.SMnuExport));
-    for (int n = 43; n <= 61; ++n)
-        at(n, none());
-    at(62, caption(m.SMnuAlwaysOnTop));
-    for (int n = 63; n <= 68; ++n)
-        at(n, none());
-    at(69, caption(m.SMnuTurnOfTime));
-    for (int n = 70; n <= 102; ++n)
-        at(n, none());
-    at(103, caption(m.MnuSystemHide));
-    at(104, [&m](const QString& t) {
+    at(TextId::VideoMenu, caption(m.MnuVideo));
+    at(TextId::FitToSizeItem, caption(m.SMnuFitToSize));
+    at(TextId::NormalSizeItem, caption(m.SMnuNormalSize));
+    at(TextId::FullScreenItem, caption(m.SMnuFullScreen));
+    for (int n = number(TextId::PleaseWait); n <= number(TextId::QuickTimeFiles); ++n)
+        at(static_cast<TextId>(n), none());
+    at(TextId::ImportItem, caption(m.SMnuImport));
+    at(TextId::ExportItem, caption(m.SMnuExport));
+    for (int n = number(TextId::ImportFavoritesTitle); n <= number(TextId::HistoryList); ++n)
+        at(static_cast<TextId>(n), none());
+    at(TextId::AlwaysOnTopItem, caption(m.SMnuAlwaysOnTop));
+    for (int n = number(TextId::Hours); n <= number(TextId::And); ++n)
+        at(static_cast<TextId>(n), none());
+    at(TextId::TurnOffTimeItem, caption(m.SMnuTurnOfTime));
+    for (int n = number(TextId::TurnOffComputer); n <= number(TextId::Modify); ++n)
+        at(static_cast<TextId>(n), none());
+    at(TextId::HideItem, caption(m.MnuSystemHide));
+    at(TextId::ShowItem, [&m](const QString& t) {
         m.MnuSystemShow->setText(t);
         m.MnuSystemAbout->setText(m.SMnuAbout->text());
         m.MnuSystemExit->setText(m.SMnuExit->text());
         m.MnuSystemHelp->setText(m.SMnuInfo->text());
     });
-    at(10, caption(m.MnuSystemTimer));
-    at(105, none());
-    at(106, none());
-    at(107, caption(m.SMnuUpdatelists));
-    for (int n = 108; n <= 131; ++n)
-        at(n, none());
-    at(132, caption(m.SMnuRunRemindingService));
-    at(133, caption(m.SMnuStopRemindingService));
-    for (int n = 134; n <= 137; ++n)
-        at(n, none());
+    at(TextId::TurnOffTitle, caption(m.MnuSystemTimer));
+    at(TextId::UpdateChannels, none());
+    at(TextId::MinimizeOnClose, none());
+    at(TextId::UpdateListsItem, caption(m.SMnuUpdatelists));
+    for (int n = number(TextId::ScheduleTitle); n <= number(TextId::StartTime); ++n)
+        at(static_cast<TextId>(n), none());
+    at(TextId::RunRemindingItem, caption(m.SMnuRunRemindingService));
+    at(TextId::StopRemindingItem, caption(m.SMnuStopRemindingService));
+    for (int n = number(TextId::Blank134); n <= number(TextId::MissingListTitle); ++n)
+        at(static_cast<TextId>(n), none());
     // Captions that reuse shared texts come last.
-    at(117, caption(m.SMnuScheduledPrograms));
-    at(108, [&m](const QString& t) {
+    at(TextId::ScheduledProgramsItem, caption(m.SMnuScheduledPrograms));
+    at(TextId::ScheduleTitle, [&m](const QString& t) {
         m.SPopUpMenuMainSetProgramTime->setText(t);
         m.SPopUpMenuFavoriteSetProgramTime->setText(t);
     });
-    at(24, [&w](const QString& t) { w.countryCaption->setText(t + QStringLiteral(" :")); });
-    at(34, [&w](const QString& t) { w.categoryCaption->setText(t + QStringLiteral(" :")); });
-    at(33, [&w](const QString& t) { w.bandwidthCaption->setText(t + QStringLiteral(" :")); });
+    at(TextId::Country, [&w](const QString& t) { w.countryCaption->setText(t + QStringLiteral(" :")); });
+    at(TextId::Category, [&w](const QString& t) { w.categoryCaption->setText(t + QStringLiteral(" :")); });
+    at(TextId::Bandwidth, [&w](const QString& t) { w.bandwidthCaption->setText(t + QStringLiteral(" :")); });
     // Every text is also kept in its shared slot as soon as its step is reached.
     for (Step& step : steps) {
         step.apply = [apply = std::move(step.apply), &slots, n = step.text](const QString& t) {
