@@ -64,6 +64,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     };
     hooks.selectFilter = [this](int index) { m_window->viewSelector->setCurrentIndex(index); };
     hooks.languageFilePath = [this](const QString& name) { return m_state->folder.languageFile(name); };
+    hooks.helpPage = [](const QString& path) { return ServerAddress::resolve(path); };
     m_language = std::make_unique<LanguageSelector>(
         m_state->settings, m_state->texts, *m_window, *m_services.shell, std::move(hooks));
     m_window->setUnloadHandler([this](int& cancel) { m_lifecycle->unload(cancel); });

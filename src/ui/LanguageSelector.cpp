@@ -2,7 +2,6 @@
 
 #include "state/TextId.h"
 
-#include "net/core/ServerAddress.h"
 #include "platform/core/Shell.h"
 #include "state/LanguageFile.h"
 #include "state/LanguageTexts.h"
@@ -198,5 +197,5 @@ void LanguageSelector::openHelp()
 {
     const LanguageEntry* entry = Languages::bySettingsLine(m_shown);
     if (entry)
-        m_shell.open(ServerAddress::resolve(QString::fromLatin1(entry->helpPath)));
+        m_shell.open(m_hooks.helpPage(QString::fromLatin1(entry->helpPath)));
 }

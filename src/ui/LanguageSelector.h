@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 
@@ -19,6 +20,7 @@ public:
         std::function<void(const QString&)> showError;
         std::function<void(int)> selectFilter; // selects a view selector item and runs its click
         std::function<QString(const QString&)> languageFilePath; // from a language name
+        std::function<QUrl(const QString&)> helpPage; // the vendor's address of a help page
     };
 
     LanguageSelector(Settings& settings, LanguageTexts& texts, MainWindow& window, Shell& shell, Hooks hooks);
