@@ -103,7 +103,7 @@ void timeRunVideo(benchmark::State& state, bool realVideo)
     app.start();
     if (realVideo)
         app.mainWindow().resize(1024, 700);
-    const QByteArray root = *Scrambling::encTvRa(source.toUtf8());
+    const QByteArray root = *Scrambling::scrambleAddress(source.toUtf8());
     QElapsedTimer clock;
     qint64 firstFrameNs = 0;
     QObject::connect(player, &MediaPlayer::stateChanged, player, [&](MediaPlayer::State reported) {

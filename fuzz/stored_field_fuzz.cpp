@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     StoredField::decodeAddress(bytes);
-    if (const std::optional<QByteArray> plain = Scrambling::decTvRa(bytes))
-        FUZZ_CHECK(Scrambling::encTvRa(*plain) == bytes);
+    if (const std::optional<QByteArray> plain = Scrambling::unscrambleAddress(bytes))
+        FUZZ_CHECK(Scrambling::scrambleAddress(*plain) == bytes);
     return 0;
 }

@@ -67,7 +67,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     hooks.helpPage = [](const QString& path) { return ServerAddress::resolve(path); };
     m_language = std::make_unique<LanguageSelector>(
         m_state->settings, m_state->texts, *m_window, *m_services.shell, std::move(hooks));
-    m_window->setUnloadHandler([this](int& cancel) { m_lifecycle->unload(cancel); });
+    m_window->setUnloadHandler([this] { return m_lifecycle->unload(ProgramLifecycle::Unload::Closed); });
     connectCommands();
     connectCatalogue();
     connectChrome();

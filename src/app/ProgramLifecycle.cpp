@@ -11,28 +11,23 @@ ProgramLifecycle::ProgramLifecycle(
 {
 }
 
-void ProgramLifecycle::unload(int& cancel)
+bool ProgramLifecycle::unload(Unload reason)
 {
-    if (cancel == kEmergencyEnd) {
-        cancel = 0;
+    if (reason == Unload::EmergencyEnd) {
         m_endNow();
-        return;
+        return false;
     }
     if (m_state.settings.lineEquals(Settings::MinimizeOnClose, QStringLiteral("minimizeclose=1"))) {
         hideMainWindow();
-        cancel = -1;
-        return;
+        return true;
     }
     m_transfer.cancelAll();
     m_tray.remove();
     m_endNow();
+    return false;
 }
 
-void ProgramLifecycle::emergencyEnd()
-{
-    int cancel = kEmergencyEnd;
-    unload(cancel);
-}
+void ProgramLifecycle::emergencyEnd() { unload(Unload::EmergencyEnd); }
 
 void ProgramLifecycle::exitFromFileMenu()
 {

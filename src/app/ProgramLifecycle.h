@@ -10,15 +10,15 @@ class TrayIcon;
 // How the program ends, and how the main window hides to the notification area.
 class ProgramLifecycle final {
 public:
-    // The cancel flag value that asks the unload for the emergency end.
-    static constexpr int kEmergencyEnd = 5;
+    // Why the main window is unloading: the user closed it, or the program must end at once.
+    enum class Unload { Closed, EmergencyEnd };
 
     ProgramLifecycle(AppState& state, MainWindow& window, Transfer& transfer, TrayIcon& tray,
         std::function<void()> endNow);
 
-    // The main window's unload: cancel 5 ends at once; "minimizeclose=1" hides the window
-    // and sets cancel to -1; otherwise the program ends.
-    void unload(int& cancel);
+    // The main window's unload: the emergency end ends at once; "minimizeclose=1" hides
+    // the window and keeps it (true); otherwise the program ends.
+    bool unload(Unload reason);
     void emergencyEnd();
     void exitFromFileMenu(); // SMnuExit
     void exitFromTray(); // MnuSystemExit: no transfer to cancel

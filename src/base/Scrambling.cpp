@@ -18,9 +18,9 @@ std::optional<QByteArray> shifted(const QByteArray& bytes, int delta, unsigned c
 
 namespace Scrambling {
 
-std::optional<QByteArray> encTvRa(const QByteArray& bytes) { return shifted(bytes, -1, 0); }
+std::optional<QByteArray> scrambleAddress(const QByteArray& bytes) { return shifted(bytes, -1, 0); }
 
-std::optional<QByteArray> decTvRa(const QByteArray& bytes) { return shifted(bytes, +1, 255); }
+std::optional<QByteArray> unscrambleAddress(const QByteArray& bytes) { return shifted(bytes, +1, 255); }
 
 std::optional<QByteArray> decrypt(const QByteArray& key, const QByteArray& bytes)
 {

@@ -9,9 +9,9 @@
 namespace Scrambling {
 
 // Each byte minus one; nothing when a byte is 0.
-std::optional<QByteArray> encTvRa(const QByteArray& bytes);
+std::optional<QByteArray> scrambleAddress(const QByteArray& bytes);
 // Each byte plus one; nothing when a byte is 255.
-std::optional<QByteArray> decTvRa(const QByteArray& bytes);
+std::optional<QByteArray> unscrambleAddress(const QByteArray& bytes);
 // XOR with the key repeated; applying it twice gives the text back. An empty key gives nothing.
 std::optional<QByteArray> decrypt(const QByteArray& key, const QByteArray& bytes);
 

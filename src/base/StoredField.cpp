@@ -29,7 +29,7 @@ std::optional<QChar> codeAt(const QString& text, qsizetype at)
     return std::nullopt;
 }
 
-QByteArray scrambled(const QByteArray& clear) { return Scrambling::encTvRa(clear).value_or(QByteArray()); }
+QByteArray scrambled(const QByteArray& clear) { return Scrambling::scrambleAddress(clear).value_or(QByteArray()); }
 
 // A web address with every byte percent-encoded that would scramble into "|", CR or LF
 // ('}', 0x0E, 0x0B) or that never belongs in an address ("|", controls).
@@ -102,7 +102,7 @@ QByteArray encodeAddress(const QString& address)
 
 QString decodeAddress(QByteArrayView stored)
 {
-    const std::optional<QByteArray> clear = Scrambling::decTvRa(stored.toByteArray());
+    const std::optional<QByteArray> clear = Scrambling::unscrambleAddress(stored.toByteArray());
     return clear ? TextCodec::decodeEightBit(*clear) : QString();
 }
 

@@ -197,10 +197,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    int cancel = 0;
-    if (m_unload)
-        m_unload(cancel);
-    if (cancel == -1)
+    if (m_unload && m_unload())
         event->ignore();
     else
         event->accept();

@@ -54,7 +54,8 @@ public:
 
     // The unload handler decides whether a close really closes. It receives the cancel
     // flag (5 asks for the emergency end) and sets it to -1 to keep the window.
-    void setUnloadHandler(std::function<void(int& cancel)> handler) { m_unload = std::move(handler); }
+    // Asked when the window is closed; true keeps it (the program goes on without it shown).
+    void setUnloadHandler(std::function<bool()> handler) { m_unload = std::move(handler); }
     void setTopmost(bool topmost);
     bool isTopmost() const;
     // The reading direction of the window's contents; its menus keep theirs.
@@ -84,5 +85,5 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     QWidget* m_catalogueSide = nullptr;
     QWidget* m_playerSide = nullptr;
-    std::function<void(int&)> m_unload;
+    std::function<bool()> m_unload;
 };

@@ -40,7 +40,7 @@ TEST(FavoritesFileFormat, EightFieldsEachFollowedByASeparator)
     ChannelRecord radio = favorite("Jazz", "http://j", 0);
     radio.info = QStringLiteral("Smooth");
     const QByteArray line = FavoritesFile::line(radio);
-    EXPECT_EQ(line, "0|||Jazz|1|" + *Scrambling::encTvRa("http://j") + "||Smooth|\r\n");
+    EXPECT_EQ(line, "0|||Jazz|1|" + *Scrambling::scrambleAddress("http://j") + "||Smooth|\r\n");
     EXPECT_EQ(line.count('|'), 8);
     EXPECT_EQ(readBack(line).value(0), radio);
 }

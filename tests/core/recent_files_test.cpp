@@ -8,7 +8,7 @@ namespace {
 
 QByteArray entryLine(int n)
 {
-    return "1|Item " + QByteArray::number(n) + '|' + *Scrambling::encTvRa("http://h/" + QByteArray::number(n))
+    return "1|Item " + QByteArray::number(n) + '|' + *Scrambling::scrambleAddress("http://h/" + QByteArray::number(n))
         + "\r\n";
 }
 

@@ -30,7 +30,7 @@ TEST(StoredText, OtherWritersPercentSignsAndEightBitTextReadUnchanged)
 
 TEST(StoredAddress, PlainAddressesAreOnlyScrambled)
 {
-    EXPECT_EQ(encodeAddress(QStringLiteral("http://j")), *Scrambling::encTvRa("http://j"));
+    EXPECT_EQ(encodeAddress(QStringLiteral("http://j")), *Scrambling::scrambleAddress("http://j"));
     EXPECT_EQ(decodeAddress(encodeAddress(QString::fromUtf8("/media/Müsik/ä.mp3"))),
         QString::fromUtf8("/media/Müsik/ä.mp3"));
     EXPECT_TRUE(encodeAddress(QString()).isEmpty());
@@ -56,14 +56,14 @@ TEST(StoredAddress, ALocalPathThatWouldBreakItsLineBecomesAFileUrlOfTheSameFile)
 
 TEST(Scrambling, ShiftsEveryByteByOne)
 {
-    EXPECT_EQ(Scrambling::encTvRa("abc"), QByteArray("`ab"));
-    EXPECT_EQ(Scrambling::decTvRa("`ab"), QByteArray("abc"));
-    EXPECT_EQ(Scrambling::encTvRa(QByteArray("a\0", 2)), std::nullopt);
-    EXPECT_EQ(Scrambling::decTvRa("\xFF"), std::nullopt);
+    EXPECT_EQ(Scrambling::scrambleAddress("abc"), QByteArray("`ab"));
+    EXPECT_EQ(Scrambling::unscrambleAddress("`ab"), QByteArray("abc"));
+    EXPECT_EQ(Scrambling::scrambleAddress(QByteArray("a\0", 2)), std::nullopt);
+    EXPECT_EQ(Scrambling::unscrambleAddress("\xFF"), std::nullopt);
     QByteArray all;
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
-    EXPECT_EQ(Scrambling::decTvRa(*Scrambling::encTvRa(all)), all);
+    EXPECT_EQ(Scrambling::unscrambleAddress(*Scrambling::scrambleAddress(all)), all);
 }
 
 TEST(Scrambling, DecryptRepeatsItsKeyAndUndoesItself)

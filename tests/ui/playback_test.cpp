@@ -245,7 +245,7 @@ private Q_SLOTS:
         TestHttpServer server;
         QVERIFY(server.running());
         const QString hanging = server.url(QStringLiteral("/_/hang")).toString();
-        app->playback().runVideo({1, 1, *Scrambling::encTvRa(hanging.toUtf8()), QStringLiteral("Hanging")});
+        app->playback().runVideo({1, 1, *Scrambling::scrambleAddress(hanging.toUtf8()), QStringLiteral("Hanging")});
         QCOMPARE(platform.media->state(), MediaPlayer::State::Loading);
         const QString b = media("b.wav", 3000);
         openFiles({b}, 1); // while the first one still loads
@@ -348,11 +348,11 @@ private Q_SLOTS:
         start();
         for (const char* path : {"/index.m3u8", "/tone.wav"}) {
             const QByteArray url = server.url(QString::fromLatin1(path)).toString().toUtf8();
-            app->playback().runVideo({1, 1, *Scrambling::encTvRa(url), QStringLiteral("stream")});
+            app->playback().runVideo({1, 1, *Scrambling::scrambleAddress(url), QStringLiteral("stream")});
             QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 15000);
         }
         app->playback().runVideo(
-            {1, 1, *Scrambling::encTvRa(server.url(QStringLiteral("/_/close")).toString().toUtf8()),
+            {1, 1, *Scrambling::scrambleAddress(server.url(QStringLiteral("/_/close")).toString().toUtf8()),
                 QStringLiteral("broken")});
         QTRY_VERIFY_WITH_TIMEOUT(platform.media->state() == MediaPlayer::State::Failed
                 || platform.media->state() == MediaPlayer::State::Ended,
@@ -400,7 +400,7 @@ private Q_SLOTS:
         QVERIFY(server.running());
         start();
         const QByteArray url = server.url(QStringLiteral("/_/hang")).toString().toUtf8();
-        app->playback().runVideo({1, 1, *Scrambling::encTvRa(url), QStringLiteral("silent")});
+        app->playback().runVideo({1, 1, *Scrambling::scrambleAddress(url), QStringLiteral("silent")});
         QCOMPARE(platform.media->state(), MediaPlayer::State::Loading); // the window is not held meanwhile
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Failed, 20000);
         QVERIFY(shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()));

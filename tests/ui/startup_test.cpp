@@ -213,9 +213,7 @@ private Q_SLOTS:
     void emergencyEndEndsAtOnceWhateverTheSettings()
     {
         auto app = startWith({{10, QStringLiteral("minimizeclose=1")}});
-        int cancel = ProgramLifecycle::kEmergencyEnd;
-        app->lifecycle().unload(cancel);
-        QCOMPARE(cancel, 0);
+        QVERIFY(!app->lifecycle().unload(ProgramLifecycle::Unload::EmergencyEnd));
         QCOMPARE(platform.ends, 1);
     }
 };
