@@ -95,10 +95,10 @@ void Application::connectCommands()
 {
     MainMenus& m = m_window->menus();
     ProgramLifecycle* lifecycle = m_lifecycle.get();
-    onTriggered(m.SMnuExit, [lifecycle] { lifecycle->exitFromFileMenu(); });
-    onTriggered(m.MnuSystemExit, [lifecycle] { lifecycle->exitFromTray(); });
-    onTriggered(m.MnuSystemShow, [lifecycle] { lifecycle->showMainWindow(); });
-    onTriggered(m.MnuSystemHide, [lifecycle] { lifecycle->hideMainWindow(); });
+    onTriggered(m.exitAction, [lifecycle] { lifecycle->exitFromFileMenu(); });
+    onTriggered(m.trayExitAction, [lifecycle] { lifecycle->exitFromTray(); });
+    onTriggered(m.trayShowAction, [lifecycle] { lifecycle->showMainWindow(); });
+    onTriggered(m.trayHideAction, [lifecycle] { lifecycle->hideMainWindow(); });
 
     LanguageSelector* language = m_language.get();
     const auto& entries = Languages::all();
@@ -106,8 +106,8 @@ void Application::connectCommands()
         const QString line = QString::fromLatin1(entries[static_cast<size_t>(i)].settingsLine);
         onTriggered(m.languageItems[i], [language, line] { language->menuChosen(line); });
     }
-    onTriggered(m.SMnuInfo, [language] { language->openHelp(); });
-    onTriggered(m.MnuSystemHelp, [language] { language->openHelp(); });
+    onTriggered(m.helpAction, [language] { language->openHelp(); });
+    onTriggered(m.trayHelpAction, [language] { language->openHelp(); });
 }
 
 void Application::connectCatalogue()
@@ -124,14 +124,14 @@ void Application::connectCatalogue()
 
     TreeEvents::Hooks treeHooks;
     treeHooks.runVideo = [this](const PlayRequest& request) { runVideo(request); };
-    treeHooks.watchFavorite = [this] { m_window->menus().SPopUpMenuFWatch->trigger(); };
+    treeHooks.watchFavorite = [this] { m_window->menus().favoriteWatchAction->trigger(); };
     m_treeEvents = std::make_unique<TreeEvents>(*m_state, *m_window, *m_catalogueView, std::move(treeHooks));
     m_information = std::make_unique<ChannelInformation>(*m_state, *m_window, *m_catalogueView);
 
     MainMenus& m = m_window->menus();
     ChannelInformation* information = m_information.get();
-    onTriggered(m.SPopUpMenuInfo, [information] { information->informationChannel(); });
-    onTriggered(m.SPopUpMenuFInfo, [information] { information->informationFavorite(); });
+    onTriggered(m.informationAction, [information] { information->informationChannel(); });
+    onTriggered(m.favoriteInformationAction, [information] { information->informationFavorite(); });
 
     // The filter selector's click: the view of its item, remembered for a language change.
     LanguageSelector* language = m_language.get();
@@ -150,10 +150,10 @@ void Application::connectChrome()
     m_chrome = std::make_unique<MainWindowChrome>(*m_state, *m_window);
     MainMenus& m = m_window->menus();
     MainWindowChrome* chrome = m_chrome.get();
-    onTriggered(m.SMnuAlwaysOnTop, [chrome] { chrome->toggleAlwaysOnTop(); });
+    onTriggered(m.alwaysOnTopAction, [chrome] { chrome->toggleAlwaysOnTop(); });
     QObject::connect(m_window.get(), &MainWindow::restored, m_window.get(), [chrome] { chrome->restored(); });
-    onTriggered(m.SMnuAbout, [this] { showAbout(); });
-    onTriggered(m.MnuSystemAbout, [this] { showAbout(); });
+    onTriggered(m.aboutAction, [this] { showAbout(); });
+    onTriggered(m.trayAboutAction, [this] { showAbout(); });
 }
 
 void Application::showAbout()
@@ -176,11 +176,11 @@ void Application::connectPlayback()
     MainMenus& m = m_window->menus();
     Playback* playback = m_playback.get();
     TreeEvents* tree = m_treeEvents.get();
-    onTriggered(m.SPopUpMenuWatch, [tree] { tree->doubleClick(); });
-    onTriggered(m.SPopUpMenuFWatch, [playback] { playback->watchFavorite(); });
-    onTriggered(m.SMnuFitToSize, [playback] { playback->fitToSize(); });
-    onTriggered(m.SMnuNormalSize, [playback] { playback->normalSize(); });
-    onTriggered(m.SMnuFullScreen, [playback] { playback->fullScreen(); });
+    onTriggered(m.watchAction, [tree] { tree->doubleClick(); });
+    onTriggered(m.favoriteWatchAction, [playback] { playback->watchFavorite(); });
+    onTriggered(m.fitToSizeAction, [playback] { playback->fitToSize(); });
+    onTriggered(m.normalSizeAction, [playback] { playback->normalSize(); });
+    onTriggered(m.fullScreenAction, [playback] { playback->fullScreen(); });
     if (m_services.fileDialog) {
         MediaPlayer* engine = m_services.media.get();
         m_open = std::make_unique<OpenCommand>(
@@ -188,7 +188,7 @@ void Application::connectPlayback()
             [playback](const PlayRequest& request) { playback->runVideo(request); },
             [engine] { engine->stop(); });
         OpenCommand* open = m_open.get();
-        onTriggered(m.SMnuOpen, [open] { open->run(); });
+        onTriggered(m.openAction, [open] { open->run(); });
     }
 }
 
@@ -198,12 +198,12 @@ void Application::connectFavorites()
         *m_state, *m_window, *m_catalogueView, m_services.fileDialog.get());
     MainMenus& m = m_window->menus();
     FavoritesCommands* favorites = m_favorites.get();
-    onTriggered(m.SPopUpMenuAddToFavorite, [favorites] { favorites->addSelectedToFavorites(); });
-    onTriggered(m.SPopUpMenuFDelete, [favorites] { favorites->deleteSelected(); });
-    onTriggered(m.SPopUpMenuFModify, [favorites] { favorites->modifySelected(); });
-    onTriggered(m.SSMnuAddFavorite, [favorites] { favorites->addFromMenu(); });
-    onTriggered(m.SMnuExport, [favorites] { favorites->exportFavorites(); });
-    onTriggered(m.SMnuImport, [favorites] { favorites->importFavorites(); });
+    onTriggered(m.addToFavoritesAction, [favorites] { favorites->addSelectedToFavorites(); });
+    onTriggered(m.favoriteDeleteAction, [favorites] { favorites->deleteSelected(); });
+    onTriggered(m.favoriteModifyAction, [favorites] { favorites->modifySelected(); });
+    onTriggered(m.addFavoriteAction, [favorites] { favorites->addFromMenu(); });
+    onTriggered(m.exportAction, [favorites] { favorites->exportFavorites(); });
+    onTriggered(m.importAction, [favorites] { favorites->importFavorites(); });
 }
 
 void Application::connectSchedule()
@@ -214,11 +214,11 @@ void Application::connectSchedule()
         m_services.notifier.get(), m_services.clock, [this](const PlayRequest& request) { runVideo(request); }});
     MainMenus& m = m_window->menus();
     ScheduleCommands* schedule = m_schedule.get();
-    onTriggered(m.SMnuScheduledPrograms, [schedule] { schedule->showScheduledPrograms(); });
-    onTriggered(m.SMnuRunRemindingService, [schedule] { schedule->runRemindingService(); });
-    onTriggered(m.SMnuStopRemindingService, [schedule] { schedule->stopRemindingService(); });
-    onTriggered(m.SPopUpMenuMainSetProgramTime, [schedule] { schedule->setProgramTimeOfSelected(); });
-    onTriggered(m.SPopUpMenuFavoriteSetProgramTime, [schedule] { schedule->setProgramTimeOfSelected(); });
+    onTriggered(m.scheduledProgramsAction, [schedule] { schedule->showScheduledPrograms(); });
+    onTriggered(m.runRemindersAction, [schedule] { schedule->runRemindingService(); });
+    onTriggered(m.stopRemindersAction, [schedule] { schedule->stopRemindingService(); });
+    onTriggered(m.scheduleProgramAction, [schedule] { schedule->setProgramTimeOfSelected(); });
+    onTriggered(m.favoriteScheduleProgramAction, [schedule] { schedule->setProgramTimeOfSelected(); });
     QObject::connect(m_window->reminderTimer, &QTimer::timeout, schedule, [schedule] { schedule->tick(); });
 }
 
@@ -230,20 +230,20 @@ void Application::connectOptionsAndTimer()
     MainMenus& m = m_window->menus();
     OptionsCommand* options = m_options.get();
     TurnOffCommands* turnOff = m_turnOff.get();
-    onTriggered(m.SMnuOption, [options] { options->run(); });
-    onTriggered(m.SMnuTurnOfTime, [turnOff] { turnOff->showDialog(); });
-    onTriggered(m.MnuSystemTimer, [turnOff] { turnOff->showDialog(); });
+    onTriggered(m.advancedOptionsAction, [options] { options->run(); });
+    onTriggered(m.turnOffTimeAction, [turnOff] { turnOff->showDialog(); });
+    onTriggered(m.trayTimerAction, [turnOff] { turnOff->showDialog(); });
     QObject::connect(m_window->turnOffTimer, &QTimer::timeout, turnOff, [turnOff] { turnOff->tick(); });
 
     m_search = std::make_unique<SearchCommand>(
         *m_state, *m_window, *m_catalogueView, [this](const PlayRequest& request) { runVideo(request); });
     SearchCommand* search = m_search.get();
-    onTriggered(m.SMnuFind, [search] { search->show(); });
+    onTriggered(m.findAction, [search] { search->show(); });
 
     m_updates = std::make_unique<UpdateCommands>(UpdateCommands::Parts {
         *m_state, *m_window, *m_loader, *m_catalogueView, *m_services.transfer, *m_services.shell});
     UpdateCommands* updates = m_updates.get();
-    onTriggered(m.SMnuUpdatelists, [updates] { updates->updateLists(); });
+    onTriggered(m.updateListsAction, [updates] { updates->updateLists(); });
 
     m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {*m_state, *m_window,
         *m_services.transfer, *m_services.shell, m_services.makeWebView,

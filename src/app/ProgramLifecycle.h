@@ -20,15 +20,15 @@ public:
     // the window and keeps it (true); otherwise the program ends.
     bool unload(Unload reason);
     void emergencyEnd();
-    void exitFromFileMenu(); // SMnuExit
-    void exitFromTray(); // MnuSystemExit: no transfer to cancel
+    void exitFromFileMenu(); // exitAction
+    void exitFromTray(); // trayExitAction: no transfer to cancel
     void terminate();
 
-    void showMainWindow(); // MnuSystemShow
+    void showMainWindow(); // trayShowAction
     // A click on the notification-area icon brings back a hidden or minimised window;
     // while the window is shown it does nothing.
     void trayActivated();
-    void hideMainWindow(); // MnuSystemHide
+    void hideMainWindow(); // trayHideAction
 
 private:
     AppState& m_state;

@@ -68,7 +68,7 @@ void StartupSequence::applyWindowOrder()
     // Only "0" after "aot=" turns it off here; a missing line counts as off.
     const bool onTop = settings.hasLine(Settings::AlwaysOnTop)
         && settings.valueFrom(Settings::AlwaysOnTop, 5) != QStringLiteral("0");
-    m_parts.window.menus().SMnuAlwaysOnTop->setChecked(onTop);
+    m_parts.window.menus().alwaysOnTopAction->setChecked(onTop);
     m_parts.window.setTopmost(onTop);
 }
 
@@ -134,5 +134,5 @@ void StartupSequence::startReminderService() { m_parts.schedule.applyReminderSet
 
 void StartupSequence::addTrayIcon()
 {
-    m_parts.tray.add(QStringLiteral("Vidorra"), m_parts.window.menus().MnuSystem);
+    m_parts.tray.add(QStringLiteral("Vidorra"), m_parts.window.menus().trayMenu);
 }

@@ -112,18 +112,18 @@ void TreeEvents::popUpFor(const QString&, const QPoint& globalPos)
 {
     MainMenus& m = m_window.menus();
     const QString parentKey = m_view.model().keyOf(m_view.selectedIndex().parent());
-    QMenu* menu = m.TreeViewRight;
+    QMenu* menu = m.catalogueMenu;
     if (m_state.currentView == TreeBuilder::Favorites) {
-        m.SPopUpMenuFavoriteSetProgramTime->setVisible(parentKey != QStringLiteral("MyComputerFavorite"));
-        menu = m.HandleFavorite;
+        m.favoriteScheduleProgramAction->setVisible(parentKey != QStringLiteral("MyComputerFavorite"));
+        menu = m.favoriteItemMenu;
     } else {
         const bool store = parentKey == QStringLiteral("MoviesTvAmazon");
         const bool file = parentKey == QStringLiteral("MainNodeFile");
-        m.SPopUpMenuMainSetProgramTime->setVisible(!store && !file);
-        m.TreeViewRightSeparatorInfo->setVisible(!store && !file);
-        m.SPopUpMenuInfo->setVisible(!store && !file);
-        m.TreeViewRightSeparatorFavorite->setVisible(!store);
-        m.SPopUpMenuAddToFavorite->setVisible(!store);
+        m.scheduleProgramAction->setVisible(!store && !file);
+        m.catalogueInfoSeparator->setVisible(!store && !file);
+        m.informationAction->setVisible(!store && !file);
+        m.catalogueFavoriteSeparator->setVisible(!store);
+        m.addToFavoritesAction->setVisible(!store);
     }
     if (m_hooks.popUp)
         m_hooks.popUp(globalPos);

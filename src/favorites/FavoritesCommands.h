@@ -23,12 +23,12 @@ public:
     FavoritesCommands(const FavoritesCommands&) = delete;
     FavoritesCommands& operator=(const FavoritesCommands&) = delete;
 
-    void addSelectedToFavorites(); // SPopUpMenuAddToFavorite
-    void deleteSelected(); // SPopUpMenuFDelete
-    void modifySelected(); // SPopUpMenuFModify
-    void addFromMenu(); // SSMnuAddFavorite
-    void exportFavorites(); // SMnuExport
-    void importFavorites(); // SMnuImport
+    void addSelectedToFavorites(); // addToFavoritesAction
+    void deleteSelected(); // favoriteDeleteAction
+    void modifySelected(); // favoriteModifyAction
+    void addFromMenu(); // addFavoriteAction
+    void exportFavorites(); // exportAction
+    void importFavorites(); // importAction
 
     FavoriteDialog* dialog() const { return m_dialog; }
     FavoritesStore& store() { return *m_store; }

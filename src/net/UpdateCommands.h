@@ -40,7 +40,7 @@ public:
     void checkAtStartUp(WaitingWindow* notice, std::chrono::milliseconds budget = kStartUpBudget);
 
     static constexpr std::chrono::milliseconds kStartUpBudget {10000};
-    // SMnuUpdatelists: a forced check behind the please-wait notice, then the lists again.
+    // updateListsAction: a forced check behind the please-wait notice, then the lists again.
     void updateLists();
 
     const UpdateCheck::Result& lastResult() const { return m_last; }

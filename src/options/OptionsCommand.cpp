@@ -21,8 +21,8 @@ OptionsCommand::OptionsCommand(
 void OptionsCommand::run()
 {
     const MainMenus& m = m_window.menus();
-    const QString title = m.MnuTools->title().mid(1);
-    const QString advanced = m.SMnuOption->text().chopped(std::min<qsizetype>(3, m.SMnuOption->text().size()));
+    const QString title = m.optionsMenu->title().mid(1);
+    const QString advanced = m.advancedOptionsAction->text().chopped(std::min<qsizetype>(3, m.advancedOptionsAction->text().size()));
     OptionsDialog dialog(&m_window, m_window.chromeState(), m_state.texts, title, advanced);
     m_dialog = &dialog;
     dialog.load(m_state.settings);
@@ -46,7 +46,7 @@ void OptionsCommand::confirm(OptionsDialog& dialog)
         box.showMessage(error, m_state.texts.text(TextId::Ok));
     }
     m_recent.loadMRU();
-    m_window.menus().SMnuRunRemindingService->setChecked(false);
-    m_window.menus().SMnuStopRemindingService->setChecked(false);
+    m_window.menus().runRemindersAction->setChecked(false);
+    m_window.menus().stopRemindersAction->setChecked(false);
     m_schedule.applyReminderSetting();
 }

@@ -9,7 +9,7 @@ class MainWindow;
 class MediaPlayer;
 struct PlayRequest;
 
-// SMnuOpen: plays one chosen file, or several as the looping "My Computer" list.
+// openAction: plays one chosen file, or several as the looping "My Computer" list.
 class OpenCommand final {
 public:
     OpenCommand(AppState& state, MainWindow& window, CatalogueView& view, FileDialog& dialog,

@@ -37,7 +37,7 @@ public:
     Playback& operator=(const Playback&) = delete;
 
     void runVideo(const PlayRequest& request);
-    void watchFavorite(); // SPopUpMenuFWatch
+    void watchFavorite(); // favoriteWatchAction
     void fitToSize();
     void normalSize();
     void fullScreen();

@@ -21,7 +21,7 @@ QString RecentFilesMenu::path() const { return m_state.folder.file(QStringLitera
 void RecentFilesMenu::clearMenu()
 {
     for (QAction* entry : std::as_const(m_entries)) {
-        m_window.menus().MnuFile->removeAction(entry);
+        m_window.menus().fileMenu->removeAction(entry);
         delete entry;
     }
     m_entries.clear();
@@ -53,8 +53,8 @@ void RecentFilesMenu::clearHistory()
 
 void RecentFilesMenu::fillMenu(int limit)
 {
-    QMenu* file = m_window.menus().MnuFile;
-    QAction* before = m_window.menus().SMnuUpdatelists;
+    QMenu* file = m_window.menus().fileMenu;
+    QAction* before = m_window.menus().updateListsAction;
     const auto& entries = m_recent.entries();
     for (int i = 0; i < entries.size() && i < limit; ++i) {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(entries[i].name), file);

@@ -76,15 +76,15 @@ void ScheduleCommands::applyReminderSetting()
 void ScheduleCommands::runRemindingService()
 {
     m_parts.window.reminderTimer->start();
-    m_parts.window.menus().SMnuRunRemindingService->setChecked(true);
-    m_parts.window.menus().SMnuStopRemindingService->setChecked(false);
+    m_parts.window.menus().runRemindersAction->setChecked(true);
+    m_parts.window.menus().stopRemindersAction->setChecked(false);
 }
 
 void ScheduleCommands::stopRemindingService()
 {
     m_parts.window.reminderTimer->stop();
-    m_parts.window.menus().SMnuRunRemindingService->setChecked(false);
-    m_parts.window.menus().SMnuStopRemindingService->setChecked(true);
+    m_parts.window.menus().runRemindersAction->setChecked(false);
+    m_parts.window.menus().stopRemindersAction->setChecked(true);
 }
 
 void ScheduleCommands::tick()

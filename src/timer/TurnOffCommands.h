@@ -31,7 +31,7 @@ public:
     explicit TurnOffCommands(Parts parts);
     ~TurnOffCommands() override;
 
-    // SMnuTurnOfTime and MnuSystemTimer: the dialog, modeless.
+    // turnOffTimeAction and trayTimerAction: the dialog, modeless.
     void showDialog();
     void tick();
 

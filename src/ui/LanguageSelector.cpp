@@ -46,27 +46,27 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
     const auto at = [&](TextId text, std::function<void(const QString&)> apply) {
         steps.push_back({static_cast<int>(text), std::move(apply)});
     };
-    at(TextId::FileMenu, [&m](const QString& t) { m.MnuFile->setTitle(t.mid(1)); }); // drops the byte-order mark
-    at(TextId::OpenItem, caption(m.SMnuOpen));
-    at(TextId::ExitItem, caption(m.SMnuExit));
-    at(TextId::OptionsMenu, caption(m.MnuTools));
-    at(TextId::FindItem, caption(m.SMnuFind));
-    at(TextId::LanguageMenu, caption(m.SMnuLanguage));
-    at(TextId::AdvancedOptionsItem, caption(m.SMnuOption));
-    at(TextId::FavoriteMenu, caption(m.MnuFavorite));
-    at(TextId::AddFavoriteItem, caption(m.SSMnuAddFavorite));
+    at(TextId::FileMenu, [&m](const QString& t) { m.fileMenu->setTitle(t.mid(1)); }); // drops the byte-order mark
+    at(TextId::OpenItem, caption(m.openAction));
+    at(TextId::ExitItem, caption(m.exitAction));
+    at(TextId::OptionsMenu, caption(m.optionsMenu));
+    at(TextId::FindItem, caption(m.findAction));
+    at(TextId::LanguageMenu, caption(m.languageMenu));
+    at(TextId::AdvancedOptionsItem, caption(m.advancedOptionsAction));
+    at(TextId::FavoriteMenu, caption(m.favoriteMenu));
+    at(TextId::AddFavoriteItem, caption(m.addFavoriteAction));
     at(TextId::TurnOffTitle, none());
     at(TextId::NewVersion, none());
-    at(TextId::HelpMenu, caption(m.MnuHelp));
-    at(TextId::HelpItem, caption(m.SMnuInfo));
-    at(TextId::AboutItem, caption(m.SMnuAbout));
-    at(TextId::WatchItem, caption(m.SPopUpMenuWatch));
-    at(TextId::InformationItem, caption(m.SPopUpMenuInfo));
-    at(TextId::AddToFavoritesItem, caption(m.SPopUpMenuAddToFavorite));
-    at(TextId::FavoriteWatchItem, caption(m.SPopUpMenuFWatch));
-    at(TextId::FavoriteInformationItem, caption(m.SPopUpMenuFInfo));
-    at(TextId::FavoriteModifyItem, caption(m.SPopUpMenuFModify));
-    at(TextId::FavoriteDeleteItem, caption(m.SPopUpMenuFDelete));
+    at(TextId::HelpMenu, caption(m.helpMenu));
+    at(TextId::HelpItem, caption(m.helpAction));
+    at(TextId::AboutItem, caption(m.aboutAction));
+    at(TextId::WatchItem, caption(m.watchAction));
+    at(TextId::InformationItem, caption(m.informationAction));
+    at(TextId::AddToFavoritesItem, caption(m.addToFavoritesAction));
+    at(TextId::FavoriteWatchItem, caption(m.favoriteWatchAction));
+    at(TextId::FavoriteInformationItem, caption(m.favoriteInformationAction));
+    at(TextId::FavoriteModifyItem, caption(m.favoriteModifyAction));
+    at(TextId::FavoriteDeleteItem, caption(m.favoriteDeleteAction));
     at(TextId::FilterLabel, [&w](const QString& t) { w.viewLabel->setText(t); });
     at(TextId::ByCategory, [&w](const QString& t) {
         const QSignalBlocker block(w.viewSelector);
@@ -80,44 +80,44 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
             w.viewSelector->addItem(t);
             w.viewSelector->setCurrentIndex(-1);
         });
-    at(TextId::VideoMenu, caption(m.MnuVideo));
-    at(TextId::FitToSizeItem, caption(m.SMnuFitToSize));
-    at(TextId::NormalSizeItem, caption(m.SMnuNormalSize));
-    at(TextId::FullScreenItem, caption(m.SMnuFullScreen));
+    at(TextId::VideoMenu, caption(m.videoMenu));
+    at(TextId::FitToSizeItem, caption(m.fitToSizeAction));
+    at(TextId::NormalSizeItem, caption(m.normalSizeAction));
+    at(TextId::FullScreenItem, caption(m.fullScreenAction));
     for (int n = number(TextId::PleaseWait); n <= number(TextId::QuickTimeFiles); ++n)
         at(static_cast<TextId>(n), none());
-    at(TextId::ImportItem, caption(m.SMnuImport));
-    at(TextId::ExportItem, caption(m.SMnuExport));
+    at(TextId::ImportItem, caption(m.importAction));
+    at(TextId::ExportItem, caption(m.exportAction));
     for (int n = number(TextId::ImportFavoritesTitle); n <= number(TextId::HistoryList); ++n)
         at(static_cast<TextId>(n), none());
-    at(TextId::AlwaysOnTopItem, caption(m.SMnuAlwaysOnTop));
+    at(TextId::AlwaysOnTopItem, caption(m.alwaysOnTopAction));
     for (int n = number(TextId::Hours); n <= number(TextId::And); ++n)
         at(static_cast<TextId>(n), none());
-    at(TextId::TurnOffTimeItem, caption(m.SMnuTurnOfTime));
+    at(TextId::TurnOffTimeItem, caption(m.turnOffTimeAction));
     for (int n = number(TextId::TurnOffComputer); n <= number(TextId::Modify); ++n)
         at(static_cast<TextId>(n), none());
-    at(TextId::HideItem, caption(m.MnuSystemHide));
+    at(TextId::HideItem, caption(m.trayHideAction));
     at(TextId::ShowItem, [&m](const QString& t) {
-        m.MnuSystemShow->setText(t);
-        m.MnuSystemAbout->setText(m.SMnuAbout->text());
-        m.MnuSystemExit->setText(m.SMnuExit->text());
-        m.MnuSystemHelp->setText(m.SMnuInfo->text());
+        m.trayShowAction->setText(t);
+        m.trayAboutAction->setText(m.aboutAction->text());
+        m.trayExitAction->setText(m.exitAction->text());
+        m.trayHelpAction->setText(m.helpAction->text());
     });
-    at(TextId::TurnOffTitle, caption(m.MnuSystemTimer));
+    at(TextId::TurnOffTitle, caption(m.trayTimerAction));
     at(TextId::UpdateChannels, none());
     at(TextId::MinimizeOnClose, none());
-    at(TextId::UpdateListsItem, caption(m.SMnuUpdatelists));
+    at(TextId::UpdateListsItem, caption(m.updateListsAction));
     for (int n = number(TextId::ScheduleTitle); n <= number(TextId::StartTime); ++n)
         at(static_cast<TextId>(n), none());
-    at(TextId::RunRemindingItem, caption(m.SMnuRunRemindingService));
-    at(TextId::StopRemindingItem, caption(m.SMnuStopRemindingService));
+    at(TextId::RunRemindingItem, caption(m.runRemindersAction));
+    at(TextId::StopRemindingItem, caption(m.stopRemindersAction));
     for (int n = number(TextId::Blank134); n <= number(TextId::MissingListTitle); ++n)
         at(static_cast<TextId>(n), none());
     // Captions that reuse shared texts come last.
-    at(TextId::ScheduledProgramsItem, caption(m.SMnuScheduledPrograms));
+    at(TextId::ScheduledProgramsItem, caption(m.scheduledProgramsAction));
     at(TextId::ScheduleTitle, [&m](const QString& t) {
-        m.SPopUpMenuMainSetProgramTime->setText(t);
-        m.SPopUpMenuFavoriteSetProgramTime->setText(t);
+        m.scheduleProgramAction->setText(t);
+        m.favoriteScheduleProgramAction->setText(t);
     });
     at(TextId::Country, [&w](const QString& t) { w.countryCaption->setText(t + QStringLiteral(" :")); });
     at(TextId::Category, [&w](const QString& t) { w.categoryCaption->setText(t + QStringLiteral(" :")); });

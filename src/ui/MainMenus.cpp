@@ -40,74 +40,74 @@ QAction* checkable(QAction* action)
 
 MainMenus::MainMenus(QMainWindow* window)
 {
-    MnuFile = topMenu(window, "MnuFile", "&File");
-    SMnuOpen = item(MnuFile, "SMnuOpen", "&Open...");
-    SMnuMRUList = MnuFile->addSeparator();
-    SMnuMRUList->setObjectName(QStringLiteral("SMnuMRUList"));
-    SMnuUpdatelists = item(MnuFile, "SMnuUpdatelists", "Update lists");
-    MnuFile->addSeparator();
-    SMnuExit = item(MnuFile, "SMnuExit", "E&xit");
+    fileMenu = topMenu(window, "MnuFile", "&File");
+    openAction = item(fileMenu, "SMnuOpen", "&Open...");
+    recentFilesSeparator = fileMenu->addSeparator();
+    recentFilesSeparator->setObjectName(QStringLiteral("SMnuMRUList"));
+    updateListsAction = item(fileMenu, "SMnuUpdatelists", "Update lists");
+    fileMenu->addSeparator();
+    exitAction = item(fileMenu, "SMnuExit", "E&xit");
 
-    MnuTools = topMenu(window, "MnuTools", "&Options");
-    SMnuFind = item(MnuTools, "SMnuFind", "&Find...");
-    MnuTools->addSeparator();
-    SMnuScheduledPrograms = item(MnuTools, "SMnuScheduledPrograms", "Scheduled Programs...");
-    SMnuRunRemindingService = checkable(item(MnuTools, "SMnuRunRemindingService", "Run reminding service"));
-    SMnuStopRemindingService
-        = checkable(item(MnuTools, "SMnuStopRemindingService", "Stop reminding service"));
-    MnuTools->addSeparator();
-    SMnuLanguage = MnuTools->addMenu(QStringLiteral("&Language"));
-    SMnuLanguage->setObjectName(QStringLiteral("SMnuLanguage"));
+    optionsMenu = topMenu(window, "MnuTools", "&Options");
+    findAction = item(optionsMenu, "SMnuFind", "&Find...");
+    optionsMenu->addSeparator();
+    scheduledProgramsAction = item(optionsMenu, "SMnuScheduledPrograms", "Scheduled Programs...");
+    runRemindersAction = checkable(item(optionsMenu, "SMnuRunRemindingService", "Run reminding service"));
+    stopRemindersAction
+        = checkable(item(optionsMenu, "SMnuStopRemindingService", "Stop reminding service"));
+    optionsMenu->addSeparator();
+    languageMenu = optionsMenu->addMenu(QStringLiteral("&Language"));
+    languageMenu->setObjectName(QStringLiteral("SMnuLanguage"));
     for (const LanguageEntry& entry : Languages::all())
-        languageItems.append(checkable(item(SMnuLanguage, entry.menuObjectName, entry.designCaption)));
-    SMnuAlwaysOnTop = checkable(item(MnuTools, "SMnuAlwaysOnTop", "Al&ways On Top"));
-    SMnuOption = item(MnuTools, "SMnuOption", "&Advanced Options...");
-    MnuTools->addSeparator();
-    SMnuTurnOfTime = item(MnuTools, "SMnuTurnOfTime", "&Set Turn off Time...");
+        languageItems.append(checkable(item(languageMenu, entry.menuObjectName, entry.designCaption)));
+    alwaysOnTopAction = checkable(item(optionsMenu, "SMnuAlwaysOnTop", "Al&ways On Top"));
+    advancedOptionsAction = item(optionsMenu, "SMnuOption", "&Advanced Options...");
+    optionsMenu->addSeparator();
+    turnOffTimeAction = item(optionsMenu, "SMnuTurnOfTime", "&Set Turn off Time...");
 
-    MnuFavorite = topMenu(window, "MnuFavorite", "F&avorite");
-    SSMnuAddFavorite = item(MnuFavorite, "SSMnuAddFavorite", "A&dd...");
-    MnuFavorite->addSeparator();
-    SMnuImport = item(MnuFavorite, "SMnuImport", "&Import...");
-    SMnuExport = item(MnuFavorite, "SMnuExport", "&Export...");
+    favoriteMenu = topMenu(window, "MnuFavorite", "F&avorite");
+    addFavoriteAction = item(favoriteMenu, "SSMnuAddFavorite", "A&dd...");
+    favoriteMenu->addSeparator();
+    importAction = item(favoriteMenu, "SMnuImport", "&Import...");
+    exportAction = item(favoriteMenu, "SMnuExport", "&Export...");
 
-    MnuVideo = topMenu(window, "MnuVideo", "&Video");
-    SMnuFitToSize = item(MnuVideo, "SMnuFitToSize", "Fit To Size");
-    SMnuNormalSize = item(MnuVideo, "SMnuNormalSize", "Normal Size");
-    SMnuFullScreen = item(MnuVideo, "SMnuFullScreen", "Full Screen");
+    videoMenu = topMenu(window, "MnuVideo", "&Video");
+    fitToSizeAction = item(videoMenu, "SMnuFitToSize", "Fit To Size");
+    normalSizeAction = item(videoMenu, "SMnuNormalSize", "Normal Size");
+    fullScreenAction = item(videoMenu, "SMnuFullScreen", "Full Screen");
 
-    MnuHelp = topMenu(window, "MnuHelp", "&Help");
-    SMnuInfo = item(MnuHelp, "SMnuInfo", "&Help...");
-    MnuHelp->addSeparator();
-    SMnuAbout = item(MnuHelp, "SMnuAbout", "&About...");
+    helpMenu = topMenu(window, "MnuHelp", "&Help");
+    helpAction = item(helpMenu, "SMnuInfo", "&Help...");
+    helpMenu->addSeparator();
+    aboutAction = item(helpMenu, "SMnuAbout", "&About...");
 
-    TreeViewRight = popUp(window, "TreeViewRight");
-    SPopUpMenuWatch = item(TreeViewRight, "SPopUpMenuWatch", "Watch");
-    SPopUpMenuMainSetProgramTime = item(TreeViewRight, "SPopUpMenuMainSetProgramTime", "Schedule a program");
-    TreeViewRightSeparatorInfo = TreeViewRight->addSeparator();
-    SPopUpMenuInfo = item(TreeViewRight, "SPopUpMenuInfo", "Information");
-    TreeViewRightSeparatorFavorite = TreeViewRight->addSeparator();
-    SPopUpMenuAddToFavorite = item(TreeViewRight, "SPopUpMenuAddToFavorite", "Add To Favorites");
+    catalogueMenu = popUp(window, "TreeViewRight");
+    watchAction = item(catalogueMenu, "SPopUpMenuWatch", "Watch");
+    scheduleProgramAction = item(catalogueMenu, "SPopUpMenuMainSetProgramTime", "Schedule a program");
+    catalogueInfoSeparator = catalogueMenu->addSeparator();
+    informationAction = item(catalogueMenu, "SPopUpMenuInfo", "Information");
+    catalogueFavoriteSeparator = catalogueMenu->addSeparator();
+    addToFavoritesAction = item(catalogueMenu, "SPopUpMenuAddToFavorite", "Add To Favorites");
 
-    HandleFavorite = popUp(window, "HandleFavorite");
-    SPopUpMenuFWatch = item(HandleFavorite, "SPopUpMenuFWatch", "Watch");
-    SPopUpMenuFavoriteSetProgramTime
-        = item(HandleFavorite, "SPopUpMenuFavoriteSetProgramTime", "Schedule a program");
-    HandleFavorite->addSeparator();
-    SPopUpMenuFInfo = item(HandleFavorite, "SPopUpMenuFInfo", "Information");
-    HandleFavorite->addSeparator();
-    SPopUpMenuFModify = item(HandleFavorite, "SPopUpMenuFModify", "Modify");
-    HandleFavorite->addSeparator();
-    SPopUpMenuFDelete = item(HandleFavorite, "SPopUpMenuFDelete", "Delete");
+    favoriteItemMenu = popUp(window, "HandleFavorite");
+    favoriteWatchAction = item(favoriteItemMenu, "SPopUpMenuFWatch", "Watch");
+    favoriteScheduleProgramAction
+        = item(favoriteItemMenu, "SPopUpMenuFavoriteSetProgramTime", "Schedule a program");
+    favoriteItemMenu->addSeparator();
+    favoriteInformationAction = item(favoriteItemMenu, "SPopUpMenuFInfo", "Information");
+    favoriteItemMenu->addSeparator();
+    favoriteModifyAction = item(favoriteItemMenu, "SPopUpMenuFModify", "Modify");
+    favoriteItemMenu->addSeparator();
+    favoriteDeleteAction = item(favoriteItemMenu, "SPopUpMenuFDelete", "Delete");
 
-    MnuSystem = popUp(window, "MnuSystem");
-    MnuSystemHelp = item(MnuSystem, "MnuSystemHelp", "Help");
-    MnuSystemAbout = item(MnuSystem, "MnuSystemAbout", "About Vidorra");
-    MnuSystem->addSeparator();
-    MnuSystemTimer = item(MnuSystem, "MnuSystemTimer", "Timer");
-    MnuSystem->addSeparator();
-    MnuSystemShow = item(MnuSystem, "MnuSystemShow", "Show");
-    MnuSystemHide = item(MnuSystem, "MnuSystemHide", "Hide");
-    MnuSystem->addSeparator();
-    MnuSystemExit = item(MnuSystem, "MnuSystemExit", "Exit");
+    trayMenu = popUp(window, "MnuSystem");
+    trayHelpAction = item(trayMenu, "MnuSystemHelp", "Help");
+    trayAboutAction = item(trayMenu, "MnuSystemAbout", "About Vidorra");
+    trayMenu->addSeparator();
+    trayTimerAction = item(trayMenu, "MnuSystemTimer", "Timer");
+    trayMenu->addSeparator();
+    trayShowAction = item(trayMenu, "MnuSystemShow", "Show");
+    trayHideAction = item(trayMenu, "MnuSystemHide", "Hide");
+    trayMenu->addSeparator();
+    trayExitAction = item(trayMenu, "MnuSystemExit", "Exit");
 }

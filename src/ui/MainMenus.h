@@ -12,57 +12,57 @@ class QMenu;
 struct MainMenus final {
     explicit MainMenus(QMainWindow* window);
 
-    QMenu* MnuFile;
-    QAction* SMnuOpen;
-    QAction* SMnuMRUList; // the separator under Open; recent files follow it
-    QAction* SMnuUpdatelists;
-    QAction* SMnuExit;
+    QMenu* fileMenu;
+    QAction* openAction;
+    QAction* recentFilesSeparator; // the separator under Open; recent files follow it
+    QAction* updateListsAction;
+    QAction* exitAction;
 
-    QMenu* MnuTools;
-    QAction* SMnuFind;
-    QAction* SMnuScheduledPrograms;
-    QAction* SMnuRunRemindingService;
-    QAction* SMnuStopRemindingService;
-    QMenu* SMnuLanguage;
+    QMenu* optionsMenu;
+    QAction* findAction;
+    QAction* scheduledProgramsAction;
+    QAction* runRemindersAction;
+    QAction* stopRemindersAction;
+    QMenu* languageMenu;
     QList<QAction*> languageItems; // in Language menu order
-    QAction* SMnuAlwaysOnTop;
-    QAction* SMnuOption;
-    QAction* SMnuTurnOfTime;
+    QAction* alwaysOnTopAction;
+    QAction* advancedOptionsAction;
+    QAction* turnOffTimeAction;
 
-    QMenu* MnuFavorite;
-    QAction* SSMnuAddFavorite;
-    QAction* SMnuImport;
-    QAction* SMnuExport;
+    QMenu* favoriteMenu;
+    QAction* addFavoriteAction;
+    QAction* importAction;
+    QAction* exportAction;
 
-    QMenu* MnuVideo;
-    QAction* SMnuFitToSize;
-    QAction* SMnuNormalSize;
-    QAction* SMnuFullScreen;
+    QMenu* videoMenu;
+    QAction* fitToSizeAction;
+    QAction* normalSizeAction;
+    QAction* fullScreenAction;
 
-    QMenu* MnuHelp;
-    QAction* SMnuInfo;
-    QAction* SMnuAbout;
+    QMenu* helpMenu;
+    QAction* helpAction;
+    QAction* aboutAction;
 
-    QMenu* TreeViewRight;
-    QAction* SPopUpMenuWatch;
-    QAction* SPopUpMenuMainSetProgramTime;
-    QAction* TreeViewRightSeparatorInfo;
-    QAction* SPopUpMenuInfo;
-    QAction* TreeViewRightSeparatorFavorite;
-    QAction* SPopUpMenuAddToFavorite;
+    QMenu* catalogueMenu;
+    QAction* watchAction;
+    QAction* scheduleProgramAction;
+    QAction* catalogueInfoSeparator;
+    QAction* informationAction;
+    QAction* catalogueFavoriteSeparator;
+    QAction* addToFavoritesAction;
 
-    QMenu* HandleFavorite;
-    QAction* SPopUpMenuFWatch;
-    QAction* SPopUpMenuFavoriteSetProgramTime;
-    QAction* SPopUpMenuFInfo;
-    QAction* SPopUpMenuFModify;
-    QAction* SPopUpMenuFDelete;
+    QMenu* favoriteItemMenu;
+    QAction* favoriteWatchAction;
+    QAction* favoriteScheduleProgramAction;
+    QAction* favoriteInformationAction;
+    QAction* favoriteModifyAction;
+    QAction* favoriteDeleteAction;
 
-    QMenu* MnuSystem;
-    QAction* MnuSystemHelp;
-    QAction* MnuSystemAbout;
-    QAction* MnuSystemTimer;
-    QAction* MnuSystemShow;
-    QAction* MnuSystemHide;
-    QAction* MnuSystemExit;
+    QMenu* trayMenu;
+    QAction* trayHelpAction;
+    QAction* trayAboutAction;
+    QAction* trayTimerAction;
+    QAction* trayShowAction;
+    QAction* trayHideAction;
+    QAction* trayExitAction;
 };

@@ -190,8 +190,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
     // Moving over the window's own background with the right button held opens the
     // notification-area menu, also where the desktop has no notification area.
-    if (event->buttons().testFlag(Qt::RightButton) && !m_menus->MnuSystem->isVisible())
-        m_menus->MnuSystem->popup(event->globalPosition().toPoint());
+    if (event->buttons().testFlag(Qt::RightButton) && !m_menus->trayMenu->isVisible())
+        m_menus->trayMenu->popup(event->globalPosition().toPoint());
     QMainWindow::mouseMoveEvent(event);
 }
 

@@ -23,7 +23,7 @@ bool MainWindowChrome::storedOnTop() const
 void MainWindowChrome::toggleAlwaysOnTop()
 {
     const bool on = !storedOnTop();
-    m_window.menus().SMnuAlwaysOnTop->setChecked(on);
+    m_window.menus().alwaysOnTopAction->setChecked(on);
     m_window.setTopmost(on);
     if (!m_state.settings.setLine(Settings::AlwaysOnTop, on ? kAotOn : QStringLiteral("aot=0")))
         return;

@@ -13,7 +13,7 @@ class MainWindowChrome final {
 public:
     MainWindowChrome(ProgramState& state, MainWindow& window);
 
-    // SMnuAlwaysOnTop: toggles the check mark, the window's topmost state and settings line 8.
+    // alwaysOnTopAction: toggles the check mark, the window's topmost state and settings line 8.
     void toggleAlwaysOnTop();
     // After the window comes back from being minimised.
     void restored();

@@ -165,26 +165,26 @@ private Q_SLOTS:
         start();
         MainMenus& m = window().menus();
         rightClick("C8"); // a movie-store entry
-        QTRY_VERIFY(m.TreeViewRight->isVisible());
-        QVERIFY(m.SPopUpMenuWatch->isVisible());
-        QVERIFY(!m.SPopUpMenuInfo->isVisible());
-        QVERIFY(!m.SPopUpMenuAddToFavorite->isVisible());
-        QVERIFY(!m.SPopUpMenuMainSetProgramTime->isVisible());
-        m.TreeViewRight->close();
+        QTRY_VERIFY(m.catalogueMenu->isVisible());
+        QVERIFY(m.watchAction->isVisible());
+        QVERIFY(!m.informationAction->isVisible());
+        QVERIFY(!m.addToFavoritesAction->isVisible());
+        QVERIFY(!m.scheduleProgramAction->isVisible());
+        m.catalogueMenu->close();
 
         rightClick("C0");
-        QTRY_VERIFY(m.TreeViewRight->isVisible());
-        QVERIFY(m.SPopUpMenuInfo->isVisible());
-        QVERIFY(m.SPopUpMenuAddToFavorite->isVisible());
+        QTRY_VERIFY(m.catalogueMenu->isVisible());
+        QVERIFY(m.informationAction->isVisible());
+        QVERIFY(m.addToFavoritesAction->isVisible());
         QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("News One"));
-        m.TreeViewRight->close();
+        m.catalogueMenu->close();
     }
 
     void movingAwayAfterTheRightButtonClearsTheTooltip()
     {
         start();
         rightClick("C4");
-        window().menus().TreeViewRight->close();
+        window().menus().catalogueMenu->close();
         QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("Radio Eins"));
         const QPoint near = window().catalogueTree->visualRect(node("C4")).center() + QPoint(0, 5);
         QTest::mouseMove(window().catalogueTree->viewport(), near);
@@ -225,7 +225,7 @@ private Q_SLOTS:
             QCOMPARE(info->nameCaption->text(), QStringLiteral("Name"));
             info->cmdOk->click();
         });
-        window().menus().SPopUpMenuInfo->trigger();
+        window().menus().informationAction->trigger();
         QCOMPARE(category, QStringLiteral("Unkown"));
         QCOMPARE(band, QStringLiteral("0"));
     }

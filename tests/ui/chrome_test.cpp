@@ -118,11 +118,11 @@ private Q_SLOTS:
     void theTrayMenuHidesShowsAndExits()
     {
         start();
-        window().menus().MnuSystemHide->trigger();
+        window().menus().trayHideAction->trigger();
         QVERIFY(!window().isVisible());
-        window().menus().MnuSystemShow->trigger();
+        window().menus().trayShowAction->trigger();
         QVERIFY(window().isVisible());
-        window().menus().MnuSystemExit->trigger();
+        window().menus().trayExitAction->trigger();
         QCOMPARE(platform.ends, 1);
         QVERIFY(!platform.tray->shown);
     }
@@ -132,11 +132,11 @@ private Q_SLOTS:
         start();
         window().showMaximized();
         QTRY_VERIFY(window().windowState() & Qt::WindowMaximized);
-        window().menus().MnuSystemShow->trigger(); // while visible
+        window().menus().trayShowAction->trigger(); // while visible
         app->lifecycle().trayActivated();
         QVERIFY(window().windowState() & Qt::WindowMaximized);
-        window().menus().MnuSystemHide->trigger();
-        window().menus().MnuSystemShow->trigger();
+        window().menus().trayHideAction->trigger();
+        window().menus().trayShowAction->trigger();
         QVERIFY(window().isVisible());
         QVERIFY(window().windowState() & Qt::WindowMaximized);
         window().showMinimized();
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(window().countryCaption->alignment().testFlag(Qt::AlignRight));
         QVERIFY(window().bandwidthValue->alignment().testFlag(Qt::AlignRight));
         QCOMPARE(window().menuBar()->layoutDirection(), Qt::LeftToRight);
-        QVERIFY(window().menus().MnuFile->title() != QStringLiteral("&File"));
+        QVERIFY(window().menus().fileMenu->title() != QStringLiteral("&File"));
         screenshot(QStringLiteral("main-window-arabic.png"));
 
         item("SSMnuLanguageEnglish")->trigger();
@@ -178,11 +178,11 @@ private Q_SLOTS:
     void aShortLanguageFileWhileInArabicKeepsArabicWhole()
     {
         start({{6, QStringLiteral("language=arabic")}});
-        const QString arabicOpen = window().menus().SMnuOpen->text();
+        const QString arabicOpen = window().menus().openAction->text();
         folder->writeLanguage(QStringLiteral("greek"), QStringLiteral("G"), 100);
         QVERIFY(!noModalShows([this] { item("SSMnuLanguageGreek")->trigger(); })); // the error box
         QVERIFY(window().isRightToLeft());
-        QCOMPARE(window().menus().SMnuOpen->text(), arabicOpen);
+        QCOMPARE(window().menus().openAction->text(), arabicOpen);
     }
 
     void dialogsOpenMirroredInArabic()
@@ -240,7 +240,7 @@ private Q_SLOTS:
     {
         start();
         item("SMnuAbout")->trigger();
-        window().menus().MnuSystemHide->trigger();
+        window().menus().trayHideAction->trigger();
         window().findChild<AboutWindow*>()->close();
         QApplication::processEvents();
         QVERIFY(!window().isVisible());
@@ -253,7 +253,7 @@ private Q_SLOTS:
         window().resize(800, 600);
         QTRY_COMPARE(window().pos(), QPoint(140, 130));
         const QRect left = window().geometry();
-        window().menus().SMnuExit->trigger();
+        window().menus().exitAction->trigger();
         QVERIFY(QFileInfo::exists(folder->file(QStringLiteral("placement"))));
         app.reset();
         start();

@@ -85,9 +85,9 @@ private Q_SLOTS:
         QVERIFY(favorites().isEmpty());
         select(QStringLiteral("C0"));
         auto said = answer(QStringLiteral("cmdOk"));
-        window().menus().SPopUpMenuAddToFavorite->trigger();
+        window().menus().addToFavoritesAction->trigger();
         QVERIFY(said->contains(QStringLiteral("could not be read")));
-        QVERIFY(noModalShows([this] { window().menus().SPopUpMenuAddToFavorite->trigger(); })); // told once
+        QVERIFY(noModalShows([this] { window().menus().addToFavoritesAction->trigger(); })); // told once
         QVERIFY(favorites().isEmpty());
         QCOMPARE(QFileInfo(big).size(), tooLarge);
     }
@@ -96,8 +96,8 @@ private Q_SLOTS:
     {
         start();
         select(QStringLiteral("C0"));
-        window().menus().SPopUpMenuAddToFavorite->trigger();
-        window().menus().SPopUpMenuAddToFavorite->trigger();
+        window().menus().addToFavoritesAction->trigger();
+        window().menus().addToFavoritesAction->trigger();
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("News One"));
         QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
@@ -113,12 +113,12 @@ private Q_SLOTS:
         start();
         window().viewSelector->setCurrentIndex(2);
         select(QStringLiteral("F2"));
-        window().menus().SPopUpMenuFDelete->trigger();
+        window().menus().favoriteDeleteAction->trigger();
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("Other"));
         QVERIFY(!app->catalogueView().model().indexForKey(QStringLiteral("F1")).isValid());
         select(QStringLiteral("F0"));
-        window().menus().SPopUpMenuFDelete->trigger();
+        window().menus().favoriteDeleteAction->trigger();
         QCOMPARE(favFile(), QByteArray());
     }
 
@@ -126,7 +126,7 @@ private Q_SLOTS:
     {
         start();
         window().viewSelector->setCurrentIndex(2);
-        window().menus().SSMnuAddFavorite->trigger();
+        window().menus().addFavoriteAction->trigger();
         QVERIFY(dialog().isVisible());
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Add Favorite"));
 
@@ -173,7 +173,7 @@ private Q_SLOTS:
         start();
         window().viewSelector->setCurrentIndex(2);
         select(QStringLiteral("F0"));
-        window().menus().SPopUpMenuFModify->trigger();
+        window().menus().favoriteModifyAction->trigger();
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Modify Favorite"));
         QCOMPARE(dialog().addressEdit->text(), QStringLiteral("https://s"));
         QVERIFY(!dialog().cmdAdd->isEnabled());
@@ -200,12 +200,12 @@ private Q_SLOTS:
         writeFavorites(original);
         start();
         platform.fileDialog->saveAnswer = folder->file(QStringLiteral("out.FAV"));
-        window().menus().SMnuExport->trigger();
+        window().menus().exportAction->trigger();
         QCOMPARE(folder->read(QStringLiteral("out.FAV")), original);
         folder->write(QStringLiteral("fav.fav"), "1|x|x|x|1|x|x|x|\r\n");
         platform.fileDialog->answer = {{folder->file(QStringLiteral("out.FAV"))}, 0};
         answer(answerButton);
-        window().menus().SMnuImport->trigger();
+        window().menus().importAction->trigger();
         QCOMPARE(favFile(), original);
         QCOMPARE(favorites().size(), 2);
     }
@@ -217,7 +217,7 @@ private Q_SLOTS:
         const QString chosen = folder->write(QStringLiteral("mine.fav"), "\n1|||A|1|gssor9..a|||\n  \n0|||B|1|gssor9..b|||");
         platform.fileDialog->answer = {{chosen}, 0};
         const auto question = answer(QStringLiteral("Command2"));
-        window().menus().SMnuImport->trigger();
+        window().menus().importAction->trigger();
         QVERIFY2(question->contains(QStringLiteral("Yes leaves out its blank lines and ends every line the standard way")),
             qPrintable(*question));
         QCOMPARE(favFile(), QByteArray("1|||A|1|gssor9..a|||\r\n0|||B|1|gssor9..b|||\r\n"));
@@ -231,16 +231,16 @@ private Q_SLOTS:
         const QString seven = folder->write(QStringLiteral("seven.fav"), "1|a|b|c|1|d|e|f\r\n");
         platform.fileDialog->answer = {{seven}, 0};
         answerYesThenOk();
-        window().menus().SMnuImport->trigger();
+        window().menus().importAction->trigger();
         QCOMPARE(favFile(), original);
 
         answer(QStringLiteral("Command3")); // cancel
-        window().menus().SMnuImport->trigger();
+        window().menus().importAction->trigger();
         QCOMPARE(favFile(), original);
 
         QDir(folder->path()).mkdir(QStringLiteral("folder.fav"));
         platform.fileDialog->answer = {{folder->file(QStringLiteral("folder.fav"))}, 0};
-        window().menus().SMnuImport->trigger(); // a folder: no question, nothing happens
+        window().menus().importAction->trigger(); // a folder: no question, nothing happens
         QCOMPARE(favFile(), original);
         QCOMPARE(favorites().size(), 1);
     }
@@ -251,7 +251,7 @@ private Q_SLOTS:
         writeFavorites(original);
         start();
         platform.fileDialog->saveAnswer = folder->file(QStringLiteral("no/such/folder/out.FAV"));
-        window().menus().SMnuExport->trigger();
+        window().menus().exportAction->trigger();
         QVERIFY(!QFileInfo::exists(platform.fileDialog->saveAnswer));
         QCOMPARE(favFile(), original);
         QCOMPARE(favorites().size(), 1);
@@ -267,7 +267,7 @@ private Q_SLOTS:
             noise[i] = static_cast<char>(i * 31);
         platform.fileDialog->answer = {{folder->write(QStringLiteral("noise.fav"), noise)}, 0};
         answerYesThenOk();
-        window().menus().SMnuImport->trigger();
+        window().menus().importAction->trigger();
         QCOMPARE(favFile(), original);
     }
 
@@ -277,7 +277,7 @@ private Q_SLOTS:
         start();
         platform.fileDialog->answer = {{folder->write(QStringLiteral("empty.fav"), {})}, 0};
         answer(QStringLiteral("Command2"));
-        window().menus().SMnuImport->trigger();
+        window().menus().importAction->trigger();
         QVERIFY(favorites().isEmpty());
         QCOMPARE(favFile(), QByteArray());
     }
@@ -288,10 +288,10 @@ private Q_SLOTS:
         const QString a = folder->write(QStringLiteral("a.mp3"), "x");
         const QString b = folder->write(QStringLiteral("b.mp3"), "x");
         platform.fileDialog->answer = {{a, b}, 1};
-        window().menus().SMnuOpen->trigger();
+        window().menus().openAction->trigger();
         select(QStringLiteral("Com1"));
-        window().menus().SPopUpMenuAddToFavorite->trigger();
-        window().menus().SPopUpMenuAddToFavorite->trigger();
+        window().menus().addToFavoritesAction->trigger();
+        window().menus().addToFavoritesAction->trigger();
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("b.mp3"));
         QCOMPARE(favorites()[0].op, 1);
@@ -308,7 +308,7 @@ private Q_SLOTS:
             window().catalogueTree->visualRect(node(key)).center());
         QMenu* shown = nullptr;
         (void)QTest::qWaitFor([&] {
-            for (QMenu* menu : {window().menus().TreeViewRight, window().menus().HandleFavorite})
+            for (QMenu* menu : {window().menus().catalogueMenu, window().menus().favoriteItemMenu})
                 if (menu->isVisible())
                     shown = menu;
             return shown != nullptr;
@@ -324,21 +324,21 @@ private Q_SLOTS:
             + "1|USA|News|A|1|gssor9..r|0||\r\n");
         start();
         platform.fileDialog->answer = {{folder->write(QStringLiteral("a.mp3"), "x"), folder->write(QStringLiteral("b.mp3"), "x")}, 1};
-        window().menus().SMnuOpen->trigger();
+        window().menus().openAction->trigger();
         MainMenus& m = window().menus();
-        QCOMPARE(popUpOn(QStringLiteral("Com0")), m.TreeViewRight);
-        QVERIFY(m.SPopUpMenuWatch->isVisible());
-        QVERIFY(m.SPopUpMenuAddToFavorite->isVisible());
-        QVERIFY(!m.SPopUpMenuMainSetProgramTime->isVisible()); // no programs for a file
-        QVERIFY(!m.SPopUpMenuInfo->isVisible());
+        QCOMPARE(popUpOn(QStringLiteral("Com0")), m.catalogueMenu);
+        QVERIFY(m.watchAction->isVisible());
+        QVERIFY(m.addToFavoritesAction->isVisible());
+        QVERIFY(!m.scheduleProgramAction->isVisible()); // no programs for a file
+        QVERIFY(!m.informationAction->isVisible());
 
         window().viewSelector->setCurrentIndex(2);
         QCOMPARE(model().keyOf(node(QStringLiteral("F0")).parent()), QStringLiteral("MyComputerFavorite"));
-        QCOMPARE(popUpOn(QStringLiteral("F0")), m.HandleFavorite);
-        QVERIFY(!m.SPopUpMenuFavoriteSetProgramTime->isVisible());
-        QVERIFY(m.SPopUpMenuFModify->isVisible());
-        QCOMPARE(popUpOn(QStringLiteral("F1")), m.HandleFavorite);
-        QVERIFY(m.SPopUpMenuFavoriteSetProgramTime->isVisible());
+        QCOMPARE(popUpOn(QStringLiteral("F0")), m.favoriteItemMenu);
+        QVERIFY(!m.favoriteScheduleProgramAction->isVisible());
+        QVERIFY(m.favoriteModifyAction->isVisible());
+        QCOMPARE(popUpOn(QStringLiteral("F1")), m.favoriteItemMenu);
+        QVERIFY(m.favoriteScheduleProgramAction->isVisible());
     }
 
     void theInformationWindowShowsAFavorite()
@@ -353,7 +353,7 @@ private Q_SLOTS:
                 shown << info->findChild<QLabel*>(QString::fromLatin1(name))->text();
             info->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         });
-        window().menus().SPopUpMenuFInfo->trigger();
+        window().menus().favoriteInformationAction->trigger();
         QCOMPARE(shown, (QStringList {QStringLiteral("My News"), QStringLiteral("720p"), QStringLiteral("News"),
                             QStringLiteral("Round the clock")}));
     }
@@ -362,7 +362,7 @@ private Q_SLOTS:
     {
         start();
         window().viewSelector->setCurrentIndex(2);
-        window().menus().SSMnuAddFavorite->trigger();
+        window().menus().addFavoriteAction->trigger();
         dialog().nameEdit->setText(QStringLiteral("Name"));
         dialog().addressEdit->setText(QStringLiteral("http://a"));
         QVERIFY(noModalShows([this] { QTest::keyClick(dialog().infoEdit, Qt::Key_Return); }));

@@ -113,7 +113,7 @@ private Q_SLOTS:
         // Update lists, then the banner's tick, with the window on screen.
         UiWatchdog watchdog;
         watchdog.start();
-        window().menus().SMnuUpdatelists->trigger();
+        window().menus().updateListsAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(window().isEnabled(), 120000);
         app->banner().tick();
         QTest::qWait(0);

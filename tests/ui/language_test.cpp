@@ -56,18 +56,18 @@ private Q_SLOTS:
     {
         start();
         MainMenus& m = window().menus();
-        QCOMPARE(m.MnuFile->title(), QStringLiteral("E0")); // text 0 less its byte-order mark
-        QCOMPARE(m.SMnuExit->text(), QStringLiteral("E3"));
-        QCOMPARE(m.MnuSystemExit->text(), QStringLiteral("E3"));
-        QCOMPARE(m.MnuSystemHelp->text(), QStringLiteral("E13"));
-        QCOMPARE(m.MnuSystemAbout->text(), QStringLiteral("E14"));
-        QCOMPARE(m.MnuSystemTimer->text(), QStringLiteral("E10"));
-        QCOMPARE(m.MnuSystemShow->text(), QStringLiteral("E104"));
-        QCOMPARE(m.MnuSystemHide->text(), QStringLiteral("E103"));
-        QCOMPARE(m.SMnuScheduledPrograms->text(), QStringLiteral("E117"));
-        QCOMPARE(m.SPopUpMenuMainSetProgramTime->text(), QStringLiteral("E108"));
-        QCOMPARE(m.SPopUpMenuFavoriteSetProgramTime->text(), QStringLiteral("E108"));
-        QCOMPARE(m.SMnuUpdatelists->text(), QStringLiteral("E107"));
+        QCOMPARE(m.fileMenu->title(), QStringLiteral("E0")); // text 0 less its byte-order mark
+        QCOMPARE(m.exitAction->text(), QStringLiteral("E3"));
+        QCOMPARE(m.trayExitAction->text(), QStringLiteral("E3"));
+        QCOMPARE(m.trayHelpAction->text(), QStringLiteral("E13"));
+        QCOMPARE(m.trayAboutAction->text(), QStringLiteral("E14"));
+        QCOMPARE(m.trayTimerAction->text(), QStringLiteral("E10"));
+        QCOMPARE(m.trayShowAction->text(), QStringLiteral("E104"));
+        QCOMPARE(m.trayHideAction->text(), QStringLiteral("E103"));
+        QCOMPARE(m.scheduledProgramsAction->text(), QStringLiteral("E117"));
+        QCOMPARE(m.scheduleProgramAction->text(), QStringLiteral("E108"));
+        QCOMPARE(m.favoriteScheduleProgramAction->text(), QStringLiteral("E108"));
+        QCOMPARE(m.updateListsAction->text(), QStringLiteral("E107"));
         QCOMPARE(window().bandwidthCaption->text(), QStringLiteral("E33 :"));
         QCOMPARE(window().viewSelector->itemText(3), QStringLiteral("E26"));
         QCOMPARE(item("SSMnuLanguageGerman")->text(), QStringLiteral("&German")); // never replaced
@@ -82,7 +82,7 @@ private Q_SLOTS:
         item("SSMnuLanguageGerman")->trigger();
         QVERIFY(item("SSMnuLanguageGerman")->isChecked());
         QVERIFY(!item("SSMnuLanguageEnglish")->isChecked());
-        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("G1"));
+        QCOMPARE(window().menus().openAction->text(), QStringLiteral("G1"));
         QVERIFY(inf().contains("\r\nlanguage=german\r\n"));
         QCOMPARE(window().viewSelector->currentIndex(), 3); // the filter kept its item
     }
@@ -94,7 +94,7 @@ private Q_SLOTS:
         folder->writeLanguage(QStringLiteral("english"), QStringLiteral("X"));
         item("SSMnuLanguageEnglish")->trigger();
         QCOMPARE(inf(), QByteArray("sentinel"));
-        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("E1"));
+        QCOMPARE(window().menus().openAction->text(), QStringLiteral("E1"));
         QVERIFY(item("SSMnuLanguageEnglish")->isChecked());
     }
 
@@ -141,8 +141,8 @@ private Q_SLOTS:
         item("SSMnuLanguageGerman")->trigger();
         QVERIFY2(error->contains(problem), qPrintable(*error));
         QVERIFY(error->contains(folder->file(QStringLiteral("Language/german"))));
-        QCOMPARE(window().menus().MnuFile->title(), QStringLiteral("E0"));
-        QCOMPARE(window().menus().SMnuStopRemindingService->text(), QStringLiteral("E133"));
+        QCOMPARE(window().menus().fileMenu->title(), QStringLiteral("E0"));
+        QCOMPARE(window().menus().stopRemindersAction->text(), QStringLiteral("E133"));
         QCOMPARE(app->state().texts.text(136), QStringLiteral("E136"));
         QCOMPARE(window().viewSelector->count(), 4);
         QCOMPARE(inf(), before); // the language shown stays the one remembered
@@ -156,7 +156,7 @@ private Q_SLOTS:
         const auto error = expectError();
         item("SSMnuLanguageGerman")->trigger();
         QVERIFY(error->contains(QStringLiteral("holds 137 lines; 138 are needed")));
-        QCOMPARE(window().menus().SMnuStopRemindingService->text(), QStringLiteral("E133"));
+        QCOMPARE(window().menus().stopRemindersAction->text(), QStringLiteral("E133"));
         QCOMPARE(window().viewSelector->currentIndex(), 1);
         QVERIFY(inf().contains("language=english"));
     }
@@ -186,7 +186,7 @@ private Q_SLOTS:
         folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 137, true, true);
         item("SSMnuLanguageGerman")->trigger();
         QCOMPARE(app->state().texts.text(137), QString());
-        QCOMPARE(window().menus().SMnuScheduledPrograms->text(), QStringLiteral("G117"));
+        QCOMPARE(window().menus().scheduledProgramsAction->text(), QStringLiteral("G117"));
     }
 
     void linesAfterTheLastTextHaveNoEffect()
@@ -205,7 +205,7 @@ private Q_SLOTS:
         QVERIFY2(error->contains(QStringLiteral("italian")), qPrintable(*error));
         QVERIFY(error->contains(folder->file(QStringLiteral("Language/italian"))));
         QVERIFY(error->contains(QStringLiteral("No such file")));
-        QCOMPARE(window().menus().SMnuOpen->text(), QStringLiteral("E1"));
+        QCOMPARE(window().menus().openAction->text(), QStringLiteral("E1"));
         QVERIFY(item("SSMnuLanguageItalian")->isChecked());
     }
 
@@ -215,15 +215,15 @@ private Q_SLOTS:
         const auto error = expectError();
         start(QStringLiteral("language=../evil"));
         QVERIFY(!error->isEmpty());
-        QVERIFY(window().menus().SMnuOpen->text() != QStringLiteral("V1"));
+        QVERIFY(window().menus().openAction->text() != QStringLiteral("V1"));
     }
 
     void helpOpensThePageOfTheCurrentLanguage()
     {
         qputenv("VIDORRA_SERVER", "http://127.0.0.1:9/site");
         start(QStringLiteral("language=greek"));
-        window().menus().SMnuInfo->trigger();
-        window().menus().MnuSystemHelp->trigger();
+        window().menus().helpAction->trigger();
+        window().menus().trayHelpAction->trigger();
         qunsetenv("VIDORRA_SERVER");
         QCOMPARE(platform.shell->opened.size(), 2);
         QCOMPARE(platform.shell->opened.first(), QUrl(QStringLiteral("http://127.0.0.1:9/site/help/gr.htm")));

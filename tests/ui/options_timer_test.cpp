@@ -47,7 +47,7 @@ private:
                     dialog->Command2->click();
             },
             10000, QStringLiteral("the Options dialog"));
-        window().menus().SMnuOption->trigger();
+        window().menus().advancedOptionsAction->trigger();
     }
     static void typeInto(QLineEdit* box, const QString& text)
     {
@@ -57,7 +57,7 @@ private:
     }
     TurnOffDialog& timerDialog()
     {
-        window().menus().SMnuTurnOfTime->trigger();
+        window().menus().turnOffTimeAction->trigger();
         return *app->turnOff().dialog();
     }
     void tickAt(int secondsAfterStart)
@@ -181,7 +181,7 @@ private Q_SLOTS:
     {
         QVERIFY(startWith({{11, QStringLiteral("remindme=1")}}));
         QVERIFY(window().reminderTimer->isActive());
-        window().menus().SMnuRunRemindingService->trigger();
+        window().menus().runRemindersAction->trigger();
         inOptions([](OptionsDialog& d) {
             d.chkRemindMe->setChecked(false);
             d.chkMinimizeWhenClose->setChecked(true);
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QVERIFY(inf().contains("\r\nminimizeclose=1\r\n"));
         QVERIFY(inf().contains("\r\nmru=4\r\n"));
         QVERIFY(!window().reminderTimer->isActive());
-        QVERIFY(!window().menus().SMnuRunRemindingService->isChecked());
+        QVERIFY(!window().menus().runRemindersAction->isChecked());
     }
 
     void clearHistoryThenCancelKeepsTheListEmpty()

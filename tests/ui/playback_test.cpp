@@ -48,9 +48,9 @@ private:
     // The File menu's entries between "Open" and "Update lists": recent files and their separator.
     int recentMenuEntries()
     {
-        const QList<QAction*> actions = window().menus().MnuFile->actions();
-        const qsizetype first = actions.indexOf(window().menus().SMnuMRUList) + 1;
-        return static_cast<int>(actions.indexOf(window().menus().SMnuUpdatelists) - first);
+        const QList<QAction*> actions = window().menus().fileMenu->actions();
+        const qsizetype first = actions.indexOf(window().menus().recentFilesSeparator) + 1;
+        return static_cast<int>(actions.indexOf(window().menus().updateListsAction) - first);
     }
     PlayerWindow* shownPlayer() { return qobject_cast<PlayerWindow*>(area().currentWidget()); }
     QString media(const char* name, int ms)
@@ -65,13 +65,13 @@ private:
     void openFiles(const QStringList& files, int filter)
     {
         platform.fileDialog->answer = {files, filter};
-        window().menus().SMnuOpen->trigger();
+        window().menus().openAction->trigger();
     }
 
     void selectAndPlay(const char* key)
     {
         select(QString::fromLatin1(key));
-        window().menus().SPopUpMenuWatch->trigger();
+        window().menus().watchAction->trigger();
     }
     int icon(const char* key) { return AppTestCase::icon(QString::fromLatin1(key)); }
 
@@ -364,7 +364,7 @@ private Q_SLOTS:
         start();
         openFiles({media("tone.wav", 5000)}, 1);
         PlayerWindow* player = shownPlayer();
-        window().menus().SMnuFullScreen->trigger();
+        window().menus().fullScreenAction->trigger();
         QVERIFY(player->isFullScreenShown());
         QVERIFY(player->isWindow());
         QTest::keyClick(player, Qt::Key_Escape);
@@ -409,12 +409,12 @@ private Q_SLOTS:
     void sizeModesActOnlyOnPlayers()
     {
         start();
-        window().menus().SMnuFullScreen->trigger(); // the start page: nothing
+        window().menus().fullScreenAction->trigger(); // the start page: nothing
         QCOMPARE(area().currentWidget()->objectName(), QStringLiteral("FirstPage"));
         openFiles({media("tone.wav", 3000)}, 1);
-        window().menus().SMnuNormalSize->trigger();
+        window().menus().normalSizeAction->trigger();
         QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("yes"));
-        window().menus().SMnuFitToSize->trigger();
+        window().menus().fitToSizeAction->trigger();
         QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("no"));
     }
 

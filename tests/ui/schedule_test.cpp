@@ -54,7 +54,7 @@ private:
                 editor->cmdClose->click();
             },
             10000, QStringLiteral("the time editor"));
-        window().menus().SPopUpMenuMainSetProgramTime->trigger();
+        window().menus().scheduleProgramAction->trigger();
     }
     // Presses the button and returns the text of the message box it opens.
     static QString messageAfter(QPushButton* button)
@@ -173,7 +173,7 @@ private Q_SLOTS:
         writePrograms({daily("Morning", QTime(8, 5)), oneOff("Match", QTime(21, 0), "gssor9..roqsr-dw"),
             daily("Late", QTime(23, 0))});
         start();
-        window().menus().SMnuScheduledPrograms->trigger();
+        window().menus().scheduledProgramsAction->trigger();
         ScheduledListWindow* list = schedule().listWindow();
         QVERIFY(list && list->isVisible());
         QCOMPARE(list->ListView1->topLevelItemCount(), 3);
@@ -263,12 +263,12 @@ private Q_SLOTS:
     {
         start({{11, QStringLiteral("remindme=0")}});
         QVERIFY(!window().reminderTimer->isActive());
-        window().menus().SMnuRunRemindingService->trigger();
+        window().menus().runRemindersAction->trigger();
         QVERIFY(window().reminderTimer->isActive());
-        QVERIFY(window().menus().SMnuRunRemindingService->isChecked());
-        window().menus().SMnuStopRemindingService->trigger();
+        QVERIFY(window().menus().runRemindersAction->isChecked());
+        window().menus().stopRemindersAction->trigger();
         QVERIFY(!window().reminderTimer->isActive());
-        QVERIFY(!window().menus().SMnuRunRemindingService->isChecked());
+        QVERIFY(!window().menus().runRemindersAction->isChecked());
     }
 
     void eachReminderIsADesktopNotificationWhoseWatchPlays()

@@ -30,7 +30,7 @@ class SearchTest : public AppTestCase {
 private:
     FindWindow& find()
     {
-        window().menus().SMnuFind->trigger();
+        window().menus().findAction->trigger();
         return *app->search().window();
     }
     // Types the text, presses Find and returns the names listed.
@@ -147,7 +147,7 @@ private Q_SLOTS:
         search(QStringLiteral("My Jazz"));
         window().viewSelector->setCurrentIndex(2);
         select(QStringLiteral("F0"));
-        window().menus().SPopUpMenuFDelete->trigger();
+        window().menus().favoriteDeleteAction->trigger();
         QCOMPARE(app->state().catalogue.favoriteCount(), 1);
         FindWindow& w = find();
         QCOMPARE(row(0, 0), QStringLiteral("My Jazz"));

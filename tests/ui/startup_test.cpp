@@ -74,9 +74,9 @@ private Q_SLOTS:
         MainWindow& w = app->mainWindow();
         QVERIFY(w.isVisible());
         QCOMPARE(w.windowTitle(), QStringLiteral("Vidorra"));
-        QCOMPARE(w.menus().MnuFile->title(), QStringLiteral("&File"));
-        QCOMPARE(w.menus().SMnuOpen->text(), QStringLiteral("&Open..."));
-        QCOMPARE(w.menus().MnuSystemExit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(w.menus().fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(w.menus().openAction->text(), QStringLiteral("&Open..."));
+        QCOMPARE(w.menus().trayExitAction->text(), QStringLiteral("E&xit"));
         QCOMPARE(w.viewSelector->count(), 4);
         QCOMPARE(w.viewSelector->currentIndex(), 1);
         QCOMPARE(w.countryCaption->text(), QStringLiteral("Country :"));
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(bool, topmost);
         auto app = startWith({{8, line}});
-        QCOMPARE(app->mainWindow().menus().SMnuAlwaysOnTop->isChecked(), topmost);
+        QCOMPARE(app->mainWindow().menus().alwaysOnTopAction->isChecked(), topmost);
         QCOMPARE(app->mainWindow().isTopmost(), topmost);
     }
 
@@ -128,8 +128,8 @@ private Q_SLOTS:
         const auto items = app->mainWindow().menus().languageItems;
         for (QAction* item : items)
             QVERIFY(!item->isChecked());
-        QCOMPARE(app->mainWindow().menus().MnuFile->title(), QStringLiteral("K0"));
-        app->mainWindow().menus().SMnuInfo->trigger();
+        QCOMPARE(app->mainWindow().menus().fileMenu->title(), QStringLiteral("K0"));
+        app->mainWindow().menus().helpAction->trigger();
         QVERIFY(platform.shell->opened.isEmpty());
     }
 
@@ -137,7 +137,7 @@ private Q_SLOTS:
     {
         Application app(ProgramFolder(folder->path()), platform.services());
         QVERIFY(app.start());
-        QCOMPARE(app.mainWindow().menus().MnuFile->title(), QStringLiteral("&File"));
+        QCOMPARE(app.mainWindow().menus().fileMenu->title(), QStringLiteral("&File"));
         QVERIFY(!app.mainWindow().reminderTimer->isActive());
         QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("inf"))));
     }
@@ -184,9 +184,9 @@ private Q_SLOTS:
         QVERIFY(!w.isVisible());
         QCOMPARE(platform.ends, 0);
         QVERIFY(platform.tray->shown);
-        w.menus().MnuSystemShow->trigger();
+        w.menus().trayShowAction->trigger();
         QVERIFY(w.isVisible());
-        w.menus().MnuSystemExit->trigger();
+        w.menus().trayExitAction->trigger();
         QCOMPARE(platform.ends, 1);
         QCOMPARE(platform.transfer->cancels, 0); // the tray's Exit cancels no transfer
         QVERIFY(!platform.tray->shown);
@@ -204,7 +204,7 @@ private Q_SLOTS:
     void fileMenuExitCancelsTransferAndRemovesIcon()
     {
         auto app = startWith({{10, QStringLiteral("minimizeclose=1")}});
-        app->mainWindow().menus().SMnuExit->trigger();
+        app->mainWindow().menus().exitAction->trigger();
         QCOMPARE(platform.ends, 1);
         QCOMPARE(platform.transfer->cancels, 1);
         QVERIFY(!platform.tray->shown);

@@ -224,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(window().isVisible());
         QVERIFY(shownAfter < 10000); // before the budget ran out
         // The abandoned check no longer runs, so Update lists starts one of its own.
-        window().menus().SMnuUpdatelists->trigger();
+        window().menus().updateListsAction->trigger();
         QVERIFY(!window().isEnabled());
     }
 
@@ -232,7 +232,7 @@ private Q_SLOTS:
     {
         serve("annou-new\r\ntv\r\nra\r\nama\r\n1.0.0\r\n");
         QVERIFY(startWith());
-        window().menus().SMnuUpdatelists->trigger();
+        window().menus().updateListsAction->trigger();
         QVERIFY(!window().isEnabled()); // while it runs
         QTRY_VERIFY(window().isEnabled());
         QCOMPARE(app->state().catalogue.tvEnd, 5);
