@@ -46,7 +46,7 @@ void ProgramLifecycle::terminate() { m_tray.remove(); }
 
 void ProgramLifecycle::showMainWindow()
 {
-    if (m_state.settings.lineEquals(Settings::AlwaysOnTop, QStringLiteral("aot=1")))
+    if (m_state.settings.alwaysOnTop())
         m_window.setTopmost(true);
     // Back in the state it had: a maximised or full-screen window stays so.
     m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);

@@ -65,9 +65,7 @@ bool StartupSequence::run()
 void StartupSequence::applyWindowOrder()
 {
     const Settings& settings = m_parts.state.settings;
-    // Only "0" after "aot=" turns it off here; a missing line counts as off.
-    const bool onTop = settings.hasLine(Settings::AlwaysOnTop)
-        && settings.valueFrom(Settings::AlwaysOnTop, 5) != QStringLiteral("0");
+    const bool onTop = settings.alwaysOnTop();
     m_parts.window.menus().alwaysOnTopAction->setChecked(onTop);
     m_parts.window.setTopmost(onTop);
 }

@@ -89,6 +89,16 @@ bool Settings::lineEquals(int index, const QString& literal) const
 
 QString Settings::valueFrom(int index, int position) const { return line(index).mid(position - 1); }
 
+bool Settings::alwaysOnTop() const
+{
+    return hasLine(AlwaysOnTop) && valueFrom(AlwaysOnTop, 5) != QStringLiteral("0");
+}
+
+bool Settings::setAlwaysOnTop(bool on)
+{
+    return setLine(AlwaysOnTop, on ? QStringLiteral("aot=1") : QStringLiteral("aot=0"));
+}
+
 std::int16_t Settings::remindBeforeSeconds() const
 {
     const double minutes = leadingNumber(valueFrom(BeforeStartBy, 15));

@@ -56,6 +56,11 @@ public:
     // The text from the 1-based character position on, as the readers take values.
     QString valueFrom(int index, int position) const;
 
+    // Always on top: on unless the line is missing or holds "0" after "aot=".
+    bool alwaysOnTop() const;
+    // Writes "aot=1" or "aot=0"; false, changing nothing, when the file lacks the line.
+    bool setAlwaysOnTop(bool on);
+
     // The settings' own readers of derived values.
     std::int16_t remindBeforeSeconds() const;
     std::int16_t remindEveryMinutes() const;

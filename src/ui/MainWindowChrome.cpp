@@ -9,15 +9,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-const QString kAotOn = QStringLiteral("aot=1");
-}
-
 MainWindowChrome::MainWindowChrome(ProgramState& state, MainWindow& window) : m_state(state), m_window(window) { }
 
 bool MainWindowChrome::storedOnTop() const
 {
-    return m_state.settings.lineEquals(Settings::AlwaysOnTop, kAotOn);
+    return m_state.settings.alwaysOnTop();
 }
 
 void MainWindowChrome::toggleAlwaysOnTop()
@@ -25,7 +21,7 @@ void MainWindowChrome::toggleAlwaysOnTop()
     const bool on = !storedOnTop();
     m_window.menus().alwaysOnTopAction->setChecked(on);
     m_window.setTopmost(on);
-    if (!m_state.settings.setLine(Settings::AlwaysOnTop, on ? kAotOn : QStringLiteral("aot=0")))
+    if (!m_state.settings.setAlwaysOnTop(on))
         return;
     m_state.saveSettings(); // a failed save leaves the window as it is now, silently
 }

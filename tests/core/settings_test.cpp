@@ -189,3 +189,20 @@ TEST(SettingsLines, ALineTheFileLacksStaysAbsent)
     EXPECT_FALSE(settings.setLine(Settings::Language, QStringLiteral("language=greek")));
     EXPECT_FALSE(settings.hasLine(Settings::Language));
 }
+
+TEST(SettingsAlwaysOnTop, OnUnlessMissingOrZeroAndWrittenAsOneOrZero)
+{
+    const auto onTop = [](const char* line) {
+        return Settings::fromBytes(QByteArray("14\r\n0\r\n0\r\n0\r\n0\r\n1.0.0\r\nlanguage=english\r\nmru=10\r\n") + line
+            + "\r\n")
+            .alwaysOnTop();
+    };
+    EXPECT_TRUE(onTop("aot=1"));
+    EXPECT_TRUE(onTop("AOT=2"));
+    EXPECT_FALSE(onTop("aot=0"));
+    EXPECT_FALSE(Settings::fromBytes("14\r\n0\r\n").alwaysOnTop());
+    Settings settings = Settings::fromBytes("14\r\n0\r\n0\r\n0\r\n0\r\n1.0.0\r\nlanguage=english\r\nmru=10\r\naot=0\r\n");
+    ASSERT_TRUE(settings.setAlwaysOnTop(true));
+    EXPECT_EQ(settings.line(Settings::AlwaysOnTop), QStringLiteral("aot=1"));
+    EXPECT_FALSE(Settings::fromBytes("3\r\na\r\n").setAlwaysOnTop(true));
+}
