@@ -119,7 +119,7 @@ TEST_P(KillTest, AKilledWriteLeavesTheOldOrTheNewFileAndTheNextStartClearsUp)
         QProcess victim;
         victim.start(QStringLiteral(VIDORRA_WRITE_VICTIM), {folder.path(), QString::fromLatin1(GetParam().kind)});
         ASSERT_TRUE(victim.waitForReadyRead(10000)) << "the writer did not start";
-        // The kill's moment: anywhere in the first few writes.
+        // Not a wait for anything: the moment of the kill, anywhere in the first few writes.
         QThread::usleep(QRandomGenerator::global()->bounded(60000));
         ::kill(static_cast<pid_t>(victim.processId()), SIGKILL);
         ASSERT_TRUE(victim.waitForFinished(10000));

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
@@ -116,7 +117,7 @@ private Q_SLOTS:
         window().menus().updateListsAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(window().isEnabled(), 120000);
         app->banner().tick();
-        QTest::qWait(0);
+        QCoreApplication::processEvents(); // the tick's own work, inside the watchdog's watch
         const qint64 pause = watchdog.stop();
         const qint64 growth = peak.growth();
         std::printf("[ hostile ] %-16s window after %5lld ms, longest pause %4lld ms, peak +%5.1f MiB\n",
