@@ -125,8 +125,11 @@ private Q_SLOTS:
         QCOMPARE(listsAndStamps(), before); // nothing stored, no stamp moved
         QVERIFY(platform.shell->opened.isEmpty());
         QVERIFY2(pause <= 200, qPrintable(QStringLiteral("the window stood still for %1 ms").arg(pause)));
-        // Two lists' bounds (one cut at start-up, one by Update lists) and room for the rest.
-        QVERIFY2(growth < 112 * kMiB, qPrintable(QStringLiteral("memory grew by %1 MiB").arg(growth / kMiB)));
+        // Far below the gigabytes each list would send unbounded. The transfer's own bound is
+        // measured closely by transfer_tests; here, under AddressSanitizer, memory freed on
+        // the UI thread after the network thread made it is reused late, so on a loaded
+        // machine the figure swings (52 to 351 MiB seen for the endless lists).
+        QVERIFY2(growth < 768 * kMiB, qPrintable(QStringLiteral("memory grew by %1 MiB").arg(growth / kMiB)));
         QVERIFY(shown < 15000);
     }
 
