@@ -4,6 +4,7 @@
 
 #include "catalogue/core/Catalogue.h"
 #include "catalogue/core/TreeBuilder.h"
+#include "playback/core/NowPlaying.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,7 +44,12 @@ void layoutView(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(TreeBuilder::build(static_cast<int>(state.range(0)), catalogue, {}));
 }
-BENCHMARK(layoutView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(layoutView)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

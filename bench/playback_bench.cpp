@@ -8,9 +8,10 @@
 #include "BenchServices.h"
 #include "app/Application.h"
 #include "base/Scrambling.h"
-#include "catalogue/core/AppState.h"
 #include "platform/MpvPlayer.h"
 #include "playback/Playback.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "../tests/support/MediaFiles.h"
@@ -45,8 +46,8 @@ struct Fixture {
     {
         const QDir root(dir.path());
         clips[Small] = MediaFiles::writeVideo(root.filePath(QStringLiteral("small.mp4")), 3);
-        clips[Hd720WithSound]
-            = MediaFiles::writeVideo(root.filePath(QStringLiteral("hd.mp4")), 4, true, QStringLiteral("1280x720"));
+        clips[Hd720WithSound] = MediaFiles::writeVideo(
+            root.filePath(QStringLiteral("hd.mp4")), 4, true, QStringLiteral("1280x720"));
         server = std::make_unique<TestHttpServer>(dir.path());
         for (const char* name : {"avtapit.dll", "atlr.dll", "apcupm.dll", "fav.fav"}) {
             QFile file(root.filePath(QString::fromLatin1(name)));
@@ -62,7 +63,8 @@ struct Fixture {
         const QString& clip = clips[state.range(0)];
         if (clip.isEmpty())
             return {};
-        return state.range(1) == Http ? server->url(QLatin1Char('/') + QFileInfo(clip).fileName()).toString() : clip;
+        return state.range(1) == Http ? server->url(QLatin1Char('/') + QFileInfo(clip).fileName()).toString()
+                                      : clip;
     }
 };
 

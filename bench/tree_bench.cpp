@@ -8,8 +8,9 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
 #include "favorites/core/FavoritesFile.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -22,7 +23,10 @@
 
 namespace {
 
-PlatformServices services() { return BenchServices::make(std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5, {}})); }
+PlatformServices services()
+{
+    return BenchServices::make(std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5, {}}));
+}
 
 void put(const QString& path, const QByteArray& bytes)
 {
@@ -34,13 +38,15 @@ void put(const QString& path, const QByteArray& bytes)
 // Favorites as users gather them: channels of the lists, a few of their own files.
 QByteArray favorites(int count)
 {
-    const QVector<ChannelRecord> channels = ListFormat::read(ListFormat::Kind::Tv, MaximalCatalogue::make(count, 0, 0).tv).records;
+    const QVector<ChannelRecord> channels
+        = ListFormat::read(ListFormat::Kind::Tv, MaximalCatalogue::make(count, 0, 0).tv).records;
     QVector<ChannelRecord> chosen;
     for (int i = 0; i < channels.size(); ++i) {
         ChannelRecord favorite = channels[i];
         if (i % 10 == 0) {
             favorite.kind = ChannelRecord::ComputerFile;
-            favorite.address = StoredField::encodeAddress(QStringLiteral("/home/user/Videos/clip %1.mkv").arg(i));
+            favorite.address
+                = StoredField::encodeAddress(QStringLiteral("/home/user/Videos/clip %1.mkv").arg(i));
         }
         chosen.append(favorite);
     }
@@ -95,19 +101,26 @@ void filterBy(benchmark::State& state)
 {
     Application app(ProgramFolder(programFolder()), services());
     app.start();
-    app.state().playback.localFiles = localFiles(1000);
+    app.nowPlaying().localFiles = localFiles(1000);
     QApplication::processEvents();
     const int view = static_cast<int>(state.range(0));
     for (auto _ : state) {
         app.catalogueView().filterBy(view, true);
         QApplication::processEvents(); // the tree paints once
     }
-    state.counters["records"] = app.state().catalogue.channelCount();
-    state.counters["favorites"] = app.state().catalogue.favoriteCount();
-    state.counters["files"] = static_cast<double>(app.state().playback.localFiles.files.size());
+    state.counters["records"] = app.catalogue().channelCount();
+    state.counters["favorites"] = app.catalogue().favoriteCount();
+    state.counters["files"] = static_cast<double>(app.nowPlaying().localFiles.files.size());
     state.counters["nodes"] = app.catalogueView().model().nodeCount();
 }
-BENCHMARK(filterBy)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(filterBy)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -2,16 +2,25 @@
 # Prints the folder include graph of src/ as "from -> to" edges, one a line, and fails
 # when a folder includes one above it or the graph has a cycle. The layers, top to bottom:
 # app/; the features (with their core/); ui/ and platform/; state/; base/. A core/ folder
-# holds no widgets, so it includes no folder that does; ui/ includes no feature.
+# holds no widgets, so it includes no folder that does; ui/ includes no feature. A feature
+# reaches another only through its declared face (a header named *Face.h at the top of
+# its folder) and its widget-free core/.
 # With a folder as its argument, checks that tree instead of src/.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../src}"
 python3 - <<'PY'
 import os, re, sys
+FEATURE_FREE = {'app', 'base', 'state', 'ui', 'platform', 'platform/core'}
+def reaches_past_face(src, dst, target):
+    """A feature's windows including another feature's windows rather than its face."""
+    if src in FEATURE_FREE or dst in FEATURE_FREE or src.endswith('/core') or dst.endswith('/core'):
+        return False
+    return not target.endswith('Face.h') or target.count('/') != 1
 def folder(path):
     parts = path.split('/')
     return parts[0] if len(parts) < 3 or parts[1] != 'core' else parts[0] + '/core'
 edges = set()
+past_faces = set()
 for root, _, files in os.walk('.'):
     for name in files:
         if not name.endswith(('.h', '.cpp')):
@@ -22,6 +31,8 @@ for root, _, files in os.walk('.'):
             dst = folder(target)
             if dst != src and os.path.exists(target):
                 edges.add((src, dst))
+                if reaches_past_face(src, dst, target):
+                    past_faces.add(f'{path} -> {target}')
 for a, b in sorted(edges):
     print(f'{a} -> {b}')
 graph = {}
@@ -56,4 +67,6 @@ def allowed(a, b):
 bad = sorted(f'{a} -> {b}' for a, b in edges if not allowed(a, b))
 if bad:
     sys.exit('includes against the layers: ' + ', '.join(bad))
+if past_faces:
+    sys.exit('includes past a feature\'s face: ' + ', '.join(sorted(past_faces)))
 PY

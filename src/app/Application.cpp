@@ -7,7 +7,6 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
-#include "catalogue/core/AppState.h"
 #include "favorites/FavoritesCommands.h"
 #include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
@@ -26,6 +25,7 @@
 #include "schedule/ScheduleCommands.h"
 #include "search/SearchCommand.h"
 #include "state/Languages.h"
+#include "state/ProgramState.h"
 #include "timer/TurnOffCommands.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
@@ -34,7 +34,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace {
 
@@ -48,13 +47,13 @@ template <typename Command> void onTriggered(QAction* action, Command command)
 
 Application::Application(const ProgramFolder& folder, PlatformServices services)
     : m_services(std::move(services)),
-      m_state(std::make_unique<AppState>(folder)),
+      m_program(std::make_unique<ProgramState>(folder)),
       m_window(std::make_unique<MainWindow>())
 {
     m_lifecycle = std::make_unique<ProgramLifecycle>(
-        *m_state, *m_window, *m_services.transfer, *m_services.tray, [this] { endNow(); });
+        m_program->settings, *m_window, *m_services.transfer, *m_services.tray, [this] { endNow(); });
     LanguageSelector::Hooks hooks;
-    hooks.saveSettings = [this] { return m_state->saveSettings(); };
+    hooks.saveSettings = [this] { return m_program->saveSettings(); };
     hooks.arabicAppearance = [this] { m_window->arabicAppearance(); };
     hooks.showError = [this](const QString& error) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Vidorra"), error, QMessageBox::Ok,
@@ -62,11 +61,11 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
         box.setObjectName(QStringLiteral("LanguageError"));
         box.exec();
     };
-    hooks.selectFilter = [this](int index) { m_window->viewSelector->setCurrentIndex(index); };
-    hooks.languageFilePath = [this](const QString& name) { return m_state->folder.languageFile(name); };
+    hooks.selectFilter = [this](int index) { m_window->viewSelector().setCurrentIndex(index); };
+    hooks.languageFilePath = [this](const QString& name) { return m_program->folder.languageFile(name); };
     hooks.helpPage = [](const QString& path) { return ServerAddress::resolve(path); };
     m_language = std::make_unique<LanguageSelector>(
-        m_state->settings, m_state->texts, *m_window, *m_services.shell, std::move(hooks));
+        m_program->settings, m_program->texts, *m_window, *m_services.shell, std::move(hooks));
     m_window->setUnloadHandler([this] { return m_lifecycle->unload(ProgramLifecycle::Unload::Closed); });
     connectCommands();
     connectCatalogue();
@@ -85,9 +84,10 @@ Application::~Application()
 
 bool Application::start()
 {
-    m_state->settings = Settings::load(m_state->folder.file(QStringLiteral("inf")));
-    StartupSequence sequence({*m_state, *m_window, *m_language, *m_services.instanceGuard, *m_services.tray,
-        *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(), *m_schedule, *m_updates, *m_banner});
+    m_program->settings = Settings::load(m_program->folder.file(QStringLiteral("inf")));
+    StartupSequence sequence({*m_program, m_nowPlaying, *m_window, *m_language, *m_services.instanceGuard,
+        *m_services.tray, *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(),
+        *m_schedule, *m_updates, *m_banner});
     return sequence.run() && !m_ended;
 }
 
@@ -112,7 +112,6 @@ void Application::connectCommands()
 
 void Application::connectCatalogue()
 {
-    m_catalogueView = std::make_unique<CatalogueView>(*m_state, *m_window);
     CatalogueLoader::Hooks loaderHooks;
     loaderHooks.showMissing = [](const QString& text, const QString& title) {
         QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
@@ -120,13 +119,17 @@ void Application::connectCatalogue()
         box.exec();
     };
     loaderHooks.emergencyEnd = [this] { m_lifecycle->emergencyEnd(); };
-    m_loader = std::make_unique<CatalogueLoader>(*m_state, std::move(loaderHooks));
+    m_loader = std::make_unique<CatalogueLoader>(
+        m_catalogue, m_program->folder, m_program->texts, std::move(loaderHooks));
+    m_catalogueView = std::make_unique<CatalogueView>(
+        CatalogueView::Parts {m_catalogue, m_nowPlaying.localFiles, m_program->texts, *m_window, *m_loader});
 
     TreeEvents::Hooks treeHooks;
     treeHooks.runVideo = [this](const PlayRequest& request) { runVideo(request); };
     treeHooks.watchFavorite = [this] { m_window->menus().favoriteWatchAction->trigger(); };
-    m_treeEvents = std::make_unique<TreeEvents>(*m_state, *m_window, *m_catalogueView, std::move(treeHooks));
-    m_information = std::make_unique<ChannelInformation>(*m_state, *m_window, *m_catalogueView);
+    m_treeEvents
+        = std::make_unique<TreeEvents>(*m_catalogueView, m_nowPlaying, *m_window, std::move(treeHooks));
+    m_information = std::make_unique<ChannelInformation>(*m_catalogueView, m_program->texts, *m_window);
 
     MainMenus& m = m_window->menus();
     ChannelInformation* information = m_information.get();
@@ -136,8 +139,8 @@ void Application::connectCatalogue()
     // The filter selector's click: the view of its item, remembered for a language change.
     LanguageSelector* language = m_language.get();
     CatalogueView* view = m_catalogueView.get();
-    QObject::connect(
-        m_window->viewSelector, &QComboBox::currentIndexChanged, m_window.get(), [language, view](int index) {
+    QObject::connect(&m_window->viewSelector(), &QComboBox::currentIndexChanged, m_window.get(),
+        [language, view](int index) {
             if (index < 0)
                 return;
             view->filterBy(index, false);
@@ -147,7 +150,7 @@ void Application::connectCatalogue()
 
 void Application::connectChrome()
 {
-    m_chrome = std::make_unique<MainWindowChrome>(*m_state, *m_window);
+    m_chrome = std::make_unique<MainWindowChrome>(*m_program, *m_window);
     MainMenus& m = m_window->menus();
     MainWindowChrome* chrome = m_chrome.get();
     onTriggered(m.alwaysOnTopAction, [chrome] { chrome->toggleAlwaysOnTop(); });
@@ -171,8 +174,9 @@ void Application::showAbout()
 void Application::connectPlayback()
 {
     Shell* shell = m_services.shell.get();
-    m_playback = std::make_unique<Playback>(Playback::Parts {*m_state, *m_window, *m_catalogueView,
-        *m_services.media, m_services.makeWebView, [shell](const QUrl& url) { shell->open(url); }});
+    m_playback
+        = std::make_unique<Playback>(Playback::Parts {*m_program, m_nowPlaying, *m_window, *m_catalogueView,
+            *m_services.media, m_services.makeWebView, [shell](const QUrl& url) { shell->open(url); }});
     MainMenus& m = m_window->menus();
     Playback* playback = m_playback.get();
     TreeEvents* tree = m_treeEvents.get();
@@ -183,10 +187,10 @@ void Application::connectPlayback()
     onTriggered(m.fullScreenAction, [playback] { playback->fullScreen(); });
     if (m_services.fileDialog) {
         MediaPlayer* engine = m_services.media.get();
-        m_open = std::make_unique<OpenCommand>(
-            *m_state, *m_window, *m_catalogueView, *m_services.fileDialog,
+        m_open = std::make_unique<OpenCommand>(OpenCommand::Parts {m_nowPlaying, *m_catalogueView,
+            m_program->texts, *m_window, *m_services.fileDialog,
             [playback](const PlayRequest& request) { playback->runVideo(request); },
-            [engine] { engine->stop(); });
+            [engine] { engine->stop(); }});
         OpenCommand* open = m_open.get();
         onTriggered(m.openAction, [open] { open->run(); });
     }
@@ -194,8 +198,8 @@ void Application::connectPlayback()
 
 void Application::connectFavorites()
 {
-    m_favorites = std::make_unique<FavoritesCommands>(
-        *m_state, *m_window, *m_catalogueView, m_services.fileDialog.get());
+    m_favorites = std::make_unique<FavoritesCommands>(FavoritesCommands::Parts {m_program->texts,
+        m_program->folder, *m_catalogueView, m_nowPlaying, *m_window, m_services.fileDialog.get()});
     MainMenus& m = m_window->menus();
     FavoritesCommands* favorites = m_favorites.get();
     onTriggered(m.addToFavoritesAction, [favorites] { favorites->addSelectedToFavorites(); });
@@ -210,8 +214,8 @@ void Application::connectSchedule()
 {
     if (!m_services.clock)
         m_services.clock = [] { return QDateTime::currentDateTime(); };
-    m_schedule = std::make_unique<ScheduleCommands>(ScheduleCommands::Parts {*m_state, *m_window, *m_catalogueView,
-        m_services.notifier.get(), m_services.clock, [this](const PlayRequest& request) { runVideo(request); }});
+    m_schedule = std::make_unique<ScheduleCommands>(ScheduleCommands::Parts {
+        *m_program, *m_window, *m_catalogueView, *m_playback, m_services.notifier.get(), m_services.clock});
     MainMenus& m = m_window->menus();
     ScheduleCommands* schedule = m_schedule.get();
     onTriggered(m.scheduledProgramsAction, [schedule] { schedule->showScheduledPrograms(); });
@@ -219,37 +223,39 @@ void Application::connectSchedule()
     onTriggered(m.stopRemindersAction, [schedule] { schedule->stopRemindingService(); });
     onTriggered(m.scheduleProgramAction, [schedule] { schedule->setProgramTimeOfSelected(); });
     onTriggered(m.favoriteScheduleProgramAction, [schedule] { schedule->setProgramTimeOfSelected(); });
-    QObject::connect(m_window->reminderTimer, &QTimer::timeout, schedule, [schedule] { schedule->tick(); });
 }
 
 void Application::connectOptionsAndTimer()
 {
-    m_options = std::make_unique<OptionsCommand>(*m_state, *m_window, m_playback->recent(), *m_schedule);
+    RecentFilesMenu* recent = &m_playback->recent();
+    ScheduleCommands* schedule = m_schedule.get();
+    m_options = std::make_unique<OptionsCommand>(*m_program, *m_window,
+        OptionsCommand::Hooks {[recent] { recent->clearHistory(); },
+            [recent, schedule] {
+                recent->loadMRU();
+                schedule->applyReminderSetting();
+            }});
     m_turnOff = std::make_unique<TurnOffCommands>(TurnOffCommands::Parts {
-        *m_state, *m_window, m_services.power.get(), m_services.notifier.get(), m_services.clock});
+        m_program->texts, *m_window, m_services.power.get(), m_services.notifier.get(), m_services.clock});
     MainMenus& m = m_window->menus();
     OptionsCommand* options = m_options.get();
     TurnOffCommands* turnOff = m_turnOff.get();
     onTriggered(m.advancedOptionsAction, [options] { options->run(); });
     onTriggered(m.turnOffTimeAction, [turnOff] { turnOff->showDialog(); });
     onTriggered(m.trayTimerAction, [turnOff] { turnOff->showDialog(); });
-    QObject::connect(m_window->turnOffTimer, &QTimer::timeout, turnOff, [turnOff] { turnOff->tick(); });
 
-    m_search = std::make_unique<SearchCommand>(
-        *m_state, *m_window, *m_catalogueView, [this](const PlayRequest& request) { runVideo(request); });
+    m_search = std::make_unique<SearchCommand>(m_program->texts, *m_window, *m_catalogueView, *m_playback);
     SearchCommand* search = m_search.get();
     onTriggered(m.findAction, [search] { search->show(); });
 
     m_updates = std::make_unique<UpdateCommands>(UpdateCommands::Parts {
-        *m_state, *m_window, *m_loader, *m_catalogueView, *m_services.transfer, *m_services.shell});
+        *m_program, *m_window, *m_catalogueView, *m_services.transfer, *m_services.shell});
     UpdateCommands* updates = m_updates.get();
     onTriggered(m.updateListsAction, [updates] { updates->updateLists(); });
 
-    m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {*m_state, *m_window,
+    m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {m_program->folder, *m_window,
         *m_services.transfer, *m_services.shell, m_services.makeWebView,
         [updates] { return updates->lastResult().announcements; }, ServerAddress::root()});
-    AnnouncementBanner* banner = m_banner.get();
-    QObject::connect(m_window->bannerTimer, &QTimer::timeout, banner, [banner] { banner->tick(); });
 }
 
 void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }

@@ -9,7 +9,9 @@
 #include "platform/core/SingleInstanceGuard.h"
 #include "platform/core/Transfer.h"
 
+#include "catalogue/core/Catalogue.h"
 #include "platform/WebView.h"
+#include "playback/core/NowPlaying.h"
 
 #include <QDateTime>
 
@@ -27,7 +29,6 @@ class OpenCommand;
 class Playback;
 class WebView;
 class TreeEvents;
-struct PlayRequest;
 class ProgramFolder;
 class ProgramLifecycle;
 class ScheduleCommands;
@@ -36,7 +37,7 @@ class TurnOffCommands;
 class SearchCommand;
 class UpdateCommands;
 class AnnouncementBanner;
-struct AppState;
+struct ProgramState;
 
 // What the program needs from the desktop and the network. The real ones are made by
 // makeRealServices; tests hand in their own.
@@ -68,7 +69,9 @@ public:
     bool start();
     bool ended() const { return m_ended; }
 
-    AppState& state() { return *m_state; }
+    ProgramState& program() { return *m_program; }
+    Catalogue& catalogue() { return m_catalogue; }
+    NowPlaying& nowPlaying() { return m_nowPlaying; }
     MainWindow& mainWindow() { return *m_window; }
     ProgramLifecycle& lifecycle() { return *m_lifecycle; }
     LanguageSelector& language() { return *m_language; }
@@ -100,7 +103,10 @@ private:
     void endNow();
 
     PlatformServices m_services;
-    std::unique_ptr<AppState> m_state;
+    // The state the features share for the whole run, each given what it needs.
+    std::unique_ptr<ProgramState> m_program;
+    Catalogue m_catalogue;
+    NowPlaying m_nowPlaying;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<ProgramLifecycle> m_lifecycle;
     std::unique_ptr<LanguageSelector> m_language;

@@ -1,13 +1,13 @@
 #include "app/ProgramLifecycle.h"
 
-#include "catalogue/core/AppState.h"
 #include "platform/TrayIcon.h"
 #include "platform/core/Transfer.h"
+#include "state/Settings.h"
 #include "ui/MainWindow.h"
 
-ProgramLifecycle::ProgramLifecycle(
-    AppState& state, MainWindow& window, Transfer& transfer, TrayIcon& tray, std::function<void()> endNow)
-    : m_state(state), m_window(window), m_transfer(transfer), m_tray(tray), m_endNow(std::move(endNow))
+ProgramLifecycle::ProgramLifecycle(const Settings& settings, MainWindow& window, Transfer& transfer,
+    TrayIcon& tray, std::function<void()> endNow)
+    : m_settings(settings), m_window(window), m_transfer(transfer), m_tray(tray), m_endNow(std::move(endNow))
 {
 }
 
@@ -17,7 +17,7 @@ bool ProgramLifecycle::unload(Unload reason)
         m_endNow();
         return false;
     }
-    if (m_state.settings.lineEquals(Settings::MinimizeOnClose, QStringLiteral("minimizeclose=1"))) {
+    if (m_settings.lineEquals(Settings::MinimizeOnClose, QStringLiteral("minimizeclose=1"))) {
         hideMainWindow();
         return true;
     }
@@ -46,7 +46,7 @@ void ProgramLifecycle::terminate() { m_tray.remove(); }
 
 void ProgramLifecycle::showMainWindow()
 {
-    if (m_state.settings.alwaysOnTop())
+    if (m_settings.alwaysOnTop())
         m_window.setTopmost(true);
     // Back in the state it had: a maximised or full-screen window stays so.
     m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-struct AppState;
+class Settings;
 class MainWindow;
 class Transfer;
 class TrayIcon;
@@ -13,7 +13,7 @@ public:
     // Why the main window is unloading: the user closed it, or the program must end at once.
     enum class Unload { Closed, EmergencyEnd };
 
-    ProgramLifecycle(AppState& state, MainWindow& window, Transfer& transfer, TrayIcon& tray,
+    ProgramLifecycle(const Settings& settings, MainWindow& window, Transfer& transfer, TrayIcon& tray,
         std::function<void()> endNow);
 
     // The main window's unload: the emergency end ends at once; "minimizeclose=1" hides
@@ -31,7 +31,7 @@ public:
     void hideMainWindow(); // trayHideAction
 
 private:
-    AppState& m_state;
+    const Settings& m_settings;
     MainWindow& m_window;
     Transfer& m_transfer;
     TrayIcon& m_tray;

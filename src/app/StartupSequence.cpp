@@ -3,22 +3,23 @@
 #include "app/ProgramLifecycle.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/core/Catalogue.h"
 #include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
 #include "platform/TrayIcon.h"
 #include "platform/core/SingleInstanceGuard.h"
 #include "playback/RecentFilesMenu.h"
+#include "playback/core/NowPlaying.h"
 #include "schedule/ScheduleCommands.h"
 #include "state/Languages.h"
+#include "state/ProgramState.h"
+#include "state/TextId.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 #include "ui/WaitingWindow.h"
-#include "state/TextId.h"
 
 #include <QAction>
-#include <QTimer>
 
 StartupSequence::StartupSequence(Parts parts) : m_parts(parts) { }
 
@@ -26,9 +27,9 @@ StartupSequence::~StartupSequence() = default;
 
 bool StartupSequence::run()
 {
-    AppState& state = m_parts.state;
-    state.playback.currentOperator = 8;
-    state.catalogue.movieStoreLoaded = false;
+    ProgramState& state = m_parts.program;
+    m_parts.nowPlaying.currentOperator = 8;
+    m_parts.catalogueView.catalogue().movieStoreLoaded = false;
 
     // A settings file without a language line (or with an empty one, as after a final
     // line end) starts in English.
@@ -55,8 +56,6 @@ bool StartupSequence::run()
     resizeForm();
     announcementTick();
     showWindows();
-    state.remindBeforeSeconds = state.settings.remindBeforeSeconds();
-    state.remindEveryMinutes = state.settings.remindEveryMinutes();
     startReminderService();
     addTrayIcon();
     return true;
@@ -64,7 +63,7 @@ bool StartupSequence::run()
 
 void StartupSequence::applyWindowOrder()
 {
-    const Settings& settings = m_parts.state.settings;
+    const Settings& settings = m_parts.program.settings;
     const bool onTop = settings.alwaysOnTop();
     m_parts.window.menus().alwaysOnTopAction->setChecked(onTop);
     m_parts.window.setTopmost(onTop);
@@ -74,7 +73,7 @@ bool StartupSequence::refuseSecondCopy()
 {
     if (m_parts.instanceGuard.claim())
         return false;
-    const LanguageTexts& texts = m_parts.state.texts;
+    const LanguageTexts& texts = m_parts.program.texts;
     WaitingWindow message(nullptr, m_parts.window.isTopmost());
     message.showMessage(texts.text(TextId::AlreadyRunning), texts.text(TextId::Ok));
     m_parts.lifecycle.emergencyEnd();
@@ -84,18 +83,18 @@ bool StartupSequence::refuseSecondCopy()
 void StartupSequence::showPleaseWait()
 {
     m_waiting = std::make_unique<WaitingWindow>(nullptr, m_parts.window.isTopmost());
-    m_waiting->showNotice(m_parts.state.texts.text(TextId::PleaseWait));
+    m_waiting->showNotice(m_parts.program.texts.text(TextId::PleaseWait));
 }
 
 void StartupSequence::checkLanguageItem()
 {
-    m_parts.language.checkItemFor(m_parts.state.settings.line(Settings::Language));
+    m_parts.language.checkItemFor(m_parts.program.settings.line(Settings::Language));
 }
 
-void StartupSequence::emptyCatalogue() { m_parts.state.catalogue.clear(); }
+void StartupSequence::emptyCatalogue() { m_parts.catalogueView.catalogue().clear(); }
 
 // The banner's page is made when it first has something to show.
-void StartupSequence::configureBannerBrowser() { m_parts.window.bannerTimer->start(); }
+void StartupSequence::configureBannerBrowser() { m_parts.banner.startTicking(); }
 
 // The announcement banner's minute tick.
 void StartupSequence::announcementTick() { m_parts.banner.tick(); }
@@ -115,7 +114,7 @@ bool StartupSequence::readLists()
 
 void StartupSequence::loadRecentFiles() { m_parts.recent.loadMRU(); }
 
-void StartupSequence::buildTree() { m_parts.catalogueView.filterBy(1, false); }
+void StartupSequence::buildTree() { m_parts.catalogueView.filterBy(TreeBuilder::ByCountry, false); }
 
 void StartupSequence::readScheduledPrograms() { m_parts.schedule.readScheduledPrograms(); }
 

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-struct AppState;
+struct NowPlaying;
+struct ProgramState;
 class CatalogueLoader;
 class CatalogueView;
 class LanguageSelector;
@@ -21,7 +22,8 @@ class WaitingWindow;
 class StartupSequence final {
 public:
     struct Parts {
-        AppState& state;
+        ProgramState& program;
+        NowPlaying& nowPlaying;
         MainWindow& window;
         LanguageSelector& language;
         SingleInstanceGuard& instanceGuard;

@@ -1,25 +1,33 @@
 #include "catalogue/CatalogueLoader.h"
 
 #include "base/FileIo.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/core/Catalogue.h"
+#include "state/LanguageTexts.h"
+#include "state/ProgramFolder.h"
 #include "state/TextId.h"
 
 #include <QFileInfo>
 
-CatalogueLoader::CatalogueLoader(AppState& state, Hooks hooks) : m_state(state), m_hooks(std::move(hooks)) { }
+CatalogueLoader::CatalogueLoader(
+    Catalogue& catalogue, const ProgramFolder& folder, const LanguageTexts& texts, Hooks hooks)
+    : m_catalogue(catalogue), m_folder(folder), m_texts(texts), m_hooks(std::move(hooks))
+{
+}
 
 bool CatalogueLoader::loadChannelList(const QString& fileName, const QString& listKind)
 {
-    const QString path = m_state.folder.file(fileName);
+    const QString path = m_folder.file(fileName);
     if (!QFileInfo(path).isFile()) {
-        const LanguageTexts& t = m_state.texts;
-        m_hooks.showMissing(t.text(TextId::MissingList) + QStringLiteral("...\r\n") + t.text(TextId::ReinstallOrUpdate), t.text(TextId::MissingListTitle));
+        const LanguageTexts& t = m_texts;
+        m_hooks.showMissing(
+            t.text(TextId::MissingList) + QStringLiteral("...\r\n") + t.text(TextId::ReinstallOrUpdate),
+            t.text(TextId::MissingListTitle));
         m_hooks.emergencyEnd();
         return false;
     }
     // A file over 64 MiB is no list: like an unreadable one, it gives no records.
     const FileIo::ReadResult read = FileIo::readWholeFile(path);
-    Catalogue& catalogue = m_state.catalogue;
+    Catalogue& catalogue = m_catalogue;
     if (!read.ok()) {
         // An unreadable list gives no records; start-up goes on. Favorites that could not
         // be read must not be replaced by an empty list at the next change.
@@ -42,7 +50,7 @@ bool CatalogueLoader::loadChannelList(const QString& fileName, const QString& li
 
 bool CatalogueLoader::loadAll()
 {
-    m_state.catalogue.channels.clear();
+    m_catalogue.channels.clear();
     return loadChannelList(QStringLiteral("avtapit.dll"), QStringLiteral("tv"))
         && loadChannelList(QStringLiteral("atlr.dll"), QStringLiteral("ra"))
         && loadChannelList(QStringLiteral("apcupm.dll"), QStringLiteral("ama"))

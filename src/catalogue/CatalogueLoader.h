@@ -4,7 +4,9 @@
 
 #include <functional>
 
-struct AppState;
+struct Catalogue;
+class LanguageTexts;
+class ProgramFolder;
 
 // LoadChannelList: reads the three list files and the favorites into the catalogue. A
 // missing file shows its message and ends the program.
@@ -15,7 +17,8 @@ public:
         std::function<void()> emergencyEnd;
     };
 
-    CatalogueLoader(AppState& state, Hooks hooks);
+    CatalogueLoader(
+        Catalogue& catalogue, const ProgramFolder& folder, const LanguageTexts& texts, Hooks hooks);
 
     // Reads one file; `listKind` is "tv", "ra", "ama" or "fav". False when the file was
     // missing and the program is ending.
@@ -24,6 +27,8 @@ public:
     bool loadAll();
 
 private:
-    AppState& m_state;
+    Catalogue& m_catalogue;
+    const ProgramFolder& m_folder;
+    const LanguageTexts& m_texts;
     Hooks m_hooks;
 };

@@ -1,17 +1,21 @@
 #include "catalogue/CatalogueView.h"
 
+#include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/TreeIcons.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/core/Catalogue.h"
+#include "playback/core/NowPlaying.h"
+#include "state/LanguageTexts.h"
+#include "state/TextId.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QIcon>
 #include <QTreeView>
 
 namespace {
-
-constexpr int kPleaseWait = 31;
 
 bool pleaseWaitShows()
 {
@@ -22,77 +26,120 @@ bool pleaseWaitShows()
 
 } // namespace
 
-CatalogueView::CatalogueView(AppState& state, MainWindow& window)
-    : m_state(state),
-      m_window(window),
+CatalogueView::CatalogueView(Parts parts)
+    : m_parts(parts),
       m_icons(std::make_unique<TreeIcons>()),
       m_model(std::make_unique<CatalogueTreeModel>(*m_icons))
 {
-    m_window.catalogueTree->setModel(m_model.get());
-    m_window.catalogueTree->setUniformRowHeights(true);
+    QTreeView& tree = m_parts.window.catalogueTree();
+    tree.setModel(m_model.get());
+    tree.setUniformRowHeights(true);
 }
 
-CatalogueView::~CatalogueView() { m_window.catalogueTree->setModel(nullptr); }
+CatalogueView::~CatalogueView() { m_parts.window.catalogueTree().setModel(nullptr); }
 
 void CatalogueView::filterBy(int which, bool repeat)
 {
-    if (m_state.catalogue.channelCount() == 0 || (!repeat && which == m_state.currentView))
+    if (m_parts.catalogue.channelCount() == 0 || (!repeat && which == m_view))
         return;
-    m_state.currentView = which;
+    if (which < TreeBuilder::ByCategory || which > TreeBuilder::MyComputer)
+        return;
+    m_view = static_cast<TreeBuilder::View>(which);
     std::unique_ptr<WaitingWindow> waiting;
     if (!pleaseWaitShows()) {
-        waiting = std::make_unique<WaitingWindow>(&m_window, m_window.isTopmost());
-        waiting->showNotice(m_state.texts.text(kPleaseWait));
+        waiting = std::make_unique<WaitingWindow>(&m_parts.window, m_parts.window.isTopmost());
+        waiting->showNotice(m_parts.texts.text(TextId::PleaseWait));
     }
-    QTreeView* tree = m_window.catalogueTree;
-    tree->setUpdatesEnabled(false);
-    if (which >= TreeBuilder::ByCategory && which <= TreeBuilder::MyComputer) {
-        TreeLayout layout = TreeBuilder::build(which, m_state.catalogue, m_state.playback.localFiles);
-        const int selected = layout.selected;
-        const QString selectedKey = selected >= 0 ? layout.nodes[selected].key : QString();
-        m_model->setLayout(std::move(layout));
-        tree->expandToDepth(0); // the branches show their countries or categories
-        if (!selectedKey.isEmpty())
-            selectKey(selectedKey);
-        if (which != TreeBuilder::MyComputer)
-            restorePlayingMark();
-    }
-    tree->setUpdatesEnabled(true);
+    QTreeView& tree = m_parts.window.catalogueTree();
+    tree.setUpdatesEnabled(false);
+    TreeLayout layout = TreeBuilder::build(which, m_parts.catalogue, m_parts.localFiles);
+    const int selected = layout.selected;
+    const QString selectedKey = selected >= 0 ? layout.nodes[selected].key : QString();
+    m_model->setLayout(std::move(layout));
+    tree.expandToDepth(0); // the branches show their countries or categories
+    if (!selectedKey.isEmpty())
+        select(m_model->indexForKey(selectedKey));
+    if (which != TreeBuilder::MyComputer)
+        restorePlayingMark();
+    tree.setUpdatesEnabled(true);
 }
 
 void CatalogueView::restorePlayingMark()
 {
-    const QString& key = m_state.playback.playingNodeKey;
-    if (key.isEmpty())
+    if (!m_playing)
         return;
-    const QModelIndex index = m_model->indexForKey(key);
+    const QModelIndex index = m_model->indexForKey(m_playing->text());
     if (!index.isValid())
         return;
-    selectKey(key);
+    select(index);
     m_model->setIconOverride(index, TreeBuilder::NowPlaying);
 }
 
-QModelIndex CatalogueView::selectedIndex() const { return m_window.catalogueTree->currentIndex(); }
+QModelIndex CatalogueView::selectedIndex() const { return m_parts.window.catalogueTree().currentIndex(); }
 
 QString CatalogueView::selectedKey() const { return m_model->keyOf(selectedIndex()); }
 
-void CatalogueView::selectKey(const QString& key)
+void CatalogueView::select(const QModelIndex& index)
 {
-    const QModelIndex index = m_model->indexForKey(key);
     if (!index.isValid())
         return;
-    m_window.catalogueTree->setCurrentIndex(index);
-    m_window.catalogueTree->scrollTo(index);
+    m_parts.window.catalogueTree().setCurrentIndex(index);
+    m_parts.window.catalogueTree().scrollTo(index);
 }
 
-void CatalogueView::markPlaying(const QString& key, int kind)
+void CatalogueView::showView(TreeBuilder::View view)
 {
-    const QModelIndex previous = m_model->indexForKey(m_state.playback.playingNodeKey);
-    if (previous.isValid())
-        m_model->setIconOverride(previous, 0);
-    m_state.playback.playingNodeKey = key;
-    m_state.playback.playingKind = kind;
-    const QModelIndex index = m_model->indexForKey(key);
+    if (m_view != view)
+        m_parts.window.viewSelector().setCurrentIndex(view);
+}
+
+void CatalogueView::rebuildView() { filterBy(m_view, true); }
+
+void CatalogueView::reveal(ItemKey key) { select(m_model->indexForKey(key.text())); }
+
+std::optional<ItemKey> CatalogueView::selectedItem() const { return ItemKey::parse(selectedKey()); }
+
+QIcon CatalogueView::selectedItemIcon() const
+{
+    const QModelIndex node = selectedIndex();
+    const QModelIndex parent = node.parent();
+    if (parent.isValid() && !parent.data(CatalogueTreeModel::FlagKeyRole).toString().isEmpty())
+        return qvariant_cast<QIcon>(parent.data(Qt::DecorationRole));
+    return qvariant_cast<QIcon>(node.data(Qt::DecorationRole));
+}
+
+void CatalogueView::markPlaying(std::optional<ItemKey> key)
+{
+    if (m_playing) {
+        const QModelIndex previous = m_model->indexForKey(m_playing->text());
+        if (previous.isValid())
+            m_model->setIconOverride(previous, 0);
+    }
+    m_playing = key;
+    if (!key)
+        return;
+    const QModelIndex index = m_model->indexForKey(key->text());
     if (index.isValid())
         m_model->setIconOverride(index, TreeBuilder::NowPlaying);
+}
+
+// The files' nodes exist only while My Computer shows; elsewhere this finds none.
+void CatalogueView::moveFileMark(int from, int to)
+{
+    const QModelIndex previous = m_model->indexForKey(ItemKey::localFile(from).text());
+    if (previous.isValid())
+        m_model->setIconOverride(previous, 0);
+    const QModelIndex next = m_model->indexForKey(ItemKey::localFile(to).text());
+    if (next.isValid())
+        m_model->setIconOverride(next, TreeBuilder::NowPlaying);
+}
+
+void CatalogueView::reloadLists()
+{
+    Catalogue& catalogue = m_parts.catalogue;
+    catalogue.channels.clear();
+    catalogue.favorites.clear();
+    m_parts.loader.loadAll();
+    filterBy(TreeBuilder::ByCountry, true);
+    m_parts.window.catalogueTree().viewport()->update();
 }

@@ -1,20 +1,33 @@
 #pragma once
 
+#include "catalogue/CatalogueFace.h"
+
 #include <QModelIndex>
 #include <QString>
 
 #include <memory>
 
-struct AppState;
+class CatalogueLoader;
 class CatalogueTreeModel;
+class LanguageTexts;
 class MainWindow;
 class TreeIcons;
+struct LocalFileList;
 
-// FilterBy: builds the catalogue tree of a view and puts the playing mark back.
-class CatalogueView final {
+// The catalogue tree of the main window: builds the tree of a view (FilterBy), keeps the
+// mark of what plays, and is the catalogue's face to the other features.
+class CatalogueView final : public CatalogueFace {
 public:
-    CatalogueView(AppState& state, MainWindow& window);
-    ~CatalogueView();
+    struct Parts {
+        Catalogue& catalogue;
+        const LocalFileList& localFiles;
+        const LanguageTexts& texts;
+        MainWindow& window;
+        CatalogueLoader& loader;
+    };
+
+    explicit CatalogueView(Parts parts);
+    ~CatalogueView() override;
     CatalogueView(const CatalogueView&) = delete;
     CatalogueView& operator=(const CatalogueView&) = delete;
 
@@ -26,15 +39,25 @@ public:
     const TreeIcons& icons() const { return *m_icons; }
     QModelIndex selectedIndex() const;
     QString selectedKey() const;
-    // Marks the node with this key as playing with the icon for `kind`, unmarking the last one.
-    void markPlaying(const QString& key, int kind);
-    void selectKey(const QString& key);
+
+    Catalogue& catalogue() override { return m_parts.catalogue; }
+    TreeBuilder::View currentView() const override { return m_view; }
+    void showView(TreeBuilder::View view) override;
+    void rebuildView() override;
+    void reveal(ItemKey key) override;
+    std::optional<ItemKey> selectedItem() const override;
+    QIcon selectedItemIcon() const override;
+    void markPlaying(std::optional<ItemKey> key) override;
+    void moveFileMark(int from, int to) override;
+    void reloadLists() override;
 
 private:
     void restorePlayingMark();
+    void select(const QModelIndex& index);
 
-    AppState& m_state;
-    MainWindow& m_window;
+    Parts m_parts;
     std::unique_ptr<TreeIcons> m_icons;
     std::unique_ptr<CatalogueTreeModel> m_model;
+    TreeBuilder::View m_view = TreeBuilder::ByCategory; // the view shown; view 0 until the first build
+    std::optional<ItemKey> m_playing; // the item marked as playing
 };

@@ -2,12 +2,11 @@
 
 #include "catalogue/CatalogueView.h"
 #include "catalogue/InformationWindow.h"
-#include "catalogue/TreeEvents.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/core/Catalogue.h"
 #include "ui/MainWindow.h"
 
-ChannelInformation::ChannelInformation(AppState& state, MainWindow& window, CatalogueView& view)
-    : m_state(state), m_window(window), m_view(view)
+ChannelInformation::ChannelInformation(CatalogueView& view, const LanguageTexts& texts, MainWindow& window)
+    : m_view(view), m_texts(texts), m_window(window)
 {
 }
 
@@ -17,11 +16,15 @@ void ChannelInformation::informationFavorite() { show(true); }
 
 void ChannelInformation::show(bool favorite)
 {
-    const int n = TreeBuilder::keyIndex(m_view.selectedKey(), 1);
-    const ChannelRecord* record = favorite ? m_state.catalogue.favorite(n) : m_state.catalogue.channel(n);
+    const std::optional<ItemKey> item = m_view.selectedItem();
+    const ItemKey::Kind wanted = favorite ? ItemKey::Kind::Favorite : ItemKey::Kind::Channel;
+    if (!item || item->kind != wanted)
+        return;
+    const Catalogue& catalogue = m_view.catalogue();
+    const ChannelRecord* record = favorite ? catalogue.favorite(item->index) : catalogue.channel(item->index);
     if (!record)
         return;
-    InformationWindow window(nullptr, m_window.chromeState(), m_state.texts);
+    InformationWindow window(nullptr, m_window.chromeState(), m_texts);
     window.setRecord(*record);
     window.exec();
 }

@@ -1,21 +1,21 @@
 #pragma once
 
-struct AppState;
 class CatalogueView;
+class LanguageTexts;
 class MainWindow;
 
 // The Information entries of the tree's pop-up menus.
 class ChannelInformation final {
 public:
-    ChannelInformation(AppState& state, MainWindow& window, CatalogueView& view);
+    ChannelInformation(CatalogueView& view, const LanguageTexts& texts, MainWindow& window);
 
-    void informationChannel(); // a "C" node: the catalogue record
-    void informationFavorite(); // an "F" node: the favorite
+    void informationChannel(); // a channel's node: the catalogue record
+    void informationFavorite(); // a favorite's node: the favorite
 
 private:
     void show(bool favorite);
 
-    AppState& m_state;
-    MainWindow& m_window;
     CatalogueView& m_view;
+    const LanguageTexts& m_texts;
+    MainWindow& m_window;
 };

@@ -2,12 +2,11 @@
 
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/core/Catalogue.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTreeView>
@@ -22,10 +21,10 @@ constexpr int kTooltipDistance = 10;
 
 } // namespace
 
-TreeEvents::TreeEvents(AppState& state, MainWindow& window, CatalogueView& view, Hooks hooks)
-    : m_state(state), m_window(window), m_view(view), m_hooks(std::move(hooks))
+TreeEvents::TreeEvents(CatalogueView& view, NowPlaying& nowPlaying, MainWindow& window, Hooks hooks)
+    : m_view(view), m_nowPlaying(nowPlaying), m_window(window), m_hooks(std::move(hooks))
 {
-    QTreeView* tree = m_window.catalogueTree;
+    QTreeView* tree = &m_window.catalogueTree();
     tree->installEventFilter(this);
     tree->viewport()->installEventFilter(this);
     tree->viewport()->setMouseTracking(true);
@@ -38,82 +37,81 @@ TreeEvents::~TreeEvents() = default;
 
 void TreeEvents::click()
 {
-    const QString key = m_view.selectedKey();
-    if (key.startsWith(QStringLiteral("Com"))) {
-        m_state.playback.ignoreNextStop = true;
-        if (TreeBuilder::keyIndex(key, 3) >= 0) {
-            m_window.countryValue->setText(QStringLiteral("Computer"));
-            m_window.categoryValue->setText(QStringLiteral("Unkown"));
-            m_window.bandwidthValue->setText(QStringLiteral("Unkown"));
-        }
+    const std::optional<ItemKey> item = m_view.selectedItem();
+    if (m_view.selectedKey().startsWith(QStringLiteral("Com")))
+        m_nowPlaying.ignoreNextStop = true;
+    if (item)
+        showDetails(*item);
+}
+
+void TreeEvents::showDetails(ItemKey item)
+{
+    if (item.kind == ItemKey::Kind::LocalFile) {
+        m_window.showItemDetails(
+            QStringLiteral("Computer"), QStringLiteral("Unkown"), QStringLiteral("Unkown"));
         return;
     }
-    const int n = TreeBuilder::keyIndex(key, 1);
-    if (n < 0)
-        return;
-    const ChannelRecord* record = nullptr;
-    if (m_state.currentView == TreeBuilder::Favorites)
-        record = m_state.catalogue.favorite(n);
-    else if (m_view.model().rowCount(m_view.selectedIndex()) == 0)
-        record = m_state.catalogue.channel(n);
-    if (!record)
-        return;
-    m_window.countryValue->setText(record->country);
-    m_window.categoryValue->setText(shown(record->category));
-    m_window.bandwidthValue->setText(shown(record->bandwidth));
+    const Catalogue& catalogue = m_view.catalogue();
+    const ChannelRecord* record = m_view.currentView() == TreeBuilder::Favorites
+        ? catalogue.favorite(item.index)
+        : catalogue.channel(item.index);
+    if (record)
+        m_window.showItemDetails(record->country, shown(record->category), shown(record->bandwidth));
 }
 
 void TreeEvents::doubleClick()
 {
-    const QString key = m_view.selectedKey();
-    PlaybackState& playback = m_state.playback;
-    if (!key.startsWith(QStringLiteral("Com"))) {
-        playback.localFiles.listMode = false;
-        const int n = TreeBuilder::keyIndex(key, 1);
-        if (n < 0)
-            return;
-        if (m_state.currentView == TreeBuilder::Favorites) {
-            if (m_hooks.watchFavorite)
-                m_hooks.watchFavorite();
-            return;
-        }
-        const ChannelRecord* r = m_state.catalogue.channel(n);
-        if (r && m_view.model().rowCount(m_view.selectedIndex()) == 0 && m_hooks.runVideo)
-            m_hooks.runVideo({r->kind, r->op, r->address, r->name});
+    const std::optional<ItemKey> item = m_view.selectedItem();
+    if (m_view.selectedKey().startsWith(QStringLiteral("Com"))) {
+        m_nowPlaying.ignoreNextStop = true;
+        if (item)
+            playFile(item->index);
         return;
     }
-    playback.ignoreNextStop = true;
-    const int n = TreeBuilder::keyIndex(key, 3);
-    if (n < 0 || n >= playback.localFiles.files.size())
+    m_nowPlaying.localFiles.listMode = false;
+    if (!item)
         return;
-    CatalogueTreeModel& model = m_view.model();
-    model.setIconOverride(
-        model.indexForKey(QStringLiteral("Com") + QString::number(playback.localFiles.playingIndex)), 0);
-    playback.localFiles.playingIndex = n;
-    playback.localFiles.listMode = true;
-    const QString file = playback.localFiles.files[n];
+    if (m_view.currentView() == TreeBuilder::Favorites) {
+        if (m_hooks.watchFavorite)
+            m_hooks.watchFavorite();
+        return;
+    }
+    const ChannelRecord* r = m_view.catalogue().channel(item->index);
+    if (r && m_hooks.runVideo)
+        m_hooks.runVideo({r->kind, r->op, r->address, r->name});
+}
+
+// A file of My Computer plays as part of the list the files were opened as.
+void TreeEvents::playFile(int index)
+{
+    LocalFileList& list = m_nowPlaying.localFiles;
+    if (index < 0 || index >= list.files.size())
+        return;
+    const int before = list.playingIndex;
+    list.playingIndex = index;
+    list.listMode = true;
+    const QString file = list.files[index];
     if (m_hooks.runVideo)
-        m_hooks.runVideo({5, playback.localOperator, file.toUtf8(), file});
-    model.setIconOverride(model.indexForKey(key), TreeBuilder::NowPlaying);
+        m_hooks.runVideo({5, m_nowPlaying.localOperator, file.toUtf8(), file});
+    m_view.moveFileMark(before, index);
 }
 
 void TreeEvents::rightButtonReleased(const QPoint& globalPos, bool rightButton)
 {
-    const QString key = m_view.selectedKey();
-    if (TreeBuilder::keyIndex(key, 1) < 0 && TreeBuilder::keyIndex(key, 3) < 0)
+    if (!m_view.selectedItem())
         return;
     m_releasePos = globalPos;
     if (rightButton)
-        popUpFor(key, globalPos);
-    m_window.catalogueTree->setToolTip(m_view.selectedIndex().data(Qt::DisplayRole).toString());
+        popUpFor(globalPos);
+    m_window.catalogueTree().setToolTip(m_view.selectedIndex().data(Qt::DisplayRole).toString());
 }
 
-void TreeEvents::popUpFor(const QString&, const QPoint& globalPos)
+void TreeEvents::popUpFor(const QPoint& globalPos)
 {
     MainMenus& m = m_window.menus();
     const QString parentKey = m_view.model().keyOf(m_view.selectedIndex().parent());
     QMenu* menu = m.catalogueMenu;
-    if (m_state.currentView == TreeBuilder::Favorites) {
+    if (m_view.currentView() == TreeBuilder::Favorites) {
         m.favoriteScheduleProgramAction->setVisible(parentKey != QStringLiteral("MyComputerFavorite"));
         menu = m.favoriteItemMenu;
     } else {
@@ -133,7 +131,7 @@ void TreeEvents::popUpFor(const QString&, const QPoint& globalPos)
 
 bool TreeEvents::eventFilter(QObject* watched, QEvent* event)
 {
-    QTreeView* tree = m_window.catalogueTree;
+    QTreeView* tree = &m_window.catalogueTree();
     if (watched == tree && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down)

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "catalogue/core/PlaybackState.h"
+#include "catalogue/core/ItemKey.h"
+#include "playback/core/NowPlaying.h"
 
 #include <QObject>
 #include <QPoint>
 
 #include <functional>
 
-struct AppState;
 class CatalogueView;
 class MainWindow;
 
@@ -23,7 +23,7 @@ public:
         std::function<void(const QPoint&)> popUp; // shows a pop-up menu; the default execs it
     };
 
-    TreeEvents(AppState& state, MainWindow& window, CatalogueView& view, Hooks hooks);
+    TreeEvents(CatalogueView& view, NowPlaying& nowPlaying, MainWindow& window, Hooks hooks);
     ~TreeEvents() override;
 
     void click();
@@ -34,11 +34,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void popUpFor(const QString& key, const QPoint& globalPos);
+    void popUpFor(const QPoint& globalPos);
+    void showDetails(ItemKey item);
+    void playFile(int index);
 
-    AppState& m_state;
-    MainWindow& m_window;
     CatalogueView& m_view;
+    NowPlaying& m_nowPlaying;
+    MainWindow& m_window;
     Hooks m_hooks;
     QPoint m_releasePos;
 };

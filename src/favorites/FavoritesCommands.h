@@ -9,16 +9,28 @@
 #include <memory>
 #include <optional>
 
-struct AppState;
-class CatalogueView;
+class CatalogueFace;
 class FavoritesStore;
 class FileDialog;
+class LanguageTexts;
 class MainWindow;
+class ProgramFolder;
+struct NowPlaying;
+enum class TextId : int;
 
 // The favorites commands of the tree's pop-up menus and the Favorite menu.
 class FavoritesCommands final {
 public:
-    FavoritesCommands(AppState& state, MainWindow& window, CatalogueView& view, FileDialog* files);
+    struct Parts {
+        const LanguageTexts& texts;
+        const ProgramFolder& folder;
+        CatalogueFace& catalogue;
+        const NowPlaying& nowPlaying; // the files of My Computer, to add one of them
+        MainWindow& window;
+        FileDialog* files; // may be null: no import or export
+    };
+
+    explicit FavoritesCommands(Parts parts);
     ~FavoritesCommands();
     FavoritesCommands(const FavoritesCommands&) = delete;
     FavoritesCommands& operator=(const FavoritesCommands&) = delete;
@@ -40,16 +52,20 @@ private:
     std::optional<ChannelRecord> typedFavorite(ChannelRecord favorite, bool keepInfoBlanks) const;
     void dialogAdd();
     void dialogModify();
-    void message(QWidget* owner, int text) const;
+    void message(QWidget* owner, TextId text) const;
+    // The favorite selected in the tree, and its index; null when none is.
+    const ChannelRecord* selectedFavorite(int* index = nullptr) const;
     void showFavoritesAgain(int selectIndex);
     // True when the favorites file could not be read at start-up; the first time, says why.
     bool changesRefused(QWidget* owner);
     // Passes `done` on; a change the file did not take is reported with the reason.
     bool saved(QWidget* owner, bool done) const;
 
-    AppState& m_state;
+    const LanguageTexts& m_texts;
+    const ProgramFolder& m_folder;
+    CatalogueFace& m_view;
+    const NowPlaying& m_nowPlaying;
     MainWindow& m_window;
-    CatalogueView& m_view;
     FileDialog* m_files;
     std::unique_ptr<FavoritesStore> m_store;
     QPointer<FavoriteDialog> m_dialog;

@@ -5,7 +5,7 @@
 #include "platform/WebView.h"
 #include "platform/core/Shell.h"
 #include "platform/core/Transfer.h"
-#include "state/ProgramState.h"
+#include "state/ProgramFolder.h"
 #include "ui/MainWindow.h"
 
 #include <QDir>
@@ -15,9 +15,14 @@
 namespace {
 constexpr qint64 kProbeBytes = 4096;
 constexpr qint64 kPictureBytes = 1024 * 1024;
-}
+} // namespace
 
-AnnouncementBanner::AnnouncementBanner(Parts parts) : m_parts(std::move(parts)) { }
+AnnouncementBanner::AnnouncementBanner(Parts parts) : m_parts(std::move(parts))
+{
+    m_timer.setObjectName(QStringLiteral("TmBrowser"));
+    m_timer.setInterval(60000);
+    connect(&m_timer, &QTimer::timeout, this, &AnnouncementBanner::tick);
+}
 
 AnnouncementBanner::~AnnouncementBanner() = default;
 
@@ -26,7 +31,7 @@ QString AnnouncementBanner::offlineMarkup() const
     const QString root = m_parts.serverRoot.toString();
     const QString host = m_parts.serverRoot.host();
     return QStringLiteral("<a href='%1' title='%2' target='_blank'><img border=0 alt='%2' src='%3'></a>")
-        .arg(root, host, QDir::toNativeSeparators(m_parts.state.folder.file(QStringLiteral("Ann.gif"))));
+        .arg(root, host, QDir::toNativeSeparators(m_parts.folder.file(QStringLiteral("Ann.gif"))));
 }
 
 void AnnouncementBanner::tick()
@@ -42,7 +47,8 @@ void AnnouncementBanner::tick()
             if (!self)
                 return;
             self->m_probing = false;
-            self->show(self->m_rotation.probed(probe.ok() && !probe.bytes.isEmpty(), self->m_parts.announcements()));
+            self->show(
+                self->m_rotation.probed(probe.ok() && !probe.bytes.isEmpty(), self->m_parts.announcements()));
         });
 }
 
@@ -54,8 +60,9 @@ WebView* AnnouncementBanner::view()
             m_view->setExternalLinks(true);
             m_view->setPageOrigin(m_parts.serverRoot);
             m_view->setScrollBarsShown(false); // the bar shows a banner, never a part of a page
-            connect(m_view.get(), &WebView::linkRequested, this, [this](const QUrl& url) { m_parts.shell.open(url); });
-            m_parts.window.bannerBar->layout()->addWidget(m_view->widget());
+            connect(m_view.get(), &WebView::linkRequested, this,
+                [this](const QUrl& url) { m_parts.shell.open(url); });
+            m_parts.window.bannerBar().layout()->addWidget(m_view->widget());
         }
     }
     return m_view.get();
@@ -68,9 +75,11 @@ QString AnnouncementBanner::offlinePage() const
 {
     const QString root = m_parts.serverRoot.toString().toHtmlEscaped();
     const QString host = m_parts.serverRoot.host().toHtmlEscaped();
-    const FileIo::ReadResult picture = FileIo::readWholeFile(m_parts.state.folder.file(QStringLiteral("Ann.gif")), kPictureBytes);
+    const FileIo::ReadResult picture
+        = FileIo::readWholeFile(m_parts.folder.file(QStringLiteral("Ann.gif")), kPictureBytes);
     const QString content = picture.ok() && picture.bytes.startsWith("GIF8")
-        ? QStringLiteral("<img alt='%1' src='data:image/gif;base64,%2'>").arg(host, QString::fromLatin1(picture.bytes.toBase64()))
+        ? QStringLiteral("<img alt='%1' src='data:image/gif;base64,%2'>")
+              .arg(host, QString::fromLatin1(picture.bytes.toBase64()))
         : host;
     return QStringLiteral("<html><head><style>"
                           "html,body{margin:0;height:100%;overflow:hidden;font:14px sans-serif}"
@@ -92,7 +101,7 @@ void AnnouncementBanner::show(const AnnouncementRotation::Show& shown)
         return;
     }
     const QString markup = shown.kind == Kind::Offline ? offlineMarkup() : shown.text;
-    FileIo::writeFileAtomically(m_parts.state.folder.file(QStringLiteral("a.html")), markup.toUtf8());
+    FileIo::writeFileAtomically(m_parts.folder.file(QStringLiteral("a.html")), markup.toUtf8());
     if (!banner)
         return;
     // Shown with the server as origin: the page can reach nothing on this computer.

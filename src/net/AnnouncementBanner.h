@@ -4,12 +4,13 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
 
-struct ProgramState;
+class ProgramFolder;
 class MainWindow;
 class Shell;
 class Transfer;
@@ -25,7 +26,7 @@ class AnnouncementBanner final : public QObject {
     Q_DISABLE_COPY_MOVE(AnnouncementBanner)
 public:
     struct Parts {
-        ProgramState& state;
+        const ProgramFolder& folder;
         MainWindow& window;
         Transfer& transfer;
         Shell& shell;
@@ -37,7 +38,9 @@ public:
     explicit AnnouncementBanner(Parts parts);
     ~AnnouncementBanner() override;
 
-    // TmBrowser's tick; start-up calls it too.
+    // The minute ticks from now on; the banner's page is made when it first has something to show.
+    void startTicking() { m_timer.start(); }
+    // One tick of the minute timer; start-up calls it too.
     void tick();
     const AnnouncementRotation& rotation() const { return m_rotation; }
     // The offline banner's markup, as "a.html" holds it.
@@ -49,6 +52,7 @@ private:
     WebView* view();
 
     Parts m_parts;
+    QTimer m_timer; // a minute
     AnnouncementRotation m_rotation;
     std::unique_ptr<WebView> m_view;
     bool m_probing = false;

@@ -1,23 +1,22 @@
 #include "net/UpdateCommands.h"
 
-#include "catalogue/CatalogueLoader.h"
-#include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/CatalogueFace.h"
 #include "net/core/ServerAddress.h"
 #include "platform/core/Shell.h"
+#include "state/ProgramState.h"
+#include "state/TextId.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageQuestionWindow.h"
 #include "ui/WaitingWindow.h"
-#include "state/TextId.h"
 
 #include <QEventLoop>
 #include <QTimer>
-#include <QTreeView>
 
 UpdateCommands::UpdateCommands(Parts parts) : m_parts(std::move(parts))
 {
-    m_check = std::make_unique<UpdateCheck>(UpdateCheck::Parts {m_parts.transfer, m_parts.state.settings,
-        m_parts.state.folder.root(), ServerAddress::root(), [this] { return m_parts.state.saveSettings(); }});
+    m_check = std::make_unique<UpdateCheck>(
+        UpdateCheck::Parts {m_parts.transfer, m_parts.program.settings, m_parts.program.folder.root(),
+            ServerAddress::root(), [this] { return m_parts.program.saveSettings(); }});
 }
 
 UpdateCommands::~UpdateCommands() = default;
@@ -38,7 +37,7 @@ void UpdateCommands::checkAtStartUp(WaitingWindow* notice, std::chrono::millisec
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(budget);
     if (notice) {
-        notice->offerSkip(m_parts.state.texts.text(TextId::Cancel));
+        notice->offerSkip(m_parts.program.texts.text(TextId::Cancel));
         QObject::connect(notice, &WaitingWindow::skipped, &loop, &QEventLoop::quit);
     }
     // Only the notice is on screen, so input can reach nothing but its button.
@@ -52,16 +51,11 @@ void UpdateCommands::updateLists()
     if (m_check->running())
         return;
     m_waiting = std::make_unique<WaitingWindow>(&m_parts.window, m_parts.window.isTopmost());
-    m_waiting->showNotice(m_parts.state.texts.text(TextId::PleaseWait));
+    m_waiting->showNotice(m_parts.program.texts.text(TextId::PleaseWait));
     m_parts.window.setEnabled(false);
     m_check->run(true, [this](const UpdateCheck::Result& result) {
         checked(result, true);
-        Catalogue& catalogue = m_parts.state.catalogue;
-        catalogue.channels.clear();
-        catalogue.favorites.clear();
-        m_parts.loader.loadAll();
-        m_parts.view.filterBy(1, true);
-        m_parts.window.catalogueTree->viewport()->update();
+        m_parts.catalogue.reloadLists();
         m_waiting.reset();
         m_parts.window.setEnabled(true);
     });
@@ -76,8 +70,9 @@ void UpdateCommands::checked(const UpdateCheck::Result& result, bool forced)
 
 void UpdateCommands::askAboutNewVersion()
 {
-    const LanguageTexts& t = m_parts.state.texts;
+    const LanguageTexts& t = m_parts.program.texts;
     MessageQuestionWindow question(nullptr, m_parts.window.chromeState());
-    if (question.ask(t.text(TextId::NewVersion), t.text(TextId::Yes), t.text(TextId::No)) == QStringLiteral("Yes"))
+    if (question.ask(t.text(TextId::NewVersion), t.text(TextId::Yes), t.text(TextId::No))
+        == QStringLiteral("Yes"))
         m_parts.shell.open(ServerAddress::root());
 }

@@ -8,10 +8,9 @@
 
 #include <memory>
 
-struct AppState;
-class CatalogueLoader;
-class CatalogueView;
+class CatalogueFace;
 class MainWindow;
+struct ProgramState;
 class Shell;
 class Transfer;
 class WaitingWindow;
@@ -23,10 +22,9 @@ class UpdateCommands final : public QObject {
     Q_DISABLE_COPY_MOVE(UpdateCommands)
 public:
     struct Parts {
-        AppState& state;
+        ProgramState& program;
         MainWindow& window;
-        CatalogueLoader& loader;
-        CatalogueView& view;
+        CatalogueFace& catalogue;
         Transfer& transfer;
         Shell& shell;
     };

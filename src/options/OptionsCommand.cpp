@@ -1,20 +1,17 @@
 #include "options/OptionsCommand.h"
 
 #include "options/OptionsDialog.h"
-#include "playback/RecentFilesMenu.h"
-#include "schedule/ScheduleCommands.h"
 #include "state/ProgramState.h"
+#include "state/TextId.h"
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
-#include "state/TextId.h"
 
 #include <QAction>
 #include <QMenu>
 
-OptionsCommand::OptionsCommand(
-    ProgramState& state, MainWindow& window, RecentFilesMenu& recent, ScheduleCommands& schedule)
-    : m_state(state), m_window(window), m_recent(recent), m_schedule(schedule)
+OptionsCommand::OptionsCommand(ProgramState& program, MainWindow& window, Hooks hooks)
+    : m_program(program), m_window(window), m_hooks(std::move(hooks))
 {
 }
 
@@ -22,10 +19,11 @@ void OptionsCommand::run()
 {
     const MainMenus& m = m_window.menus();
     const QString title = m.optionsMenu->title().mid(1);
-    const QString advanced = m.advancedOptionsAction->text().chopped(std::min<qsizetype>(3, m.advancedOptionsAction->text().size()));
-    OptionsDialog dialog(&m_window, m_window.chromeState(), m_state.texts, title, advanced);
+    const QString advanced = m.advancedOptionsAction->text().chopped(
+        std::min<qsizetype>(3, m.advancedOptionsAction->text().size()));
+    OptionsDialog dialog(&m_window, m_window.chromeState(), m_program.texts, title, advanced);
     m_dialog = &dialog;
-    dialog.load(m_state.settings);
+    dialog.load(m_program.settings);
     QObject::connect(&dialog, &OptionsDialog::clearHistoryClicked, &dialog, [this] { clearHistory(); });
     QObject::connect(&dialog, &OptionsDialog::confirmed, &dialog, [this, &dialog] { confirm(dialog); });
     dialog.exec();
@@ -35,18 +33,17 @@ void OptionsCommand::run()
 
 OptionsDialog* OptionsCommand::dialog() const { return m_dialog; }
 
-void OptionsCommand::clearHistory() { m_recent.clearHistory(); }
+void OptionsCommand::clearHistory() { m_hooks.clearHistory(); }
 
 void OptionsCommand::confirm(OptionsDialog& dialog)
 {
-    dialog.store(m_state.settings);
-    const QString error = m_state.saveSettings();
+    dialog.store(m_program.settings);
+    const QString error = m_program.saveSettings();
     if (!error.isEmpty()) {
         WaitingWindow box(&dialog, m_window.isTopmost());
-        box.showMessage(error, m_state.texts.text(TextId::Ok));
+        box.showMessage(error, m_program.texts.text(TextId::Ok));
     }
-    m_recent.loadMRU();
     m_window.menus().runRemindersAction->setChecked(false);
     m_window.menus().stopRemindersAction->setChecked(false);
-    m_schedule.applyReminderSetting();
+    m_hooks.settingsChanged();
 }

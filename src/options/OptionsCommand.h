@@ -2,17 +2,22 @@
 
 #include <QPointer>
 
+#include <functional>
+
 struct ProgramState;
 class MainWindow;
 class OptionsDialog;
-class RecentFilesMenu;
-class ScheduleCommands;
 
 // The Options entry: the dialog, and what its OK and Clear History change in the running
-// program (the recent-files menu, the reminder scheduler).
+// program.
 class OptionsCommand final {
 public:
-    OptionsCommand(ProgramState& state, MainWindow& window, RecentFilesMenu& recent, ScheduleCommands& schedule);
+    struct Hooks {
+        std::function<void()> clearHistory; // the recent files forgotten for good
+        std::function<void()> settingsChanged; // the recent-files menu and the reminders follow them
+    };
+
+    OptionsCommand(ProgramState& program, MainWindow& window, Hooks hooks);
 
     // Opens the dialog modal; returns once it is closed.
     void run();
@@ -22,9 +27,8 @@ private:
     void confirm(OptionsDialog& dialog);
     void clearHistory();
 
-    ProgramState& m_state;
+    ProgramState& m_program;
     MainWindow& m_window;
-    RecentFilesMenu& m_recent;
-    ScheduleCommands& m_schedule;
+    Hooks m_hooks;
     QPointer<OptionsDialog> m_dialog;
 };

@@ -1,62 +1,60 @@
 #include "playback/OpenCommand.h"
 
-#include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/CatalogueFace.h"
+#include "catalogue/core/Catalogue.h"
 #include "platform/FileDialog.h"
+#include "playback/core/NowPlaying.h"
 #include "playback/core/OpenFilters.h"
 #include "ui/MainWindow.h"
 
-#include <QComboBox>
-
-OpenCommand::OpenCommand(AppState& state, MainWindow& window, CatalogueView& view, FileDialog& dialog,
-    std::function<void(const PlayRequest&)> play, std::function<void()> stopRealAudio)
-    : m_state(state),
-      m_window(window),
-      m_view(view),
-      m_dialog(dialog),
-      m_play(std::move(play)),
-      m_stopRealAudio(std::move(stopRealAudio))
-{
-}
+OpenCommand::OpenCommand(Parts parts) : m_parts(std::move(parts)) { }
 
 void OpenCommand::run()
 {
-    const FileDialog::Choice choice
-        = m_dialog.openFiles(&m_window, QStringLiteral("Open"), OpenFilters::filters(m_state.texts), true);
+    const FileDialog::Choice choice = m_parts.dialog.openFiles(
+        &m_parts.window, QStringLiteral("Open"), OpenFilters::filters(m_parts.texts), true);
     if (choice.files.isEmpty())
         return;
     const int op = std::clamp(choice.filterIndex, 0, 3);
-    PlaybackState& playback = m_state.playback;
+    if (choice.files.size() >= 2)
+        openList(choice.files, op);
+    else
+        openOne(choice.files.first(), op);
+}
 
-    if (choice.files.size() >= 2) {
-        LocalFileList& list = playback.localFiles;
-        list.files = choice.files;
-        // Set before the old file stops: its stop report may arrive while the tree is
-        // rebuilt below, and must not move the new list on.
-        playback.ignoreNextStop = true;
-        if (playback.currentOperator == 0)
-            m_stopRealAudio();
-        list.last = static_cast<int>(choice.files.size()) - 1;
-        playback.localOperator = static_cast<std::uint8_t>(op);
-        list.listMode = true;
-        list.playingIndex = 0;
-        if (m_window.viewSelector->currentIndex() == TreeBuilder::MyComputer)
-            m_view.filterBy(TreeBuilder::MyComputer, true);
-        else
-            m_window.viewSelector->setCurrentIndex(TreeBuilder::MyComputer);
-        const QString first = choice.files.first();
-        m_play({8, op, first.toUtf8(), first});
-        return;
-    }
+// Several files: they play one after the other, and My Computer shows them.
+void OpenCommand::openList(const QStringList& files, int op)
+{
+    NowPlaying& playback = m_parts.nowPlaying;
+    LocalFileList& list = playback.localFiles;
+    list.files = files;
+    // Set before the old file stops: its stop report may arrive while the tree is
+    // rebuilt below, and must not move the new list on.
+    playback.ignoreNextStop = true;
+    if (playback.currentOperator == 0)
+        m_parts.stopRealAudio();
+    list.last = static_cast<int>(files.size()) - 1;
+    playback.localOperator = static_cast<std::uint8_t>(op);
+    list.listMode = true;
+    list.playingIndex = 0;
+    if (m_parts.catalogue.currentView() == TreeBuilder::MyComputer)
+        m_parts.catalogue.rebuildView();
+    else
+        m_parts.catalogue.showView(TreeBuilder::MyComputer);
+    const QString first = files.first();
+    m_parts.play({8, op, first.toUtf8(), first});
+}
 
-    const QString path = choice.files.first();
-    playback.localFiles.listMode = false;
+// One file plays as a record of its own, appended to the catalogue.
+void OpenCommand::openOne(const QString& path, int op)
+{
+    m_parts.nowPlaying.localFiles.listMode = false;
     ChannelRecord record;
     record.kind = 5;
     record.name = path;
     record.country = QStringLiteral("MyComputer");
     record.address = path.toUtf8();
     record.op = static_cast<std::uint8_t>(op);
-    m_state.catalogue.channels.append(record);
-    m_play({5, op, record.address, path});
+    m_parts.catalogue.catalogue().channels.append(record);
+    m_parts.play({5, op, record.address, path});
 }

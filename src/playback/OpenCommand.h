@@ -1,27 +1,36 @@
 #pragma once
 
+#include <QStringList>
+
 #include <functional>
 
-struct AppState;
-class CatalogueView;
+class CatalogueFace;
 class FileDialog;
 class MainWindow;
-class MediaPlayer;
+class LanguageTexts;
+struct NowPlaying;
 struct PlayRequest;
 
 // openAction: plays one chosen file, or several as the looping "My Computer" list.
 class OpenCommand final {
 public:
-    OpenCommand(AppState& state, MainWindow& window, CatalogueView& view, FileDialog& dialog,
-        std::function<void(const PlayRequest&)> play, std::function<void()> stopRealAudio);
+    struct Parts {
+        NowPlaying& nowPlaying;
+        CatalogueFace& catalogue;
+        const LanguageTexts& texts;
+        MainWindow& window;
+        FileDialog& dialog;
+        std::function<void(const PlayRequest&)> play;
+        std::function<void()> stopRealAudio;
+    };
+
+    explicit OpenCommand(Parts parts);
 
     void run();
 
 private:
-    AppState& m_state;
-    MainWindow& m_window;
-    CatalogueView& m_view;
-    FileDialog& m_dialog;
-    std::function<void(const PlayRequest&)> m_play;
-    std::function<void()> m_stopRealAudio;
+    void openList(const QStringList& files, int op);
+    void openOne(const QString& path, int op);
+
+    Parts m_parts;
 };

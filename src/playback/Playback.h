@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/core/PlaybackState.h"
+#include "playback/PlaybackFace.h"
 
 #include <QMetaObject>
 #include <QString>
@@ -8,35 +8,37 @@
 #include <functional>
 #include <memory>
 
-class QIcon;
-struct AppState;
-class CatalogueView;
+class CatalogueFace;
 class MainWindow;
 class MediaPlayer;
 class PlayerArea;
 class QUrl;
 class RecentFilesMenu;
 class WebView;
+struct ProgramState;
 
 // RunVideo: the one way anything plays, and the commands around it (Watch entries, the
-// Video menu's size modes).
-class Playback final {
+// Video menu's size modes); playback's face to the other features.
+class Playback final : public PlaybackFace {
 public:
     struct Parts {
-        AppState& state;
+        const ProgramState& program;
+        NowPlaying& nowPlaying;
         MainWindow& window;
-        CatalogueView& view;
+        CatalogueFace& catalogue;
         MediaPlayer& engine;
         std::function<std::unique_ptr<WebView>()> makeWebView;
         std::function<void(const QUrl&)> open;
     };
 
     explicit Playback(Parts parts);
-    ~Playback();
+    ~Playback() override;
     Playback(const Playback&) = delete;
     Playback& operator=(const Playback&) = delete;
 
     void runVideo(const PlayRequest& request);
+    void playItem(const PlayRequest& request) override;
+    const NowPlaying& nowPlaying() const override { return m_parts.nowPlaying; }
     void watchFavorite(); // favoriteWatchAction
     void fitToSize();
     void normalSize();
@@ -48,7 +50,6 @@ public:
 private:
     QString advanceList();
     void playStorePage(const QByteArray& html);
-    QIcon itemIcon(const PlayRequest& request) const;
 
     Parts m_parts;
     std::unique_ptr<RecentFilesMenu> m_recent;

@@ -1,7 +1,8 @@
 #include "playback/RecentFilesMenu.h"
 
 #include "base/FileIo.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -9,14 +10,14 @@
 #include <QMenu>
 
 RecentFilesMenu::RecentFilesMenu(
-    AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play)
-    : m_state(state), m_window(window), m_play(std::move(play)), m_writer(path())
+    const ProgramState& program, MainWindow& window, std::function<void(const PlayRequest&)> play)
+    : m_program(program), m_window(window), m_play(std::move(play)), m_writer(path())
 {
 }
 
 RecentFilesMenu::~RecentFilesMenu() = default;
 
-QString RecentFilesMenu::path() const { return m_state.folder.file(QStringLiteral("mruf")); }
+QString RecentFilesMenu::path() const { return m_program.folder.file(QStringLiteral("mruf")); }
 
 void RecentFilesMenu::clearMenu()
 {
@@ -35,7 +36,7 @@ void RecentFilesMenu::loadMRU()
     // item is put on top of the entries already there rather than replacing them.
     const FileIo::ReadResult read = FileIo::readWholeFile(path(), 1024 * 1024);
     m_recent = RecentFiles::fromBytes(read.ok() ? read.bytes : QByteArray());
-    const std::optional<int> limit = recentMenuLimit(m_state.settings.line(Settings::RecentCount));
+    const std::optional<int> limit = recentMenuLimit(m_program.settings.line(Settings::RecentCount));
     if (!limit)
         return;
     if (!QFileInfo::exists(path()))
@@ -82,7 +83,7 @@ void RecentFilesMenu::addMRU(std::uint8_t op, const QString& root, const QString
     m_recent = RecentFiles::fromBytes(*bytes);
     m_writer.write(*bytes);
     clearMenu();
-    if (const std::optional<int> limit = recentMenuLimit(m_state.settings.line(Settings::RecentCount)))
+    if (const std::optional<int> limit = recentMenuLimit(m_program.settings.line(Settings::RecentCount)))
         fillMenu(*limit);
 }
 
@@ -91,7 +92,6 @@ void RecentFilesMenu::playEntry(int index)
     const auto& entries = m_recent.entries();
     if (index < 0 || index >= entries.size())
         return;
-    m_state.playback.localFiles.listMode = false;
     const RecentFiles::Entry entry = entries[index]; // the menu is rebuilt while it plays
     m_play({6, entry.op, entry.address, entry.name});
 }

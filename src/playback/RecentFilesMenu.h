@@ -8,7 +8,7 @@
 
 #include <functional>
 
-struct AppState;
+struct ProgramState;
 class MainWindow;
 class QAction;
 struct PlayRequest;
@@ -16,7 +16,9 @@ struct PlayRequest;
 // LoadMRU and AddMRU: the recent-files entries of the File menu and their file `mruf`.
 class RecentFilesMenu final {
 public:
-    RecentFilesMenu(AppState& state, MainWindow& window, std::function<void(const PlayRequest&)> play);
+    // `play` plays an entry as an item of its own, ending a list of local files.
+    RecentFilesMenu(
+        const ProgramState& program, MainWindow& window, std::function<void(const PlayRequest&)> play);
     ~RecentFilesMenu();
 
     void loadMRU();
@@ -33,7 +35,7 @@ private:
     void fillMenu(int limit);
     void playEntry(int index);
 
-    AppState& m_state;
+    const ProgramState& m_program;
     MainWindow& m_window;
     std::function<void(const PlayRequest&)> m_play;
     RecentFiles m_recent;

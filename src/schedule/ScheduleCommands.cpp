@@ -1,37 +1,37 @@
 #include "schedule/ScheduleCommands.h"
 
-#include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
-#include "catalogue/core/TreeBuilder.h"
+#include "catalogue/CatalogueFace.h"
+#include "catalogue/core/Catalogue.h"
 #include "platform/core/Notifier.h"
+#include "playback/PlaybackFace.h"
 #include "schedule/ProgramTimeEditor.h"
 #include "schedule/ReminderWindow.h"
 #include "schedule/ScheduledListWindow.h"
 #include "schedule/core/DayNumber.h"
+#include "state/ProgramState.h"
+#include "state/TextId.h"
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
-#include "state/TextId.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
-#include <QTreeView>
 
 #include <optional>
 
 namespace {
-
 
 QString withoutAccelerator(QString caption) { return caption.remove(u'&'); }
 
 } // namespace
 
 ScheduleCommands::ScheduleCommands(Parts parts)
-    : m_parts(std::move(parts)), m_store(m_parts.state.folder.file(QStringLiteral("scheduledprograms")))
+    : m_parts(std::move(parts)), m_store(m_parts.program.folder.file(QStringLiteral("scheduledprograms")))
 {
+    m_timer.setObjectName(QStringLiteral("tmScheduledPrograms"));
+    m_timer.setInterval(60000);
+    connect(&m_timer, &QTimer::timeout, this, &ScheduleCommands::tick);
 }
 
 ScheduleCommands::~ScheduleCommands()
@@ -49,7 +49,7 @@ ScheduledListWindow* ScheduleCommands::listWindow() const { return m_list; }
 void ScheduleCommands::message(QWidget* owner, const QString& text) const
 {
     WaitingWindow box(owner, m_parts.window.isTopmost());
-    box.showMessage(text, m_parts.state.texts.text(TextId::Ok));
+    box.showMessage(text, m_parts.program.texts.text(TextId::Ok));
 }
 
 void ScheduleCommands::readScheduledPrograms()
@@ -61,38 +61,37 @@ void ScheduleCommands::readScheduledPrograms()
 
 void ScheduleCommands::applyReminderSetting()
 {
-    AppState& state = m_parts.state;
-    QTimer* timer = m_parts.window.reminderTimer;
-    if (!state.settings.lineEquals(Settings::RemindMe, QStringLiteral("remindme=1"))) {
-        timer->stop();
+    const Settings& settings = m_parts.program.settings;
+    m_remindBeforeSeconds = settings.remindBeforeSeconds();
+    m_remindEveryMinutes = settings.remindEveryMinutes();
+    if (!settings.lineEquals(Settings::RemindMe, QStringLiteral("remindme=1"))) {
+        m_timer.stop();
         return;
     }
-    state.remindBeforeSeconds = state.settings.remindBeforeSeconds();
-    state.remindEveryMinutes = state.settings.remindEveryMinutes();
-    timer->start();
+    m_timer.start();
     tick();
 }
 
 void ScheduleCommands::runRemindingService()
 {
-    m_parts.window.reminderTimer->start();
+    m_timer.start();
     m_parts.window.menus().runRemindersAction->setChecked(true);
     m_parts.window.menus().stopRemindersAction->setChecked(false);
 }
 
 void ScheduleCommands::stopRemindingService()
 {
-    m_parts.window.reminderTimer->stop();
+    m_timer.stop();
     m_parts.window.menus().runRemindersAction->setChecked(false);
     m_parts.window.menus().stopRemindersAction->setChecked(true);
 }
 
 void ScheduleCommands::tick()
 {
-    const AppState& state = m_parts.state;
-    if (!m_scan.tick(state.remindEveryMinutes))
+    if (!m_scan.tick(m_remindEveryMinutes))
         return;
-    m_waiting += m_scan.scan(m_store.programs(), m_parts.clock(), state.remindBeforeSeconds, state.playback.currentRoot);
+    m_waiting += m_scan.scan(m_store.programs(), m_parts.clock(), m_remindBeforeSeconds,
+        m_parts.playback.nowPlaying().currentRoot);
     showNextReminder();
 }
 
@@ -108,8 +107,8 @@ void ScheduleCommands::showNextReminder()
         return;
     }
     const ScheduledProgram& program = m_store.programs()[due.index];
-    auto* reminder = new ReminderWindow(&m_parts.window, m_parts.window.chromeState(), m_parts.state.texts, due.index,
-        program.programName, due.at.time());
+    auto* reminder = new ReminderWindow(&m_parts.window, m_parts.window.chromeState(), m_parts.program.texts,
+        due.index, program.programName, due.at.time());
     m_reminder = reminder;
     connect(reminder, &ReminderWindow::runRequested, this, [this, reminder](int index) {
         reminder->hide();
@@ -129,19 +128,20 @@ void ScheduleCommands::notifyDesktop(const ReminderScan::Due& due, const QString
 {
     if (!m_parts.notifier)
         return;
-    const LanguageTexts& t = m_parts.state.texts;
-    m_parts.notifier->notify(t.text(TextId::ReminderTitle), text, withoutAccelerator(t.text(TextId::WatchItem)), [this, due] {
-        if (m_reminder && m_reminder->programIndex() == due.index)
-            m_reminder->close();
-        runProgram(due.index, &m_parts.window);
-    });
+    const LanguageTexts& t = m_parts.program.texts;
+    m_parts.notifier->notify(
+        t.text(TextId::ReminderTitle), text, withoutAccelerator(t.text(TextId::WatchItem)), [this, due] {
+            if (m_reminder && m_reminder->programIndex() == due.index)
+                m_reminder->close();
+            runProgram(due.index, &m_parts.window);
+        });
 }
 
 void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
 {
     if (index < 0 || index >= m_store.count())
         return;
-    AppState& state = m_parts.state;
+    const Catalogue& catalogue = m_parts.catalogue.catalogue();
     const QByteArray address = m_store.programs()[index].channelAddress.trimmed();
     const auto find = [&address](const QVector<ChannelRecord>& records, int end) {
         for (int k = 0; k < end && k < records.size(); ++k) {
@@ -150,56 +150,64 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
         }
         return -1;
     };
-    const int channel = find(state.catalogue.channels, state.catalogue.radioEnd);
-    const int favorite = channel < 0 ? find(state.catalogue.favorites, state.catalogue.favoriteCount()) : -1;
+    const int channel = find(catalogue.channels, catalogue.radioEnd);
+    const int favorite = channel < 0 ? find(catalogue.favorites, catalogue.favoriteCount()) : -1;
     if (channel < 0 && favorite < 0) {
-        message(messageOwner, state.texts.text(TextId::ChannelGone));
+        message(messageOwner, m_parts.program.texts.text(TextId::ChannelGone));
         return;
     }
     if (!m_parts.window.isVisible())
         m_parts.window.show();
-    state.playback.localFiles.listMode = false;
     const bool inChannels = channel >= 0;
-    const bool viewFits = inChannels ? (state.currentView == 0 || state.currentView == 1) : state.currentView == 2;
+    const TreeBuilder::View shown = m_parts.catalogue.currentView();
+    const bool viewFits = inChannels ? (shown == TreeBuilder::ByCategory || shown == TreeBuilder::ByCountry)
+                                     : shown == TreeBuilder::Favorites;
     if (!viewFits)
-        m_parts.window.viewSelector->setCurrentIndex(inChannels ? 1 : 2);
-    m_parts.view.selectKey((inChannels ? QStringLiteral("C%1") : QStringLiteral("F%1")).arg(inChannels ? channel : favorite));
-    m_parts.window.catalogueTree->scrollTo(m_parts.view.selectedIndex());
-    const ChannelRecord& record = inChannels ? state.catalogue.channels[channel] : state.catalogue.favorites[favorite];
-    m_parts.runVideo({record.kind, record.op, record.address, record.name});
+        m_parts.catalogue.showView(inChannels ? TreeBuilder::ByCountry : TreeBuilder::Favorites);
+    m_parts.catalogue.reveal(inChannels ? ItemKey::channel(channel) : ItemKey::favorite(favorite));
+    // The view may have been built anew: the record is read after it.
+    const Catalogue& now = m_parts.catalogue.catalogue();
+    const ChannelRecord& record = inChannels ? now.channels[channel] : now.favorites[favorite];
+    m_parts.playback.playItem({record.kind, record.op, record.address, record.name});
 }
 
 // The start typed in the editor, once it has a name and numbers; else says what is missing.
 std::optional<double> ScheduleCommands::typedStart(ProgramTimeEditor& editor) const
 {
     if (editor.txtProgramName->text().trimmed().isEmpty()) {
-        message(&editor, m_parts.state.texts.text(TextId::NoProgramName));
+        message(&editor, m_parts.program.texts.text(TextId::NoProgramName));
         return std::nullopt;
     }
     const std::optional<double> start = editor.startTime();
     if (!start)
-        message(&editor, QStringLiteral("Every time field, and every date field of a program on one day, needs a number."));
+        message(&editor,
+            QStringLiteral(
+                "Every time field, and every date field of a program on one day, needs a number."));
     return start;
 }
 
 void ScheduleCommands::setProgramTimeOfSelected()
 {
-    const AppState& state = m_parts.state;
-    const int index = TreeBuilder::keyIndex(m_parts.view.selectedKey(), 1);
-    const ChannelRecord* record = state.currentView == TreeBuilder::Favorites ? state.catalogue.favorite(index)
-                                                                               : state.catalogue.channel(index);
+    const std::optional<ItemKey> item = m_parts.catalogue.selectedItem();
+    if (!item || item->kind == ItemKey::Kind::LocalFile)
+        return;
+    const Catalogue& catalogue = m_parts.catalogue.catalogue();
+    const ChannelRecord* record = item->kind == ItemKey::Kind::Favorite ? catalogue.favorite(item->index)
+                                                                        : catalogue.channel(item->index);
     if (!record)
         return;
-    ProgramTimeEditor editor(&m_parts.window, m_parts.window.chromeState(), state.texts, m_parts.clock().date());
+    const LanguageTexts& texts = m_parts.program.texts;
+    ProgramTimeEditor editor(&m_parts.window, m_parts.window.chromeState(), texts, m_parts.clock().date());
     editor.proposeNew(record->name);
     const QByteArray address = record->address;
-    connect(&editor, &ProgramTimeEditor::setClicked, &editor, [this, &editor, address] { setFromEditor(editor, address); });
+    connect(&editor, &ProgramTimeEditor::setClicked, &editor,
+        [this, &editor, address] { setFromEditor(editor, address); });
     editor.exec();
 }
 
 void ScheduleCommands::setFromEditor(ProgramTimeEditor& editor, const QByteArray& address)
 {
-    const LanguageTexts& t = m_parts.state.texts;
+    const LanguageTexts& t = m_parts.program.texts;
     const std::optional<double> start = typedStart(editor);
     if (!start)
         return;
@@ -221,7 +229,7 @@ void ScheduleCommands::showScheduledPrograms()
         m_list->activateWindow();
         return;
     }
-    m_list = new ScheduledListWindow(&m_parts.window, m_parts.window.chromeState(), m_parts.state.texts);
+    m_list = new ScheduledListWindow(&m_parts.window, m_parts.window.chromeState(), m_parts.program.texts);
     m_list->refill(m_store.programs());
     connect(m_list, &ScheduledListWindow::runClicked, this, [this](int index) { runProgram(index, m_list); });
     connect(m_list, &ScheduledListWindow::modifyClicked, this, &ScheduleCommands::modifyFromList);
@@ -234,15 +242,17 @@ void ScheduleCommands::modifyFromList(int index)
     if (index < 0 || index >= m_store.count())
         return;
     const ScheduledProgram& program = m_store.programs()[index];
-    ProgramTimeEditor editor(m_list, m_parts.window.chromeState(), m_parts.state.texts, m_parts.clock().date());
+    ProgramTimeEditor editor(
+        m_list, m_parts.window.chromeState(), m_parts.program.texts, m_parts.clock().date());
     editor.editExisting(index, program.programName, program.channelName, program.startTime);
-    connect(&editor, &ProgramTimeEditor::modifyClicked, &editor, [this, &editor] { modifyFromEditor(editor); });
+    connect(
+        &editor, &ProgramTimeEditor::modifyClicked, &editor, [this, &editor] { modifyFromEditor(editor); });
     editor.exec();
 }
 
 void ScheduleCommands::modifyFromEditor(ProgramTimeEditor& editor)
 {
-    const LanguageTexts& t = m_parts.state.texts;
+    const LanguageTexts& t = m_parts.program.texts;
     const int index = editor.editedIndex();
     if (index < 0 || index >= m_store.count())
         return;

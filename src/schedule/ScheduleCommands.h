@@ -6,34 +6,35 @@
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QVector>
 
 #include <functional>
 #include <memory>
 
-struct AppState;
-struct PlayRequest;
-class CatalogueView;
+class CatalogueFace;
 class MainWindow;
+class PlaybackFace;
+struct ProgramState;
 class Notifier;
 class ProgramTimeEditor;
 class ReminderWindow;
 class ScheduledListWindow;
 
 // Scheduled programs and their reminders: the file at start-up, the reminder scheduler
-// on the main window's minute timer, the reminder window and desktop notification, the
+// on its minute timer, the reminder window and desktop notification, the
 // time editor from the tree's pop-up menus and the list window.
 class ScheduleCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ScheduleCommands)
 public:
     struct Parts {
-        AppState& state;
+        const ProgramState& program;
         MainWindow& window;
-        CatalogueView& view;
+        CatalogueFace& catalogue;
+        PlaybackFace& playback;
         Notifier* notifier; // may be null: the reminder window alone
         std::function<QDateTime()> clock;
-        std::function<void(const PlayRequest&)> runVideo;
     };
 
     explicit ScheduleCommands(Parts parts);
@@ -43,8 +44,11 @@ public:
 
     // ReadScheduledPrograms, at start-up.
     void readScheduledPrograms();
-    // From the settings: the scheduler on (with a first tick at once) or off.
+    // From the settings: how early and how often to remind, and the scheduler on (with a
+    // first tick at once) or off.
     void applyReminderSetting();
+    bool remindersRunning() const { return m_timer.isActive(); }
+    int remindBeforeSeconds() const { return m_remindBeforeSeconds; }
     // The menu's Run and Stop reminding service.
     void runRemindingService();
     void stopRemindingService();
@@ -73,6 +77,9 @@ private:
     std::optional<double> typedStart(ProgramTimeEditor& editor) const;
 
     Parts m_parts;
+    QTimer m_timer; // a minute
+    int m_remindBeforeSeconds = 0;
+    int m_remindEveryMinutes = 0;
     ScheduleStore m_store;
     ReminderScan m_scan;
     QVector<ReminderScan::Due> m_waiting; // reminders due, shown one at a time

@@ -1,23 +1,21 @@
 #include "search/SearchCommand.h"
 
-#include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "catalogue/CatalogueFace.h"
+#include "playback/PlaybackFace.h"
 #include "search/FindWindow.h"
 #include "search/SearchResultsModel.h"
 #include "state/LanguageTexts.h"
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTreeView>
 
 SearchCommand::SearchCommand(
-    AppState& state, MainWindow& window, CatalogueView& view, std::function<void(const PlayRequest&)> runVideo)
-    : m_state(state), m_window(window), m_view(view), m_runVideo(std::move(runVideo))
+    const LanguageTexts& texts, MainWindow& window, CatalogueFace& catalogue, PlaybackFace& playback)
+    : m_texts(texts), m_window(window), m_catalogue(catalogue), m_playback(playback)
 {
-    m_results = std::make_unique<SearchResultsModel>(m_state.texts);
+    m_results = std::make_unique<SearchResultsModel>(m_texts);
 }
 
 SearchCommand::~SearchCommand() { delete m_find; }
@@ -27,7 +25,7 @@ FindWindow* SearchCommand::window() const { return m_find; }
 void SearchCommand::show()
 {
     if (!m_find) {
-        m_find = new FindWindow(&m_window, m_window.chromeState(), m_state.texts, *m_results);
+        m_find = new FindWindow(&m_window, m_window.chromeState(), m_texts, *m_results);
         m_find->setAttribute(Qt::WA_DeleteOnClose);
         m_find->Text1->setText(m_searchText);
         QObject::connect(m_find, &FindWindow::findClicked, m_find, [this] { find(); });
@@ -42,9 +40,11 @@ void SearchCommand::find()
 {
     FindWindow& w = *m_find;
     m_searchText = w.Text1->text();
-    m_results->setHits(m_state.catalogue, CatalogueSearch::find(m_state.catalogue,
-        {m_searchText, w.OptInfo->isChecked(), w.chkWholeWord->isChecked(), w.chkTV->isChecked(),
-            w.chkRad->isChecked(), w.chkFav->isChecked()}));
+    const Catalogue& catalogue = m_catalogue.catalogue();
+    m_results->setHits(catalogue,
+        CatalogueSearch::find(catalogue,
+            {m_searchText, w.OptInfo->isChecked(), w.chkWholeWord->isChecked(), w.chkTV->isChecked(),
+                w.chkRad->isChecked(), w.chkFav->isChecked()}));
 }
 
 // The row plays the record it found, also a favorite deleted since the search.
@@ -53,14 +53,12 @@ void SearchCommand::activate(int row)
     if (row < 0 || row >= m_results->rowCount())
         return;
     const CatalogueSearch::Hit hit = m_results->hit(row);
-    m_state.playback.localFiles.listMode = false;
-    if (hit.favorite && m_state.currentView != 2)
-        m_window.viewSelector->setCurrentIndex(2);
-    else if (!hit.favorite && m_state.currentView != 0 && m_state.currentView != 1)
-        m_window.viewSelector->setCurrentIndex(0);
-    m_view.selectKey(SearchResultsModel::keyOf(hit));
-    m_window.catalogueTree->scrollTo(m_view.selectedIndex());
-    const ChannelRecord* record = m_results->record(row);
-    if (record)
-        m_runVideo({record->kind, record->op, record->address, record->name});
+    const TreeBuilder::View shown = m_catalogue.currentView();
+    if (hit.favorite && shown != TreeBuilder::Favorites)
+        m_catalogue.showView(TreeBuilder::Favorites);
+    else if (!hit.favorite && shown != TreeBuilder::ByCategory && shown != TreeBuilder::ByCountry)
+        m_catalogue.showView(TreeBuilder::ByCategory);
+    m_catalogue.reveal(SearchResultsModel::keyOf(hit));
+    if (const ChannelRecord* record = m_results->record(row))
+        m_playback.playItem({record->kind, record->op, record->address, record->name});
 }

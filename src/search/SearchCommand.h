@@ -3,21 +3,20 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
-struct AppState;
-struct PlayRequest;
-class CatalogueView;
+class CatalogueFace;
 class FindWindow;
+class LanguageTexts;
 class MainWindow;
+class PlaybackFace;
 class SearchResultsModel;
 
 // The Find command: the window, the search and playing a result.
 class SearchCommand final {
 public:
-    SearchCommand(AppState& state, MainWindow& window, CatalogueView& view,
-        std::function<void(const PlayRequest&)> runVideo);
+    SearchCommand(
+        const LanguageTexts& texts, MainWindow& window, CatalogueFace& catalogue, PlaybackFace& playback);
     ~SearchCommand();
 
     // Shows the window, modeless, with the last search text.
@@ -30,10 +29,10 @@ public:
     SearchResultsModel& results() { return *m_results; }
 
 private:
-    AppState& m_state;
+    const LanguageTexts& m_texts;
     MainWindow& m_window;
-    CatalogueView& m_view;
-    std::function<void(const PlayRequest&)> m_runVideo;
+    CatalogueFace& m_catalogue;
+    PlaybackFace& m_playback;
     std::unique_ptr<SearchResultsModel> m_results;
     QPointer<FindWindow> m_find;
     QString m_searchText; // SearchText: kept for the whole run

@@ -12,10 +12,10 @@ constexpr TextId kColumnTexts[4] = {TextId::Name, TextId::Country, TextId::Categ
 QString typeOf(const ChannelRecord& record, bool favorite)
 {
     if (favorite)
-        return record.kind == ChannelRecord::Tv ? QStringLiteral("Fav/TV")
+        return record.kind == ChannelRecord::Tv   ? QStringLiteral("Fav/TV")
             : record.kind == ChannelRecord::Radio ? QStringLiteral("Fav/Radio")
                                                   : QStringLiteral("Fav/Computer");
-    return record.kind == ChannelRecord::Tv ? QStringLiteral("TV")
+    return record.kind == ChannelRecord::Tv   ? QStringLiteral("TV")
         : record.kind == ChannelRecord::Radio ? QStringLiteral("Radio")
                                               : QStringLiteral("Unkown");
 }
@@ -45,9 +45,9 @@ const ChannelRecord* SearchResultsModel::record(int row) const
     return hit.favorite ? m_searched.favorite(hit.index) : m_searched.channel(hit.index);
 }
 
-QString SearchResultsModel::keyOf(const CatalogueSearch::Hit& hit)
+ItemKey SearchResultsModel::keyOf(const CatalogueSearch::Hit& hit)
 {
-    return (hit.favorite ? QStringLiteral("F") : QStringLiteral("C")) + QString::number(hit.index);
+    return hit.favorite ? ItemKey::favorite(hit.index) : ItemKey::channel(hit.index);
 }
 
 int SearchResultsModel::rowCount(const QModelIndex& parent) const
@@ -59,7 +59,8 @@ int SearchResultsModel::columnCount(const QModelIndex& parent) const { return pa
 
 QString SearchResultsModel::text(const CatalogueSearch::Hit& hit, int column) const
 {
-    const ChannelRecord* record = hit.favorite ? m_searched.favorite(hit.index) : m_searched.channel(hit.index);
+    const ChannelRecord* record
+        = hit.favorite ? m_searched.favorite(hit.index) : m_searched.channel(hit.index);
     if (!record)
         return {};
     switch (column) {
@@ -81,7 +82,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return text(m_hits[index.row()], index.column());
     if (role == KeyRole)
-        return keyOf(m_hits[index.row()]);
+        return keyOf(m_hits[index.row()]).text();
     return {};
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "catalogue/core/Catalogue.h"
+#include "catalogue/core/ItemKey.h"
 #include "search/core/CatalogueSearch.h"
 
 #include <QAbstractTableModel>
-
 
 // The Find window's results: name, country, category and type of each hit, read when
 // shown from the catalogue as it was at the search (an implicitly shared copy), so that a
@@ -26,8 +26,8 @@ public:
     const CatalogueSearch::Hit& hit(int row) const { return m_hits[row]; }
     // The record of a row as it was when found; null for none.
     const ChannelRecord* record(int row) const;
-    // "C" or "F" and the index, as the tree's nodes.
-    static QString keyOf(const CatalogueSearch::Hit& hit);
+    // The node of the hit in the tree.
+    static ItemKey keyOf(const CatalogueSearch::Hit& hit);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

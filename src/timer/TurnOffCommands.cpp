@@ -2,11 +2,11 @@
 
 #include "platform/core/Notifier.h"
 #include "platform/core/PowerControl.h"
-#include "state/ProgramState.h"
+#include "state/LanguageTexts.h"
+#include "state/TextId.h"
 #include "timer/TurnOffDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberField.h"
-#include "state/TextId.h"
 
 #include <QRadioButton>
 #include <QTimer>
@@ -18,7 +18,12 @@ const QString kWarning = QStringLiteral("the computer turns off in one minute: s
 
 } // namespace
 
-TurnOffCommands::TurnOffCommands(Parts parts) : m_parts(std::move(parts)) { }
+TurnOffCommands::TurnOffCommands(Parts parts) : m_parts(std::move(parts))
+{
+    m_timer.setObjectName(QStringLiteral("tmTurnOff"));
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, &TurnOffCommands::tick);
+}
 
 TurnOffCommands::~TurnOffCommands() { delete m_dialog; }
 
@@ -26,15 +31,16 @@ TurnOffDialog* TurnOffCommands::dialog() const { return m_dialog; }
 
 TurnOffClock::Texts TurnOffCommands::captionTexts() const
 {
-    const LanguageTexts& t = m_parts.state.texts;
-    return {t.text(TextId::TurningOffIn), t.text(TextId::TurningOffAt), t.text(TextId::Hours), t.text(TextId::Minutes), t.text(TextId::Seconds), t.text(TextId::And)};
+    const LanguageTexts& t = m_parts.texts;
+    return {t.text(TextId::TurningOffIn), t.text(TextId::TurningOffAt), t.text(TextId::Hours),
+        t.text(TextId::Minutes), t.text(TextId::Seconds), t.text(TextId::And)};
 }
 
 void TurnOffCommands::showDialog()
 {
     if (!m_dialog) {
-        m_dialog = new TurnOffDialog(&m_parts.window, m_parts.window.chromeState(), m_parts.state.texts,
-            m_parts.window.turnOffTimer->isActive());
+        m_dialog = new TurnOffDialog(
+            &m_parts.window, m_parts.window.chromeState(), m_parts.texts, m_timer.isActive());
         connect(m_dialog, &TurnOffDialog::setClicked, this, &TurnOffCommands::set);
         connect(m_dialog, &TurnOffDialog::stopClicked, this, &TurnOffCommands::stop);
     }
@@ -52,15 +58,17 @@ void TurnOffCommands::set()
                 + d.secondsAfter->valueOrMinimum(),
             now);
     else
-        m_clock.startAt(QTime(d.hourAt->valueOrMinimum(), d.minuteAt->valueOrMinimum(), d.secondAt->valueOrMinimum()), now);
+        m_clock.startAt(
+            QTime(d.hourAt->valueOrMinimum(), d.minuteAt->valueOrMinimum(), d.secondAt->valueOrMinimum()),
+            now);
     m_warned = false;
-    m_parts.window.turnOffTimer->start();
+    m_timer.start();
     d.showRunning(true);
 }
 
 void TurnOffCommands::stop()
 {
-    m_parts.window.turnOffTimer->stop();
+    m_timer.stop();
     m_parts.window.setWindowTitle(kTitle);
     if (m_dialog)
         m_dialog->showRunning(false);
@@ -105,7 +113,7 @@ void TurnOffCommands::powerOff()
 // left for it to do.
 void TurnOffCommands::cannotTurnOff(const QString& why)
 {
-    m_parts.window.turnOffTimer->stop();
+    m_timer.stop();
     if (m_dialog)
         m_dialog->showRunning(false);
     m_parts.window.setWindowTitle(

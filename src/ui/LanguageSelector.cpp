@@ -46,7 +46,8 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
     const auto at = [&](TextId text, std::function<void(const QString&)> apply) {
         steps.push_back({static_cast<int>(text), std::move(apply)});
     };
-    at(TextId::FileMenu, [&m](const QString& t) { m.fileMenu->setTitle(t.mid(1)); }); // drops the byte-order mark
+    at(TextId::FileMenu,
+        [&m](const QString& t) { m.fileMenu->setTitle(t.mid(1)); }); // drops the byte-order mark
     at(TextId::OpenItem, caption(m.openAction));
     at(TextId::ExitItem, caption(m.exitAction));
     at(TextId::OptionsMenu, caption(m.optionsMenu));
@@ -67,18 +68,18 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
     at(TextId::FavoriteInformationItem, caption(m.favoriteInformationAction));
     at(TextId::FavoriteModifyItem, caption(m.favoriteModifyAction));
     at(TextId::FavoriteDeleteItem, caption(m.favoriteDeleteAction));
-    at(TextId::FilterLabel, [&w](const QString& t) { w.viewLabel->setText(t); });
+    at(TextId::FilterLabel, [&w](const QString& t) { w.setCaption(MainWindow::Caption::Filter, t); });
     at(TextId::ByCategory, [&w](const QString& t) {
-        const QSignalBlocker block(w.viewSelector);
-        w.viewSelector->clear();
-        w.viewSelector->addItem(t);
-        w.viewSelector->setCurrentIndex(-1); // the refilled selector holds no item until step 7
+        const QSignalBlocker block(&w.viewSelector());
+        w.viewSelector().clear();
+        w.viewSelector().addItem(t);
+        w.viewSelector().setCurrentIndex(-1); // the refilled selector holds no item until step 7
     });
     for (int n = number(TextId::Country); n <= number(TextId::ByMyComputer); ++n)
         at(static_cast<TextId>(n), [&w](const QString& t) {
-            const QSignalBlocker block(w.viewSelector);
-            w.viewSelector->addItem(t);
-            w.viewSelector->setCurrentIndex(-1);
+            const QSignalBlocker block(&w.viewSelector());
+            w.viewSelector().addItem(t);
+            w.viewSelector().setCurrentIndex(-1);
         });
     at(TextId::VideoMenu, caption(m.videoMenu));
     at(TextId::FitToSizeItem, caption(m.fitToSizeAction));
@@ -119,9 +120,12 @@ std::vector<Step> assignmentOrder(MainWindow& w, LanguageTexts& slots)
         m.scheduleProgramAction->setText(t);
         m.favoriteScheduleProgramAction->setText(t);
     });
-    at(TextId::Country, [&w](const QString& t) { w.countryCaption->setText(t + QStringLiteral(" :")); });
-    at(TextId::Category, [&w](const QString& t) { w.categoryCaption->setText(t + QStringLiteral(" :")); });
-    at(TextId::Bandwidth, [&w](const QString& t) { w.bandwidthCaption->setText(t + QStringLiteral(" :")); });
+    at(TextId::Country,
+        [&w](const QString& t) { w.setCaption(MainWindow::Caption::Country, t + QStringLiteral(" :")); });
+    at(TextId::Category,
+        [&w](const QString& t) { w.setCaption(MainWindow::Caption::Category, t + QStringLiteral(" :")); });
+    at(TextId::Bandwidth,
+        [&w](const QString& t) { w.setCaption(MainWindow::Caption::Bandwidth, t + QStringLiteral(" :")); });
     // Every text is also kept in its shared slot as soon as its step is reached.
     for (Step& step : steps) {
         step.apply = [apply = std::move(step.apply), &slots, n = step.text](const QString& t) {

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSplitter>
-#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -19,14 +18,6 @@ template <typename W, typename... Args> W* named(const char* objectName, Args&&.
     auto* widget = new W(std::forward<Args>(args)...);
     widget->setObjectName(QString::fromLatin1(objectName));
     return widget;
-}
-
-QTimer* timer(QObject* owner, const char* objectName, int intervalMs)
-{
-    auto* t = new QTimer(owner);
-    t->setObjectName(QString::fromLatin1(objectName));
-    t->setInterval(intervalMs);
-    return t;
 }
 
 QLabel* infoValue(const char* objectName)
@@ -44,23 +35,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_menus(std::make
     setWindowTitle(QStringLiteral("Vidorra"));
     setMinimumSize(kMinWidth, kMinHeight);
 
-    splitter = named<QSplitter>("Image1", Qt::Horizontal);
+    m_splitter = named<QSplitter>("Image1", Qt::Horizontal);
     m_catalogueSide = buildCatalogueSide();
     // The splitter keeps the tree itself between 2500 and 3900 twips; its side is wider
     // by the margins and the border around it.
-    catalogueTree->setMinimumWidth(kTreeMinWidth);
-    catalogueTree->setMaximumWidth(kTreeMaxWidth);
+    m_catalogueTree->setMinimumWidth(kTreeMinWidth);
+    m_catalogueTree->setMaximumWidth(kTreeMaxWidth);
     m_playerSide = buildPlayerSide();
-    splitter->addWidget(m_catalogueSide);
-    splitter->addWidget(m_playerSide);
-    splitter->setChildrenCollapsible(false);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({210, 536});
-    setCentralWidget(splitter);
-
-    reminderTimer = timer(this, "tmScheduledPrograms", 60000);
-    turnOffTimer = timer(this, "tmTurnOff", 1000);
-    bannerTimer = timer(this, "TmBrowser", 60000);
+    m_splitter->addWidget(m_catalogueSide);
+    m_splitter->addWidget(m_playerSide);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({210, 536});
+    setCentralWidget(m_splitter);
 }
 
 MainWindow::~MainWindow() = default;
@@ -72,36 +59,36 @@ QWidget* MainWindow::buildCatalogueSide()
     layout->setContentsMargins(4, 4, 2, 4);
 
     auto* filterRow = new QHBoxLayout;
-    viewLabel = named<QLabel>("Label1", QStringLiteral("Filter :"));
-    viewSelector = named<QComboBox>("Combo1");
-    filterRow->addWidget(viewLabel);
-    filterRow->addWidget(viewSelector, 1);
+    m_viewLabel = named<QLabel>("Label1", QStringLiteral("Filter :"));
+    m_viewSelector = named<QComboBox>("Combo1");
+    filterRow->addWidget(m_viewLabel);
+    filterRow->addWidget(m_viewSelector, 1);
     layout->addLayout(filterRow);
 
-    treeBorder = named<QFrame>("Border");
+    auto* treeBorder = named<QFrame>("Border");
     treeBorder->setFrameShape(QFrame::StyledPanel);
     auto* borderLayout = new QVBoxLayout(treeBorder);
     borderLayout->setContentsMargins(1, 1, 1, 1);
-    catalogueTree = named<QTreeView>("TreeView1");
-    catalogueTree->setHeaderHidden(true);
-    borderLayout->addWidget(catalogueTree);
+    m_catalogueTree = named<QTreeView>("TreeView1");
+    m_catalogueTree->setHeaderHidden(true);
+    borderLayout->addWidget(m_catalogueTree);
     layout->addWidget(treeBorder, 1);
 
-    infoPanel = named<QFrame>("InfoShape");
+    auto* infoPanel = named<QFrame>("InfoShape");
     infoPanel->setFrameShape(QFrame::StyledPanel);
     auto* info = new QGridLayout(infoPanel);
-    countryCaption = named<QLabel>("lblCountry", QStringLiteral("Country :"));
-    categoryCaption = named<QLabel>("lblCategory", QStringLiteral("Category :"));
-    bandwidthCaption = named<QLabel>("lblSite", QStringLiteral("Bandwidth :"));
-    countryValue = infoValue("LblInfCountry");
-    categoryValue = infoValue("LblInfCategory");
-    bandwidthValue = infoValue("LblInfBWidth");
-    info->addWidget(countryCaption, 0, 0);
-    info->addWidget(countryValue, 0, 1);
-    info->addWidget(categoryCaption, 1, 0);
-    info->addWidget(categoryValue, 1, 1);
-    info->addWidget(bandwidthCaption, 2, 0);
-    info->addWidget(bandwidthValue, 2, 1);
+    m_countryCaption = named<QLabel>("lblCountry", QStringLiteral("Country :"));
+    m_categoryCaption = named<QLabel>("lblCategory", QStringLiteral("Category :"));
+    m_bandwidthCaption = named<QLabel>("lblSite", QStringLiteral("Bandwidth :"));
+    m_countryValue = infoValue("LblInfCountry");
+    m_categoryValue = infoValue("LblInfCategory");
+    m_bandwidthValue = infoValue("LblInfBWidth");
+    info->addWidget(m_countryCaption, 0, 0);
+    info->addWidget(m_countryValue, 0, 1);
+    info->addWidget(m_categoryCaption, 1, 0);
+    info->addWidget(m_categoryValue, 1, 1);
+    info->addWidget(m_bandwidthCaption, 2, 0);
+    info->addWidget(m_bandwidthValue, 2, 1);
     info->setColumnStretch(1, 1);
     layout->addWidget(infoPanel);
     return side;
@@ -114,22 +101,55 @@ QWidget* MainWindow::buildPlayerSide()
     layout->setContentsMargins(2, 4, 4, 4);
     layout->setSpacing(2);
 
-    nowPlayingLabel = named<QLabel>("Label2");
-    nowPlayingLabel->setAlignment(Qt::AlignCenter);
-    layout->addWidget(nowPlayingLabel);
+    m_nowPlayingLabel = named<QLabel>("Label2");
+    m_nowPlayingLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_nowPlayingLabel);
 
-    playerFrame = named<QFrame>("Shape2");
-    playerFrame->setFrameShape(QFrame::Box);
-    auto* playerArea = new QVBoxLayout(playerFrame);
+    m_playerFrame = named<QFrame>("Shape2");
+    m_playerFrame->setFrameShape(QFrame::Box);
+    auto* playerArea = new QVBoxLayout(m_playerFrame);
     playerArea->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(playerFrame, 1);
+    layout->addWidget(m_playerFrame, 1);
 
-    bannerBar = named<QFrame>("Picture1");
-    bannerBar->setFixedSize(468, 60);
-    auto* banner = new QVBoxLayout(bannerBar);
+    m_bannerBar = named<QFrame>("Picture1");
+    m_bannerBar->setFixedSize(468, 60);
+    auto* banner = new QVBoxLayout(m_bannerBar);
     banner->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(bannerBar, 0, Qt::AlignHCenter);
+    layout->addWidget(m_bannerBar, 0, Qt::AlignHCenter);
     return side;
+}
+
+QWidget& MainWindow::playerArea() const { return *m_playerFrame; }
+
+QWidget& MainWindow::bannerBar() const { return *m_bannerBar; }
+
+void MainWindow::showNowPlaying(const QString& title) { m_nowPlayingLabel->setText(title); }
+
+QString MainWindow::nowPlaying() const { return m_nowPlayingLabel->text(); }
+
+void MainWindow::showItemDetails(const QString& country, const QString& category, const QString& bandwidth)
+{
+    m_countryValue->setText(country);
+    m_categoryValue->setText(category);
+    m_bandwidthValue->setText(bandwidth);
+}
+
+void MainWindow::setCaption(Caption caption, const QString& text)
+{
+    switch (caption) {
+    case Caption::Filter:
+        m_viewLabel->setText(text);
+        break;
+    case Caption::Country:
+        m_countryCaption->setText(text);
+        break;
+    case Caption::Category:
+        m_categoryCaption->setText(text);
+        break;
+    case Caption::Bandwidth:
+        m_bandwidthCaption->setText(text);
+        break;
+    }
 }
 
 void MainWindow::setTopmost(bool topmost)
@@ -152,13 +172,14 @@ void MainWindow::arabicAppearance()
     const Qt::LayoutDirection direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
     // The splitter itself keeps one order; the catalogue side moves to the reading
     // direction's start, and each side mirrors its own contents.
-    const QList<int> sizes = splitter->sizes();
-    splitter->insertWidget(rightToLeft ? 1 : 0, m_catalogueSide);
-    splitter->setSizes({sizes.value(1), sizes.value(0)});
+    const QList<int> sizes = m_splitter->sizes();
+    m_splitter->insertWidget(rightToLeft ? 1 : 0, m_catalogueSide);
+    m_splitter->setSizes({sizes.value(1), sizes.value(0)});
     m_catalogueSide->setLayoutDirection(direction);
     m_playerSide->setLayoutDirection(direction);
     const Qt::Alignment side = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    for (QLabel* label : {countryCaption, categoryCaption, bandwidthCaption, countryValue, categoryValue, bandwidthValue})
+    for (QLabel* label : {m_countryCaption, m_categoryCaption, m_bandwidthCaption, m_countryValue,
+             m_categoryValue, m_bandwidthValue})
         label->setAlignment(side | Qt::AlignVCenter);
 }
 

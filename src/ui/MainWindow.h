@@ -12,12 +12,11 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QSplitter;
-class QTimer;
 class QTreeView;
 
 // The main window `TV`: catalogue tree and information labels on one side, the player
-// area with its title strip and banner bar on the other. It owns its menus and timers;
-// what the commands do lives in the features that connect to them.
+// area with its title strip and banner bar on the other. It owns its menus; what the
+// commands do lives in the features that connect to them.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
@@ -32,28 +31,23 @@ public:
 
     MainMenus& menus() { return *m_menus; }
 
-    QTreeView* catalogueTree;
-    QSplitter* splitter;
-    QLabel* viewLabel;
-    QComboBox* viewSelector;
-    QFrame* treeBorder;
-    QFrame* playerFrame;
-    QLabel* nowPlayingLabel;
-    QFrame* bannerBar;
-    QFrame* infoPanel;
-    QLabel* countryCaption;
-    QLabel* categoryCaption;
-    QLabel* bandwidthCaption;
-    QLabel* countryValue;
-    QLabel* categoryValue;
-    QLabel* bandwidthValue;
+    // The catalogue's tree and its view selector, filled by the catalogue.
+    QTreeView& catalogueTree() const { return *m_catalogueTree; }
+    QComboBox& viewSelector() const { return *m_viewSelector; }
+    // The area the player windows and the start page are stacked in.
+    QWidget& playerArea() const;
+    // The bar under the player area that holds the announcement banner.
+    QWidget& bannerBar() const;
 
-    QTimer* reminderTimer;
-    QTimer* turnOffTimer;
-    QTimer* bannerTimer;
+    // The title strip above the player area.
+    void showNowPlaying(const QString& title);
+    QString nowPlaying() const;
+    // The information labels under the tree.
+    void showItemDetails(const QString& country, const QString& category, const QString& bandwidth);
 
-    // The unload handler decides whether a close really closes. It receives the cancel
-    // flag (5 asks for the emergency end) and sets it to -1 to keep the window.
+    enum class Caption { Filter, Country, Category, Bandwidth };
+    void setCaption(Caption caption, const QString& text);
+
     // Asked when the window is closed; true keeps it (the program goes on without it shown).
     void setUnloadHandler(std::function<bool()> handler) { m_unload = std::move(handler); }
     void setTopmost(bool topmost);
@@ -83,6 +77,19 @@ private:
     QWidget* buildPlayerSide();
 
     std::unique_ptr<MainMenus> m_menus;
+    QTreeView* m_catalogueTree = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QLabel* m_viewLabel = nullptr;
+    QComboBox* m_viewSelector = nullptr;
+    QFrame* m_playerFrame = nullptr;
+    QLabel* m_nowPlayingLabel = nullptr;
+    QFrame* m_bannerBar = nullptr;
+    QLabel* m_countryCaption = nullptr;
+    QLabel* m_categoryCaption = nullptr;
+    QLabel* m_bandwidthCaption = nullptr;
+    QLabel* m_countryValue = nullptr;
+    QLabel* m_categoryValue = nullptr;
+    QLabel* m_bandwidthValue = nullptr;
     QWidget* m_catalogueSide = nullptr;
     QWidget* m_playerSide = nullptr;
     std::function<bool()> m_unload;

@@ -1,5 +1,7 @@
 #include "catalogue/core/Catalogue.h"
+#include "catalogue/core/ItemKey.h"
 #include "catalogue/core/TreeBuilder.h"
+#include "playback/core/NowPlaying.h"
 
 #include <gtest/gtest.h>
 
@@ -142,4 +144,36 @@ TEST(TreeViews, TheMovieStoreBranchNeedsStoreRecords)
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("MoviesTvAmazon"));
     EXPECT_EQ(find(layout, QStringLiteral("C0"))->icon, 19); // a movie-store entry
+}
+
+TEST(ItemKeys, EveryItemNodeOfEveryViewHasAKeyThatReadsBack)
+{
+    Catalogue c;
+    c.channels = {tv("Germany", "News", "DW"), radio("France", "Inter")};
+    c.favorites = {tv("USA", "News", "Fav")};
+    const LocalFileList files {{QStringLiteral("/a.mp3"), QStringLiteral("/b.mp3")}, 1, false, 0};
+    int items = 0;
+    for (const int view :
+        {TreeBuilder::ByCategory, TreeBuilder::ByCountry, TreeBuilder::Favorites, TreeBuilder::MyComputer}) {
+        for (const TreeNode& node : TreeBuilder::build(view, c, files).nodes) {
+            const std::optional<ItemKey> key = ItemKey::parse(node.key);
+            if (!key)
+                continue;
+            ++items;
+            EXPECT_EQ(key->text(), node.key);
+        }
+    }
+    EXPECT_EQ(items, 2 + 2 + 1 + 2); // both channels in either channel view, one favorite, two files
+}
+
+
+TEST(ItemKeys, BranchesAndMalformedKeysAreNoItems)
+{
+    for (const char* key : {"", "C", "F", "Com", "Cx", "C-1", "C+1", "C 1", "C1x", "MainNodeTV",
+             "MainNodeFile", "MoviesTvAmazon", "TvFavorite", "MyComputerFavorite", "C99999999999", "X3"})
+        EXPECT_FALSE(ItemKey::parse(QString::fromLatin1(key))) << key;
+    EXPECT_FALSE(ItemKey::parse(QStringLiteral("C\u0661"))); // an Arabic-Indic digit is no index
+    EXPECT_EQ(ItemKey::parse(QStringLiteral("Com12")), ItemKey::localFile(12));
+    EXPECT_EQ(ItemKey::parse(QStringLiteral("F0")), ItemKey::favorite(0));
+    EXPECT_EQ(ItemKey::parse(QStringLiteral("C007")), ItemKey::channel(7));
 }

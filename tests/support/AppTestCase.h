@@ -3,13 +3,15 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "support/FakePlatform.h"
 #include "support/ModalHelper.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QTreeView>
 
@@ -27,7 +29,7 @@ protected:
         folder = new ProgramFolderFixture;
         folder->copyShippedLanguage(QStringLiteral("english"));
         folder->writeLists();
-        platform = FakePlatform{};
+        platform = FakePlatform {};
     }
     void tearDownFolder()
     {
@@ -40,19 +42,26 @@ protected:
 
     // Writes the settings (the standard ones with these lines changed) and starts the
     // program; false when it ended during start-up.
-    bool startWith(const QList<QPair<int, QString>>& inf = {}, bool firstCopy = true, bool trayAvailable = true)
+    bool startWith(
+        const QList<QPair<int, QString>>& inf = {}, bool firstCopy = true, bool trayAvailable = true)
     {
         folder->writeInf(inf);
-        app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services(firstCopy, trayAvailable));
+        app = std::make_unique<Application>(
+            ProgramFolder(folder->path()), platform.services(firstCopy, trayAvailable));
         return app->start();
     }
     void writeFavorites(const QByteArray& fav) const
     {
         folder->writeLists(ProgramFolderFixture::defaultTv(), ProgramFolderFixture::defaultRadio(),
-                           "|Films|<p>films</p>\r\n", fav);
+            "|Films|<p>films</p>\r\n", fav);
     }
 
     MainWindow& window() { return app->mainWindow(); }
+    // A label of the main window, found by its object name as the accessibility tree sees it.
+    QLabel* label(const char* objectName)
+    {
+        return window().findChild<QLabel*>(QString::fromLatin1(objectName));
+    }
     CatalogueTreeModel& model() { return app->catalogueView().model(); }
     QModelIndex node(const QString& key) { return model().indexForKey(key); }
     int icon(const QString& key) { return node(key).data(CatalogueTreeModel::IconPositionRole).toInt(); }
@@ -61,6 +70,6 @@ protected:
     {
         const QModelIndex index = node(key);
         if (index.isValid())
-            window().catalogueTree->setCurrentIndex(index);
+            window().catalogueTree().setCurrentIndex(index);
     }
 };

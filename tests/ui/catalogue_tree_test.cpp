@@ -3,7 +3,8 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/InformationWindow.h"
 #include "catalogue/TreeEvents.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "support/AppTestCase.h"
@@ -27,7 +28,6 @@ class CatalogueTreeTest : public AppTestCase {
     Q_OBJECT
 
 private:
-
     void start() { QVERIFY(startWith()); }
     QModelIndex node(const char* key) { return model().indexForKey(QString::fromLatin1(key)); }
     QString parentKey(const char* key) { return model().keyOf(node(key).parent()); }
@@ -37,31 +37,28 @@ private:
     {
         const QModelIndex index = node(key);
         QVERIFY2(index.isValid(), key);
-        window().catalogueTree->setCurrentIndex(index);
+        window().catalogueTree().setCurrentIndex(index);
     }
 
     // Selects the node and clicks it with the button.
     void clickNode(const char* key, Qt::MouseButton button)
     {
         select(key);
-        window().catalogueTree->scrollTo(node(key));
-        const QRect rect = window().catalogueTree->visualRect(node(key));
-        QTest::mouseClick(window().catalogueTree->viewport(), button, {}, rect.center());
+        window().catalogueTree().scrollTo(node(key));
+        const QRect rect = window().catalogueTree().visualRect(node(key));
+        QTest::mouseClick(window().catalogueTree().viewport(), button, {}, rect.center());
     }
     void rightClick(const char* key) { clickNode(key, Qt::RightButton); }
 
 private Q_SLOTS:
-    void init()
-    {
-        setUpFolder();
-    }
+    void init() { setUpFolder(); }
     void cleanup() { tearDownFolder(); }
 
     void startsInTheViewByCountry()
     {
         start();
         QAbstractItemModelTester tester(&model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(app->state().currentView, 1);
+        QCOMPARE(app->catalogueView().currentView(), 1);
         QCOMPARE(model().rowCount(), 3); // TV, radio, the movie store
         QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeTV"));
         QCOMPARE(model().index(1, 0).data().toString(), QStringLiteral("Radios"));
@@ -89,21 +86,21 @@ private Q_SLOTS:
     void theFilterSelectorChangesTheView()
     {
         start();
-        window().viewSelector->setCurrentIndex(0);
-        QCOMPARE(app->state().currentView, 0);
+        window().viewSelector().setCurrentIndex(0);
+        QCOMPARE(app->catalogueView().currentView(), 0);
         QCOMPARE(parentKey("C2"), QStringLiteral("NewsNode")); // "news" in lower case
         QCOMPARE(parentKey("C3"), QStringLiteral("UnknownNode")); // "0"
         QCOMPARE(model().index(0, 0).data().toString(), QStringLiteral("TV Channels"));
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeFavorite"));
-        window().viewSelector->setCurrentIndex(3);
+        window().viewSelector().setCurrentIndex(3);
         QCOMPARE(model().keyOf(model().index(0, 0)), QStringLiteral("MainNodeFile"));
     }
 
     void choosingTheShownViewRebuildsNothing()
     {
         start();
-        window().catalogueTree->setCurrentIndex(node("C2"));
+        window().catalogueTree().setCurrentIndex(node("C2"));
         app->catalogueView().filterBy(1, false);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C2"));
         app->catalogueView().filterBy(1, true);
@@ -113,12 +110,12 @@ private Q_SLOTS:
     void thePlayingMarkSurvivesARebuild()
     {
         start();
-        app->catalogueView().markPlaying(QStringLiteral("C4"), 0);
+        app->catalogueView().markPlaying(ItemKey::channel(4));
         QCOMPARE(icon(node("C4")), 28);
-        window().viewSelector->setCurrentIndex(0);
+        window().viewSelector().setCurrentIndex(0);
         QCOMPARE(icon(node("C4")), 28);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C4"));
-        app->catalogueView().markPlaying(QStringLiteral("C0"), 1);
+        app->catalogueView().markPlaying(ItemKey::channel(0));
         QCOMPARE(icon(node("C4")), 2);
         QCOMPARE(icon(node("C0")), 28);
     }
@@ -129,11 +126,11 @@ private Q_SLOTS:
         const auto picture = [this](const char* key) {
             return qvariant_cast<QIcon>(node(key).data(Qt::DecorationRole)).pixmap(16, 16).toImage();
         };
-        app->catalogueView().markPlaying(QStringLiteral("C0"), 1);
+        app->catalogueView().markPlaying(ItemKey::channel(0));
         const QImage playing = picture("C0");
         QVERIFY(!playing.isNull());
         QVERIFY(playing != picture("C8")); // a movie-store entry
-        app->catalogueView().markPlaying(QStringLiteral("C4"), 0);
+        app->catalogueView().markPlaying(ItemKey::channel(4));
         QCOMPARE(picture("C4"), playing); // a radio station playing: the same mark
     }
 
@@ -141,22 +138,22 @@ private Q_SLOTS:
     {
         start();
         clickNode("C3", Qt::LeftButton);
-        QCOMPARE(window().countryValue->text(), QStringLiteral("Germany"));
-        QCOMPARE(window().categoryValue->text(), QStringLiteral(" ")); // "0" shows a blank
-        QCOMPARE(window().bandwidthValue->text(), QStringLiteral(" "));
+        QCOMPARE(label("LblInfCountry")->text(), QStringLiteral("Germany"));
+        QCOMPARE(label("LblInfCategory")->text(), QStringLiteral(" ")); // "0" shows a blank
+        QCOMPARE(label("LblInfBWidth")->text(), QStringLiteral(" "));
         select("C2");
-        QTest::keyClick(window().catalogueTree, Qt::Key_Down);
-        QCOMPARE(window().countryValue->text(), QStringLiteral("Germany"));
+        QTest::keyClick(&window().catalogueTree(), Qt::Key_Down);
+        QCOMPARE(label("LblInfCountry")->text(), QStringLiteral("Germany"));
     }
 
     void enterPlaysLikeADoubleClick()
     {
         start();
         select("C1");
-        QTest::keyClick(window().catalogueTree, Qt::Key_Return);
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Texas Sports"));
-        QCOMPARE(app->state().playback.currentOperator, 1);
-        QCOMPARE(app->state().playback.currentRoot, QStringLiteral("gssor9..roqsr-dw"));
+        QTest::keyClick(&window().catalogueTree(), Qt::Key_Return);
+        QCOMPARE(window().nowPlaying(), QStringLiteral("Texas Sports"));
+        QCOMPARE(app->nowPlaying().currentOperator, 1);
+        QCOMPARE(app->nowPlaying().currentRoot, QStringLiteral("gssor9..roqsr-dw"));
         QCOMPARE(icon(node("C1")), 28); // marked as playing
     }
 
@@ -176,7 +173,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m.catalogueMenu->isVisible());
         QVERIFY(m.informationAction->isVisible());
         QVERIFY(m.addToFavoritesAction->isVisible());
-        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("News One"));
+        QCOMPARE(window().catalogueTree().toolTip(), QStringLiteral("News One"));
         m.catalogueMenu->close();
     }
 
@@ -185,18 +182,18 @@ private Q_SLOTS:
         start();
         rightClick("C4");
         window().menus().catalogueMenu->close();
-        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("Radio Eins"));
-        const QPoint near = window().catalogueTree->visualRect(node("C4")).center() + QPoint(0, 5);
-        QTest::mouseMove(window().catalogueTree->viewport(), near);
-        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("Radio Eins")); // within 150 twips
-        QTest::mouseMove(window().catalogueTree->viewport(), near + QPoint(0, 40));
-        QTRY_COMPARE(window().catalogueTree->toolTip(), QString());
+        QCOMPARE(window().catalogueTree().toolTip(), QStringLiteral("Radio Eins"));
+        const QPoint near = window().catalogueTree().visualRect(node("C4")).center() + QPoint(0, 5);
+        QTest::mouseMove(window().catalogueTree().viewport(), near);
+        QCOMPARE(window().catalogueTree().toolTip(), QStringLiteral("Radio Eins")); // within 150 twips
+        QTest::mouseMove(window().catalogueTree().viewport(), near + QPoint(0, 40));
+        QTRY_COMPARE(window().catalogueTree().toolTip(), QString());
     }
 
     void noMenuOnFixedNodes()
     {
         start();
-        window().catalogueTree->setToolTip(QStringLiteral("before"));
+        window().catalogueTree().setToolTip(QStringLiteral("before"));
         bool popped = false;
         QTimer watch;
         connect(&watch, &QTimer::timeout, &watch, [&popped] {
@@ -209,7 +206,7 @@ private Q_SLOTS:
         rightClick("MainNodeTV"); // a menu here would be run, and closed by the watch, before this returns
         QCoreApplication::processEvents();
         QVERIFY(!popped);
-        QCOMPARE(window().catalogueTree->toolTip(), QStringLiteral("before"));
+        QCOMPARE(window().catalogueTree().toolTip(), QStringLiteral("before"));
     }
 
     void informationShowsUnkownForCategoryZero()
@@ -269,8 +266,8 @@ private Q_SLOTS:
             folder->write(QString::fromLatin1(name), source.readAll());
         }
         start();
-        QVERIFY(app->state().catalogue.channelCount() > 40);
-        QVERIFY(app->state().catalogue.movieStoreLoaded);
+        QVERIFY(app->catalogue().channelCount() > 40);
+        QVERIFY(app->catalogue().movieStoreLoaded);
         const QModelIndex tvRoot = model().index(0, 0);
         QVERIFY(model().rowCount(tvRoot) >= 4);
         bool someFlag = false;

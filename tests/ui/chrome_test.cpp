@@ -1,7 +1,8 @@
 #include "about/AboutWindow.h"
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowChrome.h"
 
@@ -30,15 +31,14 @@ class ChromeTest : public AppTestCase {
     Q_OBJECT
 
 private:
-
     void start(const QList<QPair<int, QString>>& inf = {})
     {
         QVERIFY(startWith(inf));
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
     QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
-    int treeX() { return window().catalogueTree->mapTo(&window(), QPoint()).x(); }
-    int playerX() { return window().playerFrame->mapTo(&window(), QPoint()).x(); }
+    int treeX() { return window().catalogueTree().mapTo(&window(), QPoint()).x(); }
+    int playerX() { return window().playerArea().mapTo(&window(), QPoint()).x(); }
 
     void screenshot(const QString& name)
     {
@@ -79,11 +79,11 @@ private Q_SLOTS:
         // 2,500 and 3,900 twips at 15 twips a pixel.
         const int narrowest = static_cast<int>(std::ceil(2500 / 15.0));
         const int widest = 3900 / 15;
-        QSplitter* splitter = window().splitter;
+        auto* splitter = window().findChild<QSplitter*>(QStringLiteral("Image1"));
         splitter->setSizes({40, 900});
-        QCOMPARE(window().catalogueTree->width(), narrowest);
+        QCOMPARE(window().catalogueTree().width(), narrowest);
         splitter->setSizes({600, 300});
-        QCOMPARE(window().catalogueTree->width(), widest);
+        QCOMPARE(window().catalogueTree().width(), widest);
     }
 
     void alwaysOnTopReachesTheWindowTheSettingsAndLaterDialogs()
@@ -154,8 +154,8 @@ private Q_SLOTS:
         QApplication::processEvents();
         QVERIFY(window().isRightToLeft());
         QVERIFY(treeX() > playerX());
-        QVERIFY(window().countryCaption->alignment().testFlag(Qt::AlignRight));
-        QVERIFY(window().bandwidthValue->alignment().testFlag(Qt::AlignRight));
+        QVERIFY(label("lblCountry")->alignment().testFlag(Qt::AlignRight));
+        QVERIFY(label("LblInfBWidth")->alignment().testFlag(Qt::AlignRight));
         QCOMPARE(window().menuBar()->layoutDirection(), Qt::LeftToRight);
         QVERIFY(window().menus().fileMenu->title() != QStringLiteral("&File"));
         screenshot(QStringLiteral("main-window-arabic.png"));
@@ -164,7 +164,7 @@ private Q_SLOTS:
         QApplication::processEvents();
         QVERIFY(!window().isRightToLeft());
         QVERIFY(treeX() < playerX());
-        QVERIFY(window().countryCaption->alignment().testFlag(Qt::AlignLeft));
+        QVERIFY(label("lblCountry")->alignment().testFlag(Qt::AlignLeft));
     }
 
     void arabicToGreekTogglesOnce()
@@ -226,7 +226,8 @@ private Q_SLOTS:
         auto* about = window().findChild<AboutWindow*>();
         QTRY_VERIFY(about && about->isVisible());
         const auto box = [about](QWidget* w) { return QRect(w->mapTo(about, QPoint()), w->size()); };
-        for (QWidget* above : std::initializer_list<QWidget*> {about->programmerCaption, about->supportMailLink, about->iconLabel})
+        for (QWidget* above : std::initializer_list<QWidget*> {
+                 about->programmerCaption, about->supportMailLink, about->iconLabel})
             QVERIFY(box(about->noticeLabel).top() >= box(above).bottom() + 6);
         QVERIFY(box(about->cmdOk).top() >= box(about->noticeLabel).bottom() + 6);
         QVERIFY(about->cmdOk->width() >= about->cmdOk->sizeHint().width());

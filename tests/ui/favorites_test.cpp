@@ -3,11 +3,12 @@
 #include "base/StoredField.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
 #include "catalogue/core/ListFormat.h"
 #include "favorites/FavoriteDialog.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/SureImportWindow.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageQuestionWindow.h"
 #include "ui/WaitingWindow.h"
@@ -18,13 +19,13 @@
 #include "support/ProgramFolderFixture.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QComboBox>
-#include <QLabel>
 #include <QKeyEvent>
-#include <QMenu>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -35,13 +36,12 @@ class FavoritesTest : public AppTestCase {
     Q_OBJECT
 
 private:
-
     void start()
     {
         app = std::make_unique<Application>(ProgramFolder(folder->path()), platform.services());
         QVERIFY(app->start());
     }
-    QVector<ChannelRecord>& favorites() { return app->state().catalogue.favorites; }
+    QVector<ChannelRecord>& favorites() { return app->catalogue().favorites; }
     QByteArray favFile() { return folder->read(QStringLiteral("fav.fav")); }
     FavoriteDialog& dialog() { return *app->favorites().dialog(); }
 
@@ -63,7 +63,8 @@ private:
     {
         whenModalShows([](QWidget* sure) {
             sure->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-            whenModalShows([](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+            whenModalShows(
+                [](QWidget* box) { box->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
         });
     }
 
@@ -102,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(favorites()[0].name, QStringLiteral("News One"));
         QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
         QCOMPARE(ListFormat::read(ListFormat::Kind::Favorites, favFile()).records, favorites());
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         QVERIFY(app->catalogueView().model().indexForKey(QStringLiteral("F0")).isValid());
     }
 
@@ -111,7 +112,7 @@ private Q_SLOTS:
         const QByteArray same = "1|USA|News|A|1|gssor9..r|0||\r\n";
         writeFavorites(same + "0|||Other|1|gssor9..n|||\r\n" + same);
         start();
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         select(QStringLiteral("F2"));
         window().menus().favoriteDeleteAction->trigger();
         QCOMPARE(favorites().size(), 1);
@@ -125,7 +126,7 @@ private Q_SLOTS:
     void theDialogAddsAndAsksBeforeOverwriting()
     {
         start();
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         window().menus().addFavoriteAction->trigger();
         QVERIFY(dialog().isVisible());
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Add Favorite"));
@@ -171,7 +172,7 @@ private Q_SLOTS:
     {
         writeFavorites("1|USA|News|A|1|gssor9..r|0|x|\r\n");
         start();
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         select(QStringLiteral("F0"));
         window().menus().favoriteModifyAction->trigger();
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Modify Favorite"));
@@ -214,11 +215,13 @@ private Q_SLOTS:
     {
         writeFavorites({});
         start();
-        const QString chosen = folder->write(QStringLiteral("mine.fav"), "\n1|||A|1|gssor9..a|||\n  \n0|||B|1|gssor9..b|||");
+        const QString chosen
+            = folder->write(QStringLiteral("mine.fav"), "\n1|||A|1|gssor9..a|||\n  \n0|||B|1|gssor9..b|||");
         platform.fileDialog->answer = {{chosen}, 0};
         const auto question = answer(QStringLiteral("Command2"));
         window().menus().importAction->trigger();
-        QVERIFY2(question->contains(QStringLiteral("Yes leaves out its blank lines and ends every line the standard way")),
+        QVERIFY2(question->contains(
+                     QStringLiteral("Yes leaves out its blank lines and ends every line the standard way")),
             qPrintable(*question));
         QCOMPARE(favFile(), QByteArray("1|||A|1|gssor9..a|||\r\n0|||B|1|gssor9..b|||\r\n"));
     }
@@ -303,9 +306,9 @@ private Q_SLOTS:
     QMenu* popUpOn(const QString& key)
     {
         select(key);
-        window().catalogueTree->scrollTo(node(key));
-        QTest::mouseClick(window().catalogueTree->viewport(), Qt::RightButton, {},
-            window().catalogueTree->visualRect(node(key)).center());
+        window().catalogueTree().scrollTo(node(key));
+        QTest::mouseClick(window().catalogueTree().viewport(), Qt::RightButton, {},
+            window().catalogueTree().visualRect(node(key)).center());
         QMenu* shown = nullptr;
         (void)QTest::qWaitFor([&] {
             for (QMenu* menu : {window().menus().catalogueMenu, window().menus().favoriteItemMenu})
@@ -320,10 +323,11 @@ private Q_SLOTS:
 
     void myComputerFilesAndTheirFavoritesHaveTheirOwnMenus()
     {
-        writeFavorites("2|||song.mp3|1|" + StoredField::encodeAddress(QStringLiteral("/m/song.mp3")) + "|||\r\n"
-            + "1|USA|News|A|1|gssor9..r|0||\r\n");
+        writeFavorites("2|||song.mp3|1|" + StoredField::encodeAddress(QStringLiteral("/m/song.mp3"))
+            + "|||\r\n" + "1|USA|News|A|1|gssor9..r|0||\r\n");
         start();
-        platform.fileDialog->answer = {{folder->write(QStringLiteral("a.mp3"), "x"), folder->write(QStringLiteral("b.mp3"), "x")}, 1};
+        platform.fileDialog->answer
+            = {{folder->write(QStringLiteral("a.mp3"), "x"), folder->write(QStringLiteral("b.mp3"), "x")}, 1};
         window().menus().openAction->trigger();
         MainMenus& m = window().menus();
         QCOMPARE(popUpOn(QStringLiteral("Com0")), m.catalogueMenu);
@@ -332,7 +336,7 @@ private Q_SLOTS:
         QVERIFY(!m.scheduleProgramAction->isVisible()); // no programs for a file
         QVERIFY(!m.informationAction->isVisible());
 
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         QCOMPARE(model().keyOf(node(QStringLiteral("F0")).parent()), QStringLiteral("MyComputerFavorite"));
         QCOMPARE(popUpOn(QStringLiteral("F0")), m.favoriteItemMenu);
         QVERIFY(!m.favoriteScheduleProgramAction->isVisible());
@@ -345,7 +349,7 @@ private Q_SLOTS:
     {
         writeFavorites("1|USA|News|My News|1|gssor9..r|720p|Round the clock|\r\n");
         start();
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         select(QStringLiteral("F0"));
         QStringList shown;
         whenModalShows([&shown](QWidget* info) {
@@ -354,14 +358,15 @@ private Q_SLOTS:
             info->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         });
         window().menus().favoriteInformationAction->trigger();
-        QCOMPARE(shown, (QStringList {QStringLiteral("My News"), QStringLiteral("720p"), QStringLiteral("News"),
-                            QStringLiteral("Round the clock")}));
+        QCOMPARE(shown,
+            (QStringList {QStringLiteral("My News"), QStringLiteral("720p"), QStringLiteral("News"),
+                QStringLiteral("Round the clock")}));
     }
 
     void enterInTheInformationAndControlInTheAddressAreSwallowed()
     {
         start();
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         window().menus().addFavoriteAction->trigger();
         dialog().nameEdit->setText(QStringLiteral("Name"));
         dialog().addressEdit->setText(QStringLiteral("http://a"));

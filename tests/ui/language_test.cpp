@@ -1,5 +1,6 @@
 #include "app/Application.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/LanguageSelector.h"
 #include "ui/MainWindow.h"
 
@@ -20,7 +21,6 @@ class LanguageTest : public AppTestCase {
     Q_OBJECT
 
 private:
-
     void start(const QString& languageLine = QStringLiteral("language=english"))
     {
         startWith({{6, languageLine}});
@@ -68,23 +68,23 @@ private Q_SLOTS:
         QCOMPARE(m.scheduleProgramAction->text(), QStringLiteral("E108"));
         QCOMPARE(m.favoriteScheduleProgramAction->text(), QStringLiteral("E108"));
         QCOMPARE(m.updateListsAction->text(), QStringLiteral("E107"));
-        QCOMPARE(window().bandwidthCaption->text(), QStringLiteral("E33 :"));
-        QCOMPARE(window().viewSelector->itemText(3), QStringLiteral("E26"));
+        QCOMPARE(label("lblSite")->text(), QStringLiteral("E33 :"));
+        QCOMPARE(window().viewSelector().itemText(3), QStringLiteral("E26"));
         QCOMPARE(item("SSMnuLanguageGerman")->text(), QStringLiteral("&German")); // never replaced
-        QCOMPARE(app->state().texts.text(135), QStringLiteral("E135"));
-        QCOMPARE(app->state().texts.text(48), QStringLiteral("E48"));
+        QCOMPARE(app->program().texts.text(135), QStringLiteral("E135"));
+        QCOMPARE(app->program().texts.text(48), QStringLiteral("E48"));
     }
 
     void choosingALanguageSavesAndMovesTheCheckMark()
     {
         start();
-        window().viewSelector->setCurrentIndex(3);
+        window().viewSelector().setCurrentIndex(3);
         item("SSMnuLanguageGerman")->trigger();
         QVERIFY(item("SSMnuLanguageGerman")->isChecked());
         QVERIFY(!item("SSMnuLanguageEnglish")->isChecked());
         QCOMPARE(window().menus().openAction->text(), QStringLiteral("G1"));
         QVERIFY(inf().contains("\r\nlanguage=german\r\n"));
-        QCOMPARE(window().viewSelector->currentIndex(), 3); // the filter kept its item
+        QCOMPARE(window().viewSelector().currentIndex(), 3); // the filter kept its item
     }
 
     void choosingTheActiveLanguageChangesNothing()
@@ -117,7 +117,7 @@ private Q_SLOTS:
         app->start();
         QCOMPARE((window().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight), Qt::RightToLeft);
         QCOMPARE(inf(), before);
-        QCOMPARE(window().viewSelector->currentIndex(), 1);
+        QCOMPARE(window().viewSelector().currentIndex(), 1);
     }
 
     void aBrokenFileChangesNothingAndSaysWhatIsWrong_data()
@@ -125,10 +125,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("problem");
         QTest::newRow("empty") << QByteArray() << QStringLiteral("is not UTF-16");
-        QTest::newRow("binary") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10).repeated(500)
+        QTest::newRow("binary") << QByteArray("\x7F"
+                                              "ELF\x02\x01\x01\0\0\0",
+            10)
+                                       .repeated(500)
                                 << QStringLiteral("is not UTF-16");
         QTest::newRow("UTF-8") << QByteArray("&Datei\r\n").repeated(140) << QStringLiteral("is not UTF-16");
-        QTest::newRow("one line") << QByteArray("\xFF\xFE&\0F\0", 6) << QStringLiteral("holds 1 line; 138 are needed");
+        QTest::newRow("one line") << QByteArray("\xFF\xFE&\0F\0", 6)
+                                  << QStringLiteral("holds 1 line; 138 are needed");
     }
     void aBrokenFileChangesNothingAndSaysWhatIsWrong()
     {
@@ -143,8 +147,8 @@ private Q_SLOTS:
         QVERIFY(error->contains(folder->file(QStringLiteral("Language/german"))));
         QCOMPARE(window().menus().fileMenu->title(), QStringLiteral("E0"));
         QCOMPARE(window().menus().stopRemindersAction->text(), QStringLiteral("E133"));
-        QCOMPARE(app->state().texts.text(136), QStringLiteral("E136"));
-        QCOMPARE(window().viewSelector->count(), 4);
+        QCOMPARE(app->program().texts.text(136), QStringLiteral("E136"));
+        QCOMPARE(window().viewSelector().count(), 4);
         QCOMPARE(inf(), before); // the language shown stays the one remembered
     }
 
@@ -157,7 +161,7 @@ private Q_SLOTS:
         item("SSMnuLanguageGerman")->trigger();
         QVERIFY(error->contains(QStringLiteral("holds 137 lines; 138 are needed")));
         QCOMPARE(window().menus().stopRemindersAction->text(), QStringLiteral("E133"));
-        QCOMPARE(window().viewSelector->currentIndex(), 1);
+        QCOMPARE(window().viewSelector().currentIndex(), 1);
         QVERIFY(inf().contains("language=english"));
     }
 
@@ -185,7 +189,7 @@ private Q_SLOTS:
         start();
         folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 137, true, true);
         item("SSMnuLanguageGerman")->trigger();
-        QCOMPARE(app->state().texts.text(137), QString());
+        QCOMPARE(app->program().texts.text(137), QString());
         QCOMPARE(window().menus().scheduledProgramsAction->text(), QStringLiteral("G117"));
     }
 
@@ -194,7 +198,7 @@ private Q_SLOTS:
         start();
         folder->writeLanguage(QStringLiteral("german"), QStringLiteral("G"), 400);
         item("SSMnuLanguageGerman")->trigger();
-        QCOMPARE(window().bandwidthCaption->text(), QStringLiteral("G33 :"));
+        QCOMPARE(label("lblSite")->text(), QStringLiteral("G33 :"));
     }
 
     void aMissingFileShowsTheSystemsErrorAndKeepsTheTexts()

@@ -1,8 +1,9 @@
 #include "app/Application.h"
-#include "catalogue/core/AppState.h"
 #include "platform/WebEngineView.h"
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "support/AppTestCase.h"
@@ -23,7 +24,6 @@ class MovieStoreTest : public AppTestCase {
     Q_OBJECT
 
 private:
-
     WebEngineView* page() { return static_cast<WebEngineView*>(app->playback().area().moviePage()); }
 
     QVariant run(const QString& script) { return runInPage(*page(), script); }
@@ -53,7 +53,10 @@ private:
             view.setHtml(QStringLiteral("<html><body style='margin:0'>%1</body></html>").arg(body),
                 QUrl(QStringLiteral("http://127.0.0.1:9/")));
         }
-        bool waitLoaded() { return QTest::qWaitFor([this] { return loaded.count() > 0; }, 20000); }
+        bool waitLoaded()
+        {
+            return QTest::qWaitFor([this] { return loaded.count() > 0; }, 20000);
+        }
         QVariant run(const QString& script) { return runInPage(view, script); }
         void clickForReal()
         {
@@ -64,10 +67,14 @@ private:
 
     static QString fullPageLink(const QString& href)
     {
-        return QStringLiteral("<a id='l' href='%1' style='display:block;width:468px;height:60px'>offer</a>").arg(href);
+        return QStringLiteral("<a id='l' href='%1' style='display:block;width:468px;height:60px'>offer</a>")
+            .arg(href);
     }
 
-    static QString script(WebEngineView& view, const QString& text) { return runInPage(view, text).toString(); }
+    static QString script(WebEngineView& view, const QString& text)
+    {
+        return runInPage(view, text).toString();
+    }
 
 private Q_SLOTS:
     void init()
@@ -84,7 +91,7 @@ private Q_SLOTS:
         showStorePage(html);
         QCOMPARE(folder->read(QStringLiteral("Movies.html")), html);
         QCOMPARE(app->playback().area().currentWidget()->objectName(), QStringLiteral("Amazon"));
-        QCOMPARE(app->state().playback.currentOperator, 5);
+        QCOMPARE(app->nowPlaying().currentOperator, 5);
         QTRY_COMPARE_WITH_TIMEOUT(run(QStringLiteral("document.getElementById('t').textContent")).toString(),
             QStringLiteral("Films"), 10000);
         QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("mruf")))
@@ -116,11 +123,13 @@ private Q_SLOTS:
     void scriptsCannotClickLinksOrLeaveForLocalFiles()
     {
         GuardedBanner banner(fullPageLink(QStringLiteral("http://127.0.0.1:9/real"))
-            + QStringLiteral("<a id='f' href='file:///etc/passwd'>f</a><a id='w' href='http://127.0.0.1:9/scripted'>w</a>"));
+            + QStringLiteral("<a id='f' href='file:///etc/passwd'>f</a><a id='w' "
+                             "href='http://127.0.0.1:9/scripted'>w</a>"));
         QVERIFY(banner.waitLoaded());
         QVERIFY(QTest::qWaitForWindowExposed(banner.view.widget()));
-        banner.run(QStringLiteral("document.getElementById('f').click(); document.getElementById('w').click();"
-                                  "window.open('http://127.0.0.1:9/popup'); alert('x'); 1"));
+        banner.run(
+            QStringLiteral("document.getElementById('f').click(); document.getElementById('w').click();"
+                           "window.open('http://127.0.0.1:9/popup'); alert('x'); 1"));
         // What the scripts asked for reaches the page before the later real click does.
         QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 10000);
         QCOMPARE(banner.requested.count(), 1);
@@ -154,11 +163,13 @@ private Q_SLOTS:
         banner.setPageOrigin(server.url(QStringLiteral("/")));
         QSignalSpy loaded(&banner, &WebView::loadFinished);
         const QString away[] = {QStringLiteral("file:///etc/passwd"),
-            QStringLiteral("http://localhost:%1/own.html").arg(server.port()), QStringLiteral("data:text/html,away")};
+            QStringLiteral("http://localhost:%1/own.html").arg(server.port()),
+            QStringLiteral("data:text/html,away")};
         for (const QString& target : away) {
-            banner.setHtml(QStringLiteral("<html><body><script>top.location = '%1';"
-                                          "setTimeout(() => top.location = '%2', 1500);</script></body></html>")
-                               .arg(target, server.url(QStringLiteral("/own.html")).toString()),
+            banner.setHtml(
+                QStringLiteral("<html><body><script>top.location = '%1';"
+                               "setTimeout(() => top.location = '%2', 1500);</script></body></html>")
+                    .arg(target, server.url(QStringLiteral("/own.html")).toString()),
                 server.url(QStringLiteral("/")));
             QTRY_VERIFY_WITH_TIMEOUT(script(banner, QStringLiteral("location.href + ' ' + document.body.id"))
                     == server.url(QStringLiteral("/own.html")).toString() + QStringLiteral(" own"),

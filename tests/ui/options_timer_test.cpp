@@ -1,9 +1,11 @@
 #include "app/Application.h"
-#include "catalogue/core/AppState.h"
 #include "options/OptionsCommand.h"
 #include "options/OptionsDialog.h"
 #include "playback/Playback.h"
 #include "playback/RecentFilesMenu.h"
+#include "playback/core/NowPlaying.h"
+#include "schedule/ScheduleCommands.h"
+#include "state/ProgramState.h"
 #include "timer/TurnOffCommands.h"
 #include "timer/TurnOffDialog.h"
 #include "ui/MainWindow.h"
@@ -22,9 +24,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
-#include <QStyleOptionSlider>
 #include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 #include <QTimer>
 
 // The Options dialog and the turn-off timer in the running program; the power-off goes to
@@ -180,7 +182,7 @@ private Q_SLOTS:
     void okWithTheReminderClearWritesItAndStopsTheScheduler()
     {
         QVERIFY(startWith({{11, QStringLiteral("remindme=1")}}));
-        QVERIFY(window().reminderTimer->isActive());
+        QVERIFY(app->schedule().remindersRunning());
         window().menus().runRemindersAction->trigger();
         inOptions([](OptionsDialog& d) {
             d.chkRemindMe->setChecked(false);
@@ -191,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(inf().contains("\r\nremindme=0\r\n"));
         QVERIFY(inf().contains("\r\nminimizeclose=1\r\n"));
         QVERIFY(inf().contains("\r\nmru=4\r\n"));
-        QVERIFY(!window().reminderTimer->isActive());
+        QVERIFY(!app->schedule().remindersRunning());
         QVERIFY(!window().menus().runRemindersAction->isChecked());
     }
 
@@ -224,12 +226,12 @@ private Q_SLOTS:
         d.Option1->click();
         d.secondsAfter->setValue(3);
         d.cmdSet->click();
-        QVERIFY(window().turnOffTimer->isActive());
+        QVERIFY(app->turnOff().running());
         QVERIFY(!d.Frame1->isEnabled() && d.cmdStop->isEnabled() && !d.cmdSet->isEnabled());
         tickAt(1);
-        QVERIFY(window().windowTitle().endsWith(QStringLiteral(" 2 ") + app->state().texts.text(65)));
+        QVERIFY(window().windowTitle().endsWith(QStringLiteral(" 2 ") + app->program().texts.text(65)));
         d.cmdStop->click();
-        QVERIFY(!window().turnOffTimer->isActive());
+        QVERIFY(!app->turnOff().running());
         QCOMPARE(window().windowTitle(), QStringLiteral("Vidorra"));
         QVERIFY(d.Frame1->isEnabled());
         d.close();
@@ -283,7 +285,7 @@ private Q_SLOTS:
         tickAt(2);
         QTRY_VERIFY(window().windowTitle().contains(QStringLiteral("cannot be turned off from here")));
         QCOMPARE(logind.powerOffs(), 0);
-        QVERIFY(!window().turnOffTimer->isActive());
+        QVERIFY(!app->turnOff().running());
         QVERIFY(d.cmdSet->isEnabled());
         d.close();
     }

@@ -3,7 +3,6 @@
 #include "base/StoredField.h"
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
 #include "platform/MpvPlayer.h"
 #include "playback/AudioPanel.h"
 #include "playback/Playback.h"
@@ -11,6 +10,8 @@
 #include "playback/PlayerWindow.h"
 #include "playback/RecentFilesMenu.h"
 #include "playback/StartPage.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "support/AppTestCase.h"
@@ -22,13 +23,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QOpenGLWidget>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -41,9 +42,8 @@ class PlaybackTest : public AppTestCase {
     Q_OBJECT
 
 private:
-
     void start(const QList<QPair<int, QString>>& inf = {}) { QVERIFY(startWith(inf)); }
-    PlaybackState& playback() { return app->state().playback; }
+    NowPlaying& playback() { return app->nowPlaying(); }
     PlayerArea& area() { return app->playback().area(); }
     // The File menu's entries between "Open" and "Update lists": recent files and their separator.
     int recentMenuEntries()
@@ -76,10 +76,7 @@ private:
     int icon(const char* key) { return AppTestCase::icon(QString::fromLatin1(key)); }
 
 private Q_SLOTS:
-    void init()
-    {
-        setUpFolder();
-    }
+    void init() { setUpFolder(); }
     void cleanup()
     {
         tearDownFolder();
@@ -94,8 +91,8 @@ private Q_SLOTS:
         MpvPlayer engine(MpvPlayer::Options {true, 5, {}});
         // The engine plays under this locale: it would stay stopped had it failed to start.
         engine.play(media("komma.wav", 600));
-        QTRY_VERIFY_WITH_TIMEOUT(engine.state() == MediaPlayer::State::Playing
-                || engine.state() == MediaPlayer::State::Ended,
+        QTRY_VERIFY_WITH_TIMEOUT(
+            engine.state() == MediaPlayer::State::Playing || engine.state() == MediaPlayer::State::Ended,
             10000);
         std::setlocale(LC_ALL, "C");
     }
@@ -105,7 +102,7 @@ private Q_SLOTS:
         start();
         const QString file = media("tone.wav", 1500);
         openFiles({file}, 1);
-        QCOMPARE(window().nowPlayingLabel->text(), file);
+        QCOMPARE(window().nowPlaying(), file);
         QCOMPARE(playback().currentOperator, 1);
         QCOMPARE(shownPlayer()->objectName(), QStringLiteral("VideoWm"));
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
@@ -122,23 +119,23 @@ private Q_SLOTS:
         const QString a = media("a.wav", 600);
         const QString b = media("b.wav", 600);
         openFiles({a, b}, 1); // Windows Media
-        QCOMPARE(app->state().currentView, 3);
+        QCOMPARE(app->catalogueView().currentView(), 3);
         QCOMPARE(app->catalogueView().model().rowCount(app->catalogueView().model().index(0, 0)), 2);
         QVERIFY(playback().localFiles.listMode);
         QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 1, 15000);
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("b.wav"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("b.wav"));
         QCOMPARE(icon("Com1"), 28);
         QCOMPARE(icon("Com0"), 26);
         QTRY_COMPARE_WITH_TIMEOUT(playback().localFiles.playingIndex, 0, 15000);
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("a.wav"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("a.wav"));
         QVERIFY(recentEntries().isEmpty()); // items of a list never enter the recent files
     }
 
     // A TV list of one channel of this player, playing a local file.
     void writeChannelOfOperator(int op, const QString& file)
     {
-        folder->writeLists("|USA|News|Channel|" + QByteArray::number(op) + "|||" + StoredField::encodeAddress(file)
-                + "|0|info\r\n",
+        folder->writeLists("|USA|News|Channel|" + QByteArray::number(op) + "|||"
+                + StoredField::encodeAddress(file) + "|0|info\r\n",
             ProgramFolderFixture::defaultRadio());
     }
 
@@ -149,7 +146,7 @@ private Q_SLOTS:
         selectAndPlay("C0");
         QCOMPARE(shownPlayer()->objectName(), QStringLiteral("VideoWinMap"));
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Channel"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("Channel"));
         QCOMPARE(playback().currentOperator, 2);
         QCOMPARE(recentEntries().value(0).op, 2);
 
@@ -166,7 +163,7 @@ private Q_SLOTS:
         selectAndPlay("C0");
         QCOMPARE(area().currentWidget(), before); // the start page stays
         QCOMPARE(platform.media->state(), MediaPlayer::State::Stopped);
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Channel"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("Channel"));
         QCOMPARE(playback().currentOperator, 4);
     }
 
@@ -179,17 +176,17 @@ private Q_SLOTS:
         openFiles({a, b, c}, 1);
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
 
-        QTest::mouseClick(window().catalogueTree->viewport(), Qt::LeftButton, {},
-            window().catalogueTree->visualRect(node(QStringLiteral("Com1"))).center());
-        QCOMPARE(window().countryValue->text(), QStringLiteral("Computer"));
-        QCOMPARE(window().categoryValue->text(), QStringLiteral("Unkown"));
+        QTest::mouseClick(window().catalogueTree().viewport(), Qt::LeftButton, {},
+            window().catalogueTree().visualRect(node(QStringLiteral("Com1"))).center());
+        QCOMPARE(label("LblInfCountry")->text(), QStringLiteral("Computer"));
+        QCOMPARE(label("LblInfCategory")->text(), QStringLiteral("Unkown"));
         QVERIFY(playback().ignoreNextStop);
 
-        const QPoint third = window().catalogueTree->visualRect(node(QStringLiteral("Com2"))).center();
-        QTest::mouseClick(window().catalogueTree->viewport(), Qt::LeftButton, {}, third);
-        QTest::mouseDClick(window().catalogueTree->viewport(), Qt::LeftButton, {}, third);
+        const QPoint third = window().catalogueTree().visualRect(node(QStringLiteral("Com2"))).center();
+        QTest::mouseClick(window().catalogueTree().viewport(), Qt::LeftButton, {}, third);
+        QTest::mouseDClick(window().catalogueTree().viewport(), Qt::LeftButton, {}, third);
         QCOMPARE(playback().localFiles.playingIndex, 2);
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("c.wav"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("c.wav"));
         QCOMPARE(icon("Com2"), 28);
         QCOMPARE(icon("Com0"), 26);
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
@@ -245,11 +242,13 @@ private Q_SLOTS:
         TestHttpServer server;
         QVERIFY(server.running());
         const QString hanging = server.url(QStringLiteral("/_/hang")).toString();
-        app->playback().runVideo({1, 1, *Scrambling::scrambleAddress(hanging.toUtf8()), QStringLiteral("Hanging")});
+        app->playback().runVideo(
+            {1, 1, *Scrambling::scrambleAddress(hanging.toUtf8()), QStringLiteral("Hanging")});
         QCOMPARE(platform.media->state(), MediaPlayer::State::Loading);
         const QString b = media("b.wav", 3000);
         openFiles({b}, 1); // while the first one still loads
-        QCOMPARE(window().findChild<QAction*>(QStringLiteral("SMnuMRUList2"))->text(), QStringLiteral("&2 Hanging"));
+        QCOMPARE(window().findChild<QAction*>(QStringLiteral("SMnuMRUList2"))->text(),
+            QStringLiteral("&2 Hanging"));
         QTRY_COMPARE_WITH_TIMEOUT(recentEntries().size(), 2, 5000);
         QCOMPARE(StoredField::decodeAddress(recentEntries()[0].address), b);
         QCOMPARE(StoredField::decodeAddress(recentEntries()[1].address), hanging);
@@ -269,7 +268,7 @@ private Q_SLOTS:
         openFiles({b}, 1);
         QTRY_COMPARE_WITH_TIMEOUT(top(), b, 10000);
         window().findChild<QAction*>(QStringLiteral("SMnuMRUList2"))->trigger();
-        QCOMPARE(window().nowPlayingLabel->text(), a);
+        QCOMPARE(window().nowPlaying(), a);
         QTRY_COMPARE_WITH_TIMEOUT(top(), a, 10000);
         const auto recent = recentEntries();
         QCOMPARE(recent.size(), 2);
@@ -306,7 +305,7 @@ private Q_SLOTS:
         QCOMPARE(icon("C4"), 2);
         QCOMPARE(icon("C0"), 28);
         QCOMPARE(playback().currentRoot, QStringLiteral("gssor9..mdvr-dw"));
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("News One"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("News One"));
         selectAndPlay("C8"); // the movie store leaves the mark where it was
         QCOMPARE(icon("C0"), 28);
     }
@@ -316,8 +315,12 @@ private Q_SLOTS:
         start();
         openFiles({folder->file(QStringLiteral("missing.mp3"))}, 1);
         QTRY_VERIFY_WITH_TIMEOUT(
-            shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()), 10000);
-        QVERIFY(shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->text().contains(QStringLiteral("cannot be played")));
+            shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()),
+            10000);
+        QVERIFY(shownPlayer()
+                    ->findChild<QLabel*>(QStringLiteral("errorLine"))
+                    ->text()
+                    .contains(QStringLiteral("cannot be played")));
     }
 
     void badAddressesLeaveTheWindowResponsive()
@@ -420,7 +423,8 @@ private Q_SLOTS:
 
     void videoIsDrawnInTheWindow()
     {
-        QVERIFY2(QGuiApplication::platformName() == QStringLiteral("xcb"), "drawing video needs a display (Xvfb)");
+        QVERIFY2(
+            QGuiApplication::platformName() == QStringLiteral("xcb"), "drawing video needs a display (Xvfb)");
         const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 3);
         QVERIFY2(!video.isEmpty(), "ffmpeg cannot make the test video here");
         MpvPlayer engine(MpvPlayer::Options {false, 5, {}});
@@ -454,9 +458,11 @@ private Q_SLOTS:
         for (int round = 0; round < 2; ++round) { // either may come first
             QSignalSpy states(platform.media, &MediaPlayer::stateChanged);
             openFiles({video}, 1);
-            QTRY_VERIFY_WITH_TIMEOUT(states.contains(QVariantList {QVariant::fromValue(MediaPlayer::State::Playing)}), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                states.contains(QVariantList {QVariant::fromValue(MediaPlayer::State::Playing)}), 10000);
             QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Ended, 15000);
-            QVERIFY(!shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()));
+            QVERIFY(
+                !shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()));
 
             openFiles({media("station.wav", 3000)}, 1);
             auto* error = shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"));
@@ -472,15 +478,18 @@ private Q_SLOTS:
         QVERIFY(!MediaFiles::writeMp3(site + QStringLiteral("/tone.mp3")).isEmpty());
         TestHttpServer server(site);
         QVERIFY(server.running());
-        const QByteArray station = StoredField::encodeAddress(server.url(QStringLiteral("/_/icy/tone.mp3")).toString());
-        folder->writeLists(ProgramFolderFixture::defaultTv(), "|Germany|Radio Eins|1|Talk|" + station + "\r\n");
+        const QByteArray station
+            = StoredField::encodeAddress(server.url(QStringLiteral("/_/icy/tone.mp3")).toString());
+        folder->writeLists(
+            ProgramFolderFixture::defaultTv(), "|Germany|Radio Eins|1|Talk|" + station + "\r\n");
         start();
         selectAndPlay("C4");
         auto* panel = shownPlayer()->findChild<AudioPanel*>();
         QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 10000);
         QCOMPARE(panel->nameLabel->text(), QStringLiteral("Radio Eins"));
         QVERIFY(!panel->iconLabel->pixmap().isNull()); // the flag of Germany
-        QTRY_COMPARE_WITH_TIMEOUT(panel->streamTitleLabel->text(), QStringLiteral("Test Artist - Test Song"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            panel->streamTitleLabel->text(), QStringLiteral("Test Artist - Test Song"), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(panel->elapsedLabel->text() != QStringLiteral("00:00"), 5000);
 
         openFiles({MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mkv")), 3)}, 1);
@@ -497,7 +506,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(seek->value() >= 1, 10000);
         openFiles({folder->file(QStringLiteral("missing.wav"))}, 1);
         QCOMPARE(seek->value(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            shownPlayer()->findChild<QLabel*>(QStringLiteral("errorLine"))->isVisibleTo(shownPlayer()),
+            10000);
         QCOMPARE(seek->value(), 0);
         QVERIFY(!seek->isEnabled());
         QCOMPARE(time->text(), QString());
@@ -533,7 +544,11 @@ private Q_SLOTS:
                 for (int x = 0; x < picture.width(); ++x)
                     brightest = std::max(brightest, qGray(picture.pixel(x, y)));
             const int barGray = qGray(bar->palette().color(QPalette::Window).rgb());
-            QVERIFY2(brightest - barGray > 150, qPrintable(QStringLiteral("%1: %2 on %3").arg(QString::fromLatin1(name)).arg(brightest).arg(barGray)));
+            QVERIFY2(brightest - barGray > 150,
+                qPrintable(QStringLiteral("%1: %2 on %3")
+                               .arg(QString::fromLatin1(name))
+                               .arg(brightest)
+                               .arg(barGray)));
         }
         QApplication::setPalette(before);
     }

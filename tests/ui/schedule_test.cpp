@@ -1,12 +1,13 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
 #include "schedule/ProgramTimeEditor.h"
 #include "schedule/ReminderWindow.h"
 #include "schedule/ScheduleCommands.h"
 #include "schedule/ScheduledListWindow.h"
 #include "schedule/core/DayNumber.h"
 #include "schedule/core/ScheduleFile.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberField.h"
 
@@ -73,7 +74,8 @@ private:
     }
     ScheduledProgram oneOff(const char* name, const QTime& at, const QByteArray& address = "gssor9..mdvr-dw")
     {
-        return {QString::fromUtf8(name), QStringLiteral("News One"), DayNumber::fromDateTime(QDateTime(today, at)), address};
+        return {QString::fromUtf8(name), QStringLiteral("News One"),
+            DayNumber::fromDateTime(QDateTime(today, at)), address};
     }
     ScheduledProgram daily(const char* name, const QTime& at, const QByteArray& address = "gssor9..mdvr-dw")
     {
@@ -136,7 +138,8 @@ private Q_SLOTS:
             // The name takes what its field in the file holds, cut where a character begins.
             editor.txtProgramName->clear();
             for (int n = 0; n < 30; ++n)
-                QTest::sendKeyEvent(QTest::Click, editor.txtProgramName, Qt::Key_unknown, QString(QChar(0xFC)), {});
+                QTest::sendKeyEvent(
+                    QTest::Click, editor.txtProgramName, Qt::Key_unknown, QString(QChar(0xFC)), {});
             QCOMPARE(editor.txtProgramName->text(), QString(25, QChar(0xFC)));
         });
     }
@@ -145,12 +148,12 @@ private Q_SLOTS:
     {
         start();
         inEditorOf(QStringLiteral("C0"), [this](ProgramTimeEditor& editor) {
-            QCOMPARE(messageAfter(editor.cmdSet), app->state().texts.text(123));
+            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(123));
             editor.txtProgramName->setText(QStringLiteral("Evening News"));
             editor.hours->setValue(20);
             editor.minutes->setValue(30);
-            QCOMPARE(messageAfter(editor.cmdSet), app->state().texts.text(124));
-            QCOMPARE(messageAfter(editor.cmdSet), app->state().texts.text(125));
+            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(124));
+            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(125));
         });
         QCOMPARE(file().size(), 340);
         const ScheduledProgram stored = schedule().store().programs().value(0);
@@ -162,10 +165,11 @@ private Q_SLOTS:
             editor.chkEveryDay->setChecked(false);
             editor.day->setValue(31);
             editor.month->setValue(4);
-            QCOMPARE(messageAfter(editor.cmdSet), app->state().texts.text(124));
+            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(124));
         });
         QCOMPARE(file().size(), 680);
-        QCOMPARE(DayNumber::toDateTime(schedule().store().programs()[1].startTime)->date(), QDate(2026, 5, 1));
+        QCOMPARE(
+            DayNumber::toDateTime(schedule().store().programs()[1].startTime)->date(), QDate(2026, 5, 1));
     }
 
     void theListShowsDeletesAndModifies()
@@ -177,11 +181,12 @@ private Q_SLOTS:
         ScheduledListWindow* list = schedule().listWindow();
         QVERIFY(list && list->isVisible());
         QCOMPARE(list->ListView1->topLevelItemCount(), 3);
-        QCOMPARE(list->ListView1->topLevelItem(0)->text(2), ScheduledListWindow::startText(DayNumber::fromTime(QTime(8, 5))));
+        QCOMPARE(list->ListView1->topLevelItem(0)->text(2),
+            ScheduledListWindow::startText(DayNumber::fromTime(QTime(8, 5))));
         QVERIFY(list->ListView1->topLevelItem(0)->text(2).startsWith(QStringLiteral("08")));
         QVERIFY(list->ListView1->topLevelItem(1)->text(2).startsWith(QStringLiteral("07")));
         QVERIFY(list->ListView1->topLevelItem(1)->text(2).contains(QStringLiteral("2026")));
-        QCOMPARE(list->windowTitle(), app->state().texts.text(117).chopped(3));
+        QCOMPARE(list->windowTitle(), app->program().texts.text(117).chopped(3));
 
         list->ListView1->setCurrentItem(list->ListView1->topLevelItem(1));
         list->cmdDelete->click();
@@ -197,7 +202,7 @@ private Q_SLOTS:
             QCOMPARE(editor->hours->box()->text(), QStringLiteral("23"));
             editor->txtProgramName->setText(QStringLiteral("Later"));
             editor->minutes->setValue(15);
-            QCOMPARE(messageAfter(editor->cmdModify), app->state().texts.text(124));
+            QCOMPARE(messageAfter(editor->cmdModify), app->program().texts.text(124));
             editor->cmdClose->click();
         });
         list->cmdModify->click();
@@ -220,11 +225,11 @@ private Q_SLOTS:
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_COMPARE(reminder->frameGeometry().bottomRight(), free.bottomRight());
 
-        window().viewSelector->setCurrentIndex(2); // the favorites: the run switches back
+        window().viewSelector().setCurrentIndex(2); // the favorites: the run switches back
         reminder->cmdRunTheProgram->click();
-        QCOMPARE(app->state().currentView, 1);
+        QCOMPARE(app->catalogueView().currentView(), 1);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C1"));
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Texas Sports"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("Texas Sports"));
         QTRY_VERIFY(!schedule().reminderShown());
 
         // The channel now plays: no reminder for it.
@@ -255,19 +260,19 @@ private Q_SLOTS:
         startReminding(QTime(12, 0));
         ReminderWindow* reminder = schedule().reminderShown();
         QVERIFY(reminder);
-        QCOMPARE(messageAfter(reminder->cmdRunTheProgram), app->state().texts.text(130));
+        QCOMPARE(messageAfter(reminder->cmdRunTheProgram), app->program().texts.text(130));
         QTRY_VERIFY(!schedule().reminderShown());
     }
 
     void theMenuSwitchesTheSchedulerOnAndOff()
     {
         start({{11, QStringLiteral("remindme=0")}});
-        QVERIFY(!window().reminderTimer->isActive());
+        QVERIFY(!app->schedule().remindersRunning());
         window().menus().runRemindersAction->trigger();
-        QVERIFY(window().reminderTimer->isActive());
+        QVERIFY(app->schedule().remindersRunning());
         QVERIFY(window().menus().runRemindersAction->isChecked());
         window().menus().stopRemindersAction->trigger();
-        QVERIFY(!window().reminderTimer->isActive());
+        QVERIFY(!app->schedule().remindersRunning());
         QVERIFY(!window().menus().runRemindersAction->isChecked());
     }
 
@@ -279,11 +284,11 @@ private Q_SLOTS:
         writePrograms({oneOff("Sports Hour", QTime(12, 3), "gssor9..roqsr-dw")});
         startReminding(QTime(12, 0));
         QTRY_COMPARE(service.shown().size(), 1);
-        QCOMPARE(service.shown()[0].summary, app->state().texts.text(129));
+        QCOMPARE(service.shown()[0].summary, app->program().texts.text(129));
         QVERIFY(service.shown()[0].body.contains(QStringLiteral("Sports Hour")));
         QCOMPARE(service.shown()[0].actions.value(0), QStringLiteral("watch"));
         service.choose(1, QStringLiteral("watch"));
-        QTRY_COMPARE(window().nowPlayingLabel->text(), QStringLiteral("Texas Sports"));
+        QTRY_COMPARE(window().nowPlaying(), QStringLiteral("Texas Sports"));
         QTRY_VERIFY(!schedule().reminderShown());
     }
 };

@@ -1,10 +1,11 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
 #include "favorites/FavoritesCommands.h"
+#include "playback/core/NowPlaying.h"
 #include "search/FindWindow.h"
 #include "search/SearchCommand.h"
 #include "search/SearchResultsModel.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "support/AppTestCase.h"
@@ -66,8 +67,8 @@ private Q_SLOTS:
     {
         FindWindow& w = find();
         QHeaderView* header = w.ListView1->header();
-        const QStringList expected = {QStringLiteral("Name"), QStringLiteral("Country"), QStringLiteral("Category"),
-            QStringLiteral("Type")};
+        const QStringList expected = {QStringLiteral("Name"), QStringLiteral("Country"),
+            QStringLiteral("Category"), QStringLiteral("Type")};
         for (int column = 0; column < 4; ++column) {
             QCOMPARE(header->model()->headerData(column, Qt::Horizontal).toString(), expected[column]);
             QVERIFY(!header->isSectionHidden(column));
@@ -130,14 +131,14 @@ private Q_SLOTS:
 
     void aChannelResultSwitchesTheTreeBackAndPlays()
     {
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         search(QStringLiteral("Jazz Live"));
         FindWindow& w = find();
         w.ListView1->setCurrentIndex(app->search().results().index(0, 0));
         w.cmdRun->click();
-        QCOMPARE(app->state().currentView, 0);
+        QCOMPARE(app->catalogueView().currentView(), 0);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C3"));
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("Jazz Live"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("Jazz Live"));
         QVERIFY(w.isVisible()); // it stays open beside the main window
         QCOMPARE(w.Text1->text(), QStringLiteral("Jazz Live"));
     }
@@ -145,16 +146,16 @@ private Q_SLOTS:
     void aFavoriteDeletedSinceTheSearchStillPlaysFromItsRow()
     {
         search(QStringLiteral("My Jazz"));
-        window().viewSelector->setCurrentIndex(2);
+        window().viewSelector().setCurrentIndex(2);
         select(QStringLiteral("F0"));
         window().menus().favoriteDeleteAction->trigger();
-        QCOMPARE(app->state().catalogue.favoriteCount(), 1);
+        QCOMPARE(app->catalogue().favoriteCount(), 1);
         FindWindow& w = find();
         QCOMPARE(row(0, 0), QStringLiteral("My Jazz"));
         w.ListView1->setCurrentIndex(app->search().results().index(0, 0));
         w.cmdRun->click();
-        QCOMPARE(window().nowPlayingLabel->text(), QStringLiteral("My Jazz"));
-        QCOMPARE(app->state().playback.currentRoot, QStringLiteral("gssor9..e-dw"));
+        QCOMPARE(window().nowPlaying(), QStringLiteral("My Jazz"));
+        QCOMPARE(app->nowPlaying().currentRoot, QStringLiteral("gssor9..e-dw"));
     }
 
     void theSearchTextIsKeptWhenTheWindowOpensAgain()

@@ -1,6 +1,8 @@
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
-#include "catalogue/core/AppState.h"
+#include "playback/core/NowPlaying.h"
+#include "schedule/ScheduleCommands.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 #include "ui/WaitingWindow.h"
 
@@ -9,8 +11,8 @@
 #include "support/ProgramFolderFixture.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -77,14 +79,14 @@ private Q_SLOTS:
         QCOMPARE(w.menus().fileMenu->title(), QStringLiteral("&File"));
         QCOMPARE(w.menus().openAction->text(), QStringLiteral("&Open..."));
         QCOMPARE(w.menus().trayExitAction->text(), QStringLiteral("E&xit"));
-        QCOMPARE(w.viewSelector->count(), 4);
-        QCOMPARE(w.viewSelector->currentIndex(), 1);
-        QCOMPARE(w.countryCaption->text(), QStringLiteral("Country :"));
+        QCOMPARE(w.viewSelector().count(), 4);
+        QCOMPARE(w.viewSelector().currentIndex(), 1);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblCountry"))->text(), QStringLiteral("Country :"));
         QVERIFY(action(*app, "SSMnuLanguageEnglish")->isChecked());
-        QCOMPARE(app->state().playback.currentOperator, 8);
+        QCOMPARE(app->nowPlaying().currentOperator, 8);
         QVERIFY(platform.tray->shown);
         QCOMPARE(platform.tray->tip, QStringLiteral("Vidorra"));
-        QCOMPARE(app->state().remindBeforeSeconds, 300);
+        QCOMPARE(app->schedule().remindBeforeSeconds(), 300);
     }
 
     void alwaysOnTop_data()
@@ -116,9 +118,9 @@ private Q_SLOTS:
     void reminderServiceRunsOnlyForRemindmeOne()
     {
         auto on = startWith({{11, QStringLiteral("remindme=1")}});
-        QVERIFY(on->mainWindow().reminderTimer->isActive());
+        QVERIFY(on->schedule().remindersRunning());
         auto off = startWith({{11, QStringLiteral("remindme=0")}});
-        QVERIFY(!off->mainWindow().reminderTimer->isActive());
+        QVERIFY(!off->schedule().remindersRunning());
     }
 
     void unknownLanguageChecksNoItemAndHelpDoesNothing()
@@ -138,7 +140,7 @@ private Q_SLOTS:
         Application app(ProgramFolder(folder->path()), platform.services());
         QVERIFY(app.start());
         QCOMPARE(app.mainWindow().menus().fileMenu->title(), QStringLiteral("&File"));
-        QVERIFY(!app.mainWindow().reminderTimer->isActive());
+        QVERIFY(!app.schedule().remindersRunning());
         QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("inf"))));
     }
 

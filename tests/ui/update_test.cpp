@@ -1,10 +1,11 @@
 #include "app/Application.h"
 #include "catalogue/CatalogueView.h"
-#include "catalogue/core/AppState.h"
 #include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
 #include "platform/WebView.h"
 #include "platform/core/HttpTransfer.h"
+#include "playback/core/NowPlaying.h"
+#include "state/ProgramState.h"
 #include "ui/MainWindow.h"
 
 #include "base/Scrambling.h"
@@ -64,7 +65,8 @@ private:
     {
         site.write(QStringLiteral("dot.dll"), manifest);
         site.write(QStringLiteral("battc.dll"), *Scrambling::decrypt("OrvesaKt", "1\r\nHello\r\n"));
-        site.write(QStringLiteral("avtapit.dll"), ProgramFolderFixture::defaultTv() + "|USA|News|Brand New|1|||gssor9..mdv-dw|0|x\r\n");
+        site.write(QStringLiteral("avtapit.dll"),
+            ProgramFolderFixture::defaultTv() + "|USA|News|Brand New|1|||gssor9..mdv-dw|0|x\r\n");
         site.write(QStringLiteral("atlr.dll"), ProgramFolderFixture::defaultRadio());
         site.write(QStringLiteral("apcupm.dll"), "|Films|<p>films</p>\r\n");
     }
@@ -106,7 +108,7 @@ private Q_SLOTS:
         QVERIFY(startWith());
         QCOMPARE(app->updates().lastResult().announcements.value(1), QStringLiteral("Hello"));
         QVERIFY(folder->read(QStringLiteral("inf")).contains("\r\nannou-new\r\n"));
-        QCOMPARE(app->state().catalogue.tvEnd, 4); // lists are off: the TV list is not fetched
+        QCOMPARE(app->catalogue().tvEnd, 4); // lists are off: the TV list is not fetched
     }
 
     void aNewVersionIsAskedAbout()
@@ -126,7 +128,8 @@ private Q_SLOTS:
     {
         serve("annou-new\r\ntv\r\nra\r\nama\r\n1.0.0\r\n");
         site.write(QStringLiteral("battc.dll"),
-            *Scrambling::decrypt("OrvesaKt", "3\r\nhttp://127.0.0.1:9/news\r\n<b>Second</b>\r\nHTTP is markup\r\n"));
+            *Scrambling::decrypt(
+                "OrvesaKt", "3\r\nhttp://127.0.0.1:9/news\r\n<b>Second</b>\r\nHTTP is markup\r\n"));
         site.write(QStringLiteral("1.txt"), "up");
         RecordingWebView* page = nullptr;
         platform.makeWebView = [&page] {
@@ -134,7 +137,8 @@ private Q_SLOTS:
             page = view.get();
             return view;
         };
-        QVERIFY(QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Ann.gif"), folder->file(QStringLiteral("Ann.gif"))));
+        QVERIFY(QFile::copy(
+            QStringLiteral(VIDORRA_DATA_DIR "/Ann.gif"), folder->file(QStringLiteral("Ann.gif"))));
         QVERIFY(startWith());
         QTRY_VERIFY(page && !page->shown.isEmpty()); // the tick after the update check
         // TmBrowser's tick; what it showed, or nothing when it showed nothing.
@@ -154,7 +158,8 @@ private Q_SLOTS:
         QVERIFY(page->externalLinks);
 
         site.remove(QStringLiteral("1.txt"));
-        QVERIFY(tickAndWait().contains(QStringLiteral("<a href='") + server->url(QStringLiteral("/")).toString()));
+        QVERIFY(tickAndWait().contains(
+            QStringLiteral("<a href='") + server->url(QStringLiteral("/")).toString()));
         QVERIFY(page->shown.last().contains(QStringLiteral("data:image/gif;base64,")));
         QVERIFY(page->shown.last().contains(QStringLiteral("max-height:100vh"))); // the whole picture, scaled
         QVERIFY(!page->scrollBars);
@@ -190,10 +195,11 @@ private Q_SLOTS:
         const qint64 shownAfter = clock.elapsed();
         qputenv("VIDORRA_SERVER", server->url(QStringLiteral("/")).toString().toUtf8());
         QVERIFY(started);
-        std::printf("[ start-up ] window shown %.2f s after start with a trickling server\n", shownAfter / 1000.0);
+        std::printf(
+            "[ start-up ] window shown %.2f s after start with a trickling server\n", shownAfter / 1000.0);
         QVERIFY(window().isVisible());
         QVERIFY(shownAfter < 10000 + 5000); // the budget, and the rest of start-up
-        QCOMPARE(app->state().catalogue.tvEnd, 4); // the lists on disk
+        QCOMPARE(app->catalogue().tvEnd, 4); // the lists on disk
         QVERIFY(!folder->read(QStringLiteral("inf")).contains("annou-new"));
     }
 
@@ -206,7 +212,8 @@ private Q_SLOTS:
         QObject::connect(&poll, &QTimer::timeout, [&skipped] {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 auto* button = top->findChild<QPushButton*>(QStringLiteral("cmdOk"));
-                if (top->objectName() == QStringLiteral("Waiting") && top->isVisible() && button && button->isVisible()) {
+                if (top->objectName() == QStringLiteral("Waiting") && top->isVisible() && button
+                    && button->isVisible()) {
                     QCOMPARE(button->text(), QStringLiteral("&Cancel"));
                     QTest::mouseClick(button, Qt::LeftButton);
                     skipped = true;
@@ -235,10 +242,10 @@ private Q_SLOTS:
         window().menus().updateListsAction->trigger();
         QVERIFY(!window().isEnabled()); // while it runs
         QTRY_VERIFY(window().isEnabled());
-        QCOMPARE(app->state().catalogue.tvEnd, 5);
-        QCOMPARE(app->state().catalogue.channels[4].name, QStringLiteral("Brand New"));
-        QCOMPARE(app->state().catalogue.favorites.value(0).name, QStringLiteral("Kept"));
-        QCOMPARE(app->state().currentView, 1);
+        QCOMPARE(app->catalogue().tvEnd, 5);
+        QCOMPARE(app->catalogue().channels[4].name, QStringLiteral("Brand New"));
+        QCOMPARE(app->catalogue().favorites.value(0).name, QStringLiteral("Kept"));
+        QCOMPARE(app->catalogueView().currentView(), 1);
         QVERIFY(model().indexForKey(QStringLiteral("C4")).isValid());
     }
 };

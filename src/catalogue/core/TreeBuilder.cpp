@@ -3,6 +3,8 @@
 #include "catalogue/core/Catalogue.h"
 #include "catalogue/core/Categories.h"
 #include "catalogue/core/CountryFlags.h"
+#include "catalogue/core/ItemKey.h"
+#include "playback/core/NowPlaying.h"
 
 namespace TreeBuilder {
 
@@ -44,7 +46,7 @@ private:
     TreeLayout m_layout;
 };
 
-QString channelKey(int index) { return QStringLiteral("C") + QString::number(index); }
+QString channelKey(int index) { return ItemKey::channel(index).text(); }
 
 void buildChannels(Builder& b, int view, const Catalogue& catalogue)
 {
@@ -100,7 +102,7 @@ void buildFavorites(Builder& b, const Catalogue& catalogue)
         = b.add(QStringLiteral("MyComputerFavorite"), QStringLiteral("My Computer"), ComputerIcon, root);
     for (int i = 0; i < catalogue.favoriteCount(); ++i) {
         const ChannelRecord& f = catalogue.favorites[i];
-        const QString key = QStringLiteral("F") + QString::number(i);
+        const QString key = ItemKey::favorite(i).text();
         if (f.kind == ChannelRecord::Tv)
             b.add(key, f.name, ChannelIcon, tv);
         else if (f.kind == ChannelRecord::Radio)
@@ -117,8 +119,7 @@ void buildFiles(Builder& b, const LocalFileList& local)
         return;
     const int last = std::min<int>(local.last, static_cast<int>(local.files.size()) - 1);
     for (int i = 0; i <= last; ++i) {
-        const int node
-            = b.add(QStringLiteral("Com") + QString::number(i), fileNameOf(local.files[i]), FileIcon, root);
+        const int node = b.add(ItemKey::localFile(i).text(), fileNameOf(local.files[i]), FileIcon, root);
         if (local.listMode && i == local.playingIndex) {
             b.layout().selected = node;
             b.layout().selectedIcon = NowPlaying;
@@ -152,13 +153,6 @@ QString fileNameOf(const QString& path)
 {
     const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
     return path.mid(cut + 1);
-}
-
-int keyIndex(const QString& key, int prefixLength)
-{
-    bool ok = false;
-    const int index = key.mid(prefixLength).toInt(&ok);
-    return ok && key.size() > prefixLength && index >= 0 ? index : -1;
 }
 
 } // namespace TreeBuilder

@@ -5,6 +5,7 @@
 #include <QVector>
 
 struct Catalogue;
+struct LocalFileList;
 
 // One node of the catalogue tree as the builder lays it out.
 struct TreeNode {
@@ -19,14 +20,6 @@ struct TreeLayout {
     QVector<TreeNode> nodes; // parents always come before their children
     int selected = -1; // node to select after the build (view 3's playing file)
     int selectedIcon = 0;
-};
-
-// The local media files of view 3 ("My Computer").
-struct LocalFileList {
-    QStringList files;
-    int last = 0; // the highest index in use
-    bool listMode = false; // a list of files is playing
-    int playingIndex = 0;
 };
 
 // Lays out the tree of one view: 0 by category, 1 by country, 2 favorites, 3 my computer.
@@ -48,9 +41,6 @@ enum Icon {
 };
 
 TreeLayout build(int view, const Catalogue& catalogue, const LocalFileList& localFiles);
-
-// The index in a node key after its prefix ("C12" -> 12), or -1 when there is none.
-int keyIndex(const QString& key, int prefixLength);
 
 // The file name part of a path: after its last "\" or "/".
 QString fileNameOf(const QString& path);
