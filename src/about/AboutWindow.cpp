@@ -4,13 +4,13 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QVBoxLayout>
-#include <QStyle>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QUrl>
+#include <QVBoxLayout>
 
 const char* const AboutWindow::kSite = "https://www.vidorra.example/";
 const char* const AboutWindow::kInfoMail = "info@vidorra.example";
@@ -54,10 +54,10 @@ AboutWindow::AboutWindow(QWidget* owner, ChromeState state, std::function<void(c
     noticeLabel = label("Label1",
         QStringLiteral("Vidorra 1.0\nTV, radio and your own media in one window.\n"
                        "\u00A9 2026 Vidorra. All rights reserved."));
-    cmdOk = new QPushButton(QStringLiteral("&Ok"));
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    okButton = new QPushButton(QStringLiteral("&Ok"));
+    okButton->setObjectName(QStringLiteral("cmdOk"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
 
     for (QLabel* link : {siteLink, infoMailLink, supportMailLink}) {
         link->setCursor(Qt::PointingHandCursor);
@@ -91,10 +91,11 @@ void AboutWindow::layOut()
     top->addLayout(links, 1);
 
     noticeLabel->setWordWrap(true);
-    cmdOk->setMinimumWidth(std::max(cmdOk->sizeHint().width(), fontMetrics().horizontalAdvance(QLatin1Char('x')) * 12));
+    okButton->setMinimumWidth(
+        std::max(okButton->sizeHint().width(), fontMetrics().horizontalAdvance(QLatin1Char('x')) * 12));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOk);
+    buttons->addWidget(okButton);
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -112,7 +113,6 @@ AboutWindow::~AboutWindow()
     if (QWidget* main = parentWidget(); main && main->isVisible())
         main->activateWindow();
 }
-
 
 void AboutWindow::highlight(QLabel* link)
 {

@@ -29,7 +29,7 @@ public:
     QLabel* programmerCaption;
     QLabel* contactCaption;
     QLabel* siteCaption;
-    QPushButton* cmdOk;
+    QPushButton* okButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -34,10 +34,10 @@ InformationWindow::InformationWindow(QWidget* owner, ChromeState state, const La
     infoValue = label("Ch_Info", this);
     infoValue->setWordWrap(true);
     infoValue->setMinimumWidth(260);
-    cmdOk = new QPushButton(texts.text(TextId::Ok), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton(texts.text(TextId::Ok), this);
+    okButton->setObjectName(QStringLiteral("cmdOk"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     QLabel* captions[] = {nameCaption, bandwidthCaption, categoryCaption, infoCaption};
     QLabel* values[] = {nameValue, bandwidthValue, categoryValue, infoValue};
@@ -45,7 +45,8 @@ InformationWindow::InformationWindow(QWidget* owner, ChromeState state, const La
     grid->setContentsMargins(16, 14, 16, 12);
     grid->setHorizontalSpacing(12);
     for (int row = 0; row < 4; ++row) {
-        captions[row]->setText(texts.text(32 + row));
+        captions[row]->setText(
+            texts.text(number(TextId::Name) + row)); // name, bandwidth, category, information
         captions[row]->setAlignment((rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         values[row]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(captions[row], row, 0);
@@ -53,7 +54,7 @@ InformationWindow::InformationWindow(QWidget* owner, ChromeState state, const La
         addDragHandle(captions[row]);
         addDragHandle(values[row]);
     }
-    grid->addWidget(cmdOk, 4, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(okButton, 4, 0, 1, 2, Qt::AlignHCenter);
 }
 
 InformationWindow::~InformationWindow() = default;
@@ -63,5 +64,6 @@ void InformationWindow::setRecord(const ChannelRecord& record)
     nameValue->setText(record.name);
     bandwidthValue->setText(record.bandwidth);
     infoValue->setText(record.info);
-    categoryValue->setText(record.category == QStringLiteral("0") ? QStringLiteral("Unkown") : record.category);
+    categoryValue->setText(
+        record.category == QStringLiteral("0") ? QStringLiteral("Unkown") : record.category);
 }

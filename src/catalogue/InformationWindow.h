@@ -25,5 +25,5 @@ public:
     QLabel* categoryValue;
     QLabel* bandwidthValue;
     QLabel* infoValue;
-    QPushButton* cmdOk;
+    QPushButton* okButton;
 };

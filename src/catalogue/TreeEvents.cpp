@@ -16,7 +16,7 @@ namespace {
 // A value of "0" means unknown and shows as a single blank.
 QString shown(const QString& value) { return value == QStringLiteral("0") ? QStringLiteral(" ") : value; }
 
-// 150 twips at 15 twips a pixel.
+// How far the mouse moves up or down from where it was released before the tooltip goes.
 constexpr int kTooltipDistance = 10;
 
 } // namespace

@@ -61,7 +61,8 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
     radioOption = named("Option6", new QRadioButton(t.text(TextId::Radio)));
     computerOption = named("Option7", new QRadioButton(t.text(TextId::MyComputer)));
     auto* kinds = new QVBoxLayout(kindBox);
-    const std::pair<QRadioButton*, std::uint8_t> kindButtons[] = {{tvOption, 1}, {radioOption, 0}, {computerOption, 2}};
+    const std::pair<QRadioButton*, std::uint8_t> kindButtons[]
+        = {{tvOption, 1}, {radioOption, 0}, {computerOption, 2}};
     for (const auto& [button, kind] : kindButtons) {
         kinds->addWidget(button);
         connect(button, &QRadioButton::clicked, this, [this, kind = kind] { m_kind = kind; });
@@ -69,21 +70,21 @@ FavoriteDialog::FavoriteDialog(QWidget* owner, ChromeState state, const Language
     windowsMediaOption->setChecked(true);
     tvOption->setChecked(true);
 
-    cmdClose = named("cmdClose", new QPushButton(t.text(TextId::Close)));
-    cmdAdd = named("cmdAdd", new QPushButton(t.text(TextId::Add)));
-    cmdModify = named("cmdModify", new QPushButton(t.text(TextId::Modify)));
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdAdd, &QPushButton::clicked, this, [add = actions.add] { add(); });
-    connect(cmdModify, &QPushButton::clicked, this, [modify = actions.modify] { modify(); });
+    closeButton = named("cmdClose", new QPushButton(t.text(TextId::Close)));
+    addButton = named("cmdAdd", new QPushButton(t.text(TextId::Add)));
+    modifyButton = named("cmdModify", new QPushButton(t.text(TextId::Modify)));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(addButton, &QPushButton::clicked, this, [add = actions.add] { add(); });
+    connect(modifyButton, &QPushButton::clicked, this, [modify = actions.modify] { modify(); });
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(playerBox);
     choices->addWidget(kindBox);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdModify);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(addButton);
+    buttons->addWidget(modifyButton);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->addWidget(favoriteBox);
@@ -98,23 +99,24 @@ FavoriteDialog::~FavoriteDialog() = default;
 void FavoriteDialog::setAddMode(const QString& caption)
 {
     setWindowTitle(caption);
-    cmdAdd->setEnabled(true);
-    cmdModify->setEnabled(false);
+    addButton->setEnabled(true);
+    modifyButton->setEnabled(false);
     m_favoriteIndex = -1;
 }
 
 void FavoriteDialog::setModifyMode(const QString& caption, int favoriteIndex)
 {
     setWindowTitle(caption);
-    cmdAdd->setEnabled(false);
-    cmdModify->setEnabled(true);
+    addButton->setEnabled(false);
+    modifyButton->setEnabled(true);
     m_favoriteIndex = favoriteIndex;
 }
 
 void FavoriteDialog::selectOperator(std::uint8_t op)
 {
     m_operator = op;
-    QRadioButton* buttons[] = {realOneOption, windowsMediaOption, winampOption, quickTimeOption}; // operators 0 to 3
+    QRadioButton* buttons[]
+        = {realOneOption, windowsMediaOption, winampOption, quickTimeOption}; // operators 0 to 3
     if (op <= 3)
         buttons[op]->setChecked(true);
 }

@@ -50,9 +50,9 @@ public:
     QRadioButton* tvOption;
     QRadioButton* radioOption;
     QRadioButton* computerOption;
-    QPushButton* cmdClose;
-    QPushButton* cmdAdd;
-    QPushButton* cmdModify;
+    QPushButton* closeButton;
+    QPushButton* addButton;
+    QPushButton* modifyButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -28,22 +28,22 @@ public:
     // Writes the controls into settings lines 7 and 9 to 14.
     void store(Settings& settings) const;
 
-    QGroupBox* Frame1;
-    QLineEdit* Text1; // history length
+    QGroupBox* historyBox;
+    QLineEdit* historyLengthEdit; // history length
     NumberField* history;
-    QPushButton* Command1; // Clear History
-    QGroupBox* Frame2;
-    QCheckBox* chkUpdateChannel;
-    QCheckBox* chkMinimizeWhenClose;
-    QCheckBox* chkTellNewVersion;
-    QGroupBox* Frame3;
-    QCheckBox* chkRemindMe;
-    QLineEdit* txtBeforeStart;
-    QScrollBar* VScroll3;
-    QLineEdit* txtRemindEvery;
-    QScrollBar* VScroll2;
-    QPushButton* Command3; // OK
-    QPushButton* Command2; // Cancel
+    QPushButton* clearHistoryButton; // Clear History
+    QGroupBox* internetBox;
+    QCheckBox* updateListsCheck;
+    QCheckBox* minimizeOnCloseCheck;
+    QCheckBox* tellNewVersionCheck;
+    QGroupBox* remindersBox;
+    QCheckBox* remindMeCheck;
+    QLineEdit* remindBeforeEdit;
+    QScrollBar* remindBeforeSpinner;
+    QLineEdit* remindEveryEdit;
+    QScrollBar* remindEverySpinner;
+    QPushButton* okButton; // OK
+    QPushButton* cancelButton; // Cancel
 
 Q_SIGNALS:
     void clearHistoryClicked();

@@ -3,8 +3,8 @@
 #include "schedule/core/DayNumber.h"
 #include "schedule/core/ScheduleFile.h"
 #include "state/LanguageTexts.h"
-#include "ui/NumberField.h"
 #include "state/TextId.h"
+#include "ui/NumberField.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
 
 QLabel* caption(const char* name, const QString& text)
 {
@@ -45,7 +44,8 @@ QLineEdit* edit(const char* name, int storedBytes)
 
 } // namespace
 
-ProgramTimeEditor::ProgramTimeEditor(QWidget* owner, ChromeState state, const LanguageTexts& texts, const QDate& today)
+ProgramTimeEditor::ProgramTimeEditor(
+    QWidget* owner, ChromeState state, const LanguageTexts& texts, const QDate& today)
     : ChromeDialog(owner, Frame::Titled, state), m_today(today)
 {
     setObjectName(QStringLiteral("frmSetProgramTime"));
@@ -58,20 +58,20 @@ ProgramTimeEditor::~ProgramTimeEditor() = default;
 
 void ProgramTimeEditor::build(const LanguageTexts& texts)
 {
-    Frame1 = new QGroupBox(texts.text(TextId::ProgramGroup));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    txtProgramName = edit("txtProgramName", ScheduleFile::kNameBytes);
-    txtProgramName->setMinimumWidth(240);
-    txtChannelName = edit("txtChannelName", ScheduleFile::kChannelBytes);
-    auto* names = new QGridLayout(Frame1);
+    programBox = new QGroupBox(texts.text(TextId::ProgramGroup));
+    programBox->setObjectName(QStringLiteral("Frame1"));
+    programNameEdit = edit("txtProgramName", ScheduleFile::kNameBytes);
+    programNameEdit->setMinimumWidth(240);
+    channelNameEdit = edit("txtChannelName", ScheduleFile::kChannelBytes);
+    auto* names = new QGridLayout(programBox);
     names->addWidget(caption("Label1", texts.text(TextId::ProgramName)), 0, 0);
-    names->addWidget(txtProgramName, 0, 1);
+    names->addWidget(programNameEdit, 0, 1);
     names->addWidget(caption("Label2", texts.text(TextId::ChannelName)), 1, 0);
-    names->addWidget(txtChannelName, 1, 1);
+    names->addWidget(channelNameEdit, 1, 1);
 
-    Frame2 = new QGroupBox(texts.text(TextId::StartTimeGroup));
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* times = new QGridLayout(Frame2);
+    startBox = new QGroupBox(texts.text(TextId::StartTimeGroup));
+    startBox->setObjectName(QStringLiteral("Frame2"));
+    auto* times = new QGridLayout(startBox);
     struct Field {
         NumberField** field;
         const char *label, *box, *spinner;
@@ -93,38 +93,38 @@ void ProgramTimeEditor::build(const LanguageTexts& texts)
     }
     rangeYears(m_today.year());
     year->box()->clear();
-    chkEveryDay = new QCheckBox(texts.text(TextId::EveryDay));
-    chkEveryDay->setObjectName(QStringLiteral("chkEveryDay"));
-    chkEveryDay->setChecked(true);
-    connect(chkEveryDay, &QCheckBox::toggled, this, [this] { enableDate(); });
-    times->addWidget(chkEveryDay, 4, 0, 1, 3);
+    everyDayCheck = new QCheckBox(texts.text(TextId::EveryDay));
+    everyDayCheck->setObjectName(QStringLiteral("chkEveryDay"));
+    everyDayCheck->setChecked(true);
+    connect(everyDayCheck, &QCheckBox::toggled, this, [this] { enableDate(); });
+    times->addWidget(everyDayCheck, 4, 0, 1, 3);
 
-    cmdSet = new QPushButton(texts.text(TextId::Set));
-    cmdSet->setObjectName(QStringLiteral("cmdSet"));
-    cmdModify = new QPushButton(texts.text(TextId::Modify));
-    cmdModify->setObjectName(QStringLiteral("cmdModify"));
-    cmdClose = new QPushButton(texts.text(TextId::Close));
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    connect(cmdSet, &QPushButton::clicked, this, &ProgramTimeEditor::setClicked);
-    connect(cmdModify, &QPushButton::clicked, this, &ProgramTimeEditor::modifyClicked);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    setButton = new QPushButton(texts.text(TextId::Set));
+    setButton->setObjectName(QStringLiteral("cmdSet"));
+    modifyButton = new QPushButton(texts.text(TextId::Modify));
+    modifyButton->setObjectName(QStringLiteral("cmdModify"));
+    closeButton = new QPushButton(texts.text(TextId::Close));
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    connect(setButton, &QPushButton::clicked, this, &ProgramTimeEditor::setClicked);
+    connect(modifyButton, &QPushButton::clicked, this, &ProgramTimeEditor::modifyClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdSet);
-    buttons->addWidget(cmdModify);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(setButton);
+    buttons->addWidget(modifyButton);
+    buttons->addWidget(closeButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame2);
+    layout->addWidget(programBox);
+    layout->addWidget(startBox);
     layout->addLayout(buttons);
 }
 
 void ProgramTimeEditor::enableDate()
 {
     for (NumberField* field : {day, month, year}) {
-        field->box()->setEnabled(!chkEveryDay->isChecked());
-        field->spinner()->setEnabled(!chkEveryDay->isChecked());
+        field->box()->setEnabled(!everyDayCheck->isChecked());
+        field->spinner()->setEnabled(!everyDayCheck->isChecked());
     }
 }
 
@@ -135,22 +135,23 @@ void ProgramTimeEditor::rangeYears(int stored)
 
 void ProgramTimeEditor::proposeNew(const QString& channelName)
 {
-    txtChannelName->setText(channelName);
+    channelNameEdit->setText(channelName);
     day->setValue(m_today.day());
     month->setValue(m_today.month());
     year->setValue(m_today.year());
-    cmdModify->setEnabled(false);
-    cmdSet->setEnabled(true);
+    modifyButton->setEnabled(false);
+    setButton->setEnabled(true);
 }
 
-void ProgramTimeEditor::editExisting(int index, const QString& programName, const QString& channelName, double startTime)
+void ProgramTimeEditor::editExisting(
+    int index, const QString& programName, const QString& channelName, double startTime)
 {
     m_editedIndex = index;
-    txtProgramName->setText(programName.trimmed());
-    txtChannelName->setText(channelName.trimmed());
+    programNameEdit->setText(programName.trimmed());
+    channelNameEdit->setText(channelName.trimmed());
     if (const std::optional<QDateTime> start = DayNumber::toDateTime(startTime)) {
         if (start->date().year() != 1899) {
-            chkEveryDay->setChecked(false);
+            everyDayCheck->setChecked(false);
             rangeYears(start->date().year());
             year->setValue(start->date().year());
             month->setValue(start->date().month());
@@ -160,8 +161,8 @@ void ProgramTimeEditor::editExisting(int index, const QString& programName, cons
         minutes->setValue(start->time().minute());
         seconds->setValue(start->time().second());
     }
-    cmdModify->setEnabled(true);
-    cmdSet->setEnabled(false);
+    modifyButton->setEnabled(true);
+    setButton->setEnabled(false);
 }
 
 std::optional<double> ProgramTimeEditor::startTime() const
@@ -170,7 +171,7 @@ std::optional<double> ProgramTimeEditor::startTime() const
     if (!h || !m || !s)
         return std::nullopt;
     const QTime time(*h, *m, *s);
-    if (chkEveryDay->isChecked())
+    if (everyDayCheck->isChecked())
         return DayNumber::fromTime(time);
     const auto y = year->value(), mo = month->value(), d = day->value();
     if (!y || !mo || !d)

@@ -34,20 +34,20 @@ public:
     // field holds no number.
     std::optional<double> startTime() const;
 
-    QGroupBox* Frame1;
-    QLineEdit* txtProgramName;
-    QLineEdit* txtChannelName;
-    QGroupBox* Frame2;
+    QGroupBox* programBox;
+    QLineEdit* programNameEdit;
+    QLineEdit* channelNameEdit;
+    QGroupBox* startBox;
     NumberField* hours;
     NumberField* minutes;
     NumberField* seconds;
     NumberField* day;
     NumberField* month;
     NumberField* year;
-    QCheckBox* chkEveryDay;
-    QPushButton* cmdSet;
-    QPushButton* cmdModify;
-    QPushButton* cmdClose;
+    QCheckBox* everyDayCheck;
+    QPushButton* setButton;
+    QPushButton* modifyButton;
+    QPushButton* closeButton;
 
 Q_SIGNALS:
     void setClicked();

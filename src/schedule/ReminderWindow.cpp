@@ -21,29 +21,30 @@ ReminderWindow::ReminderWindow(QWidget* owner, ChromeState state, const Language
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lblMessage = new QLabel(texts.text(TextId::TheProgram) + QLatin1Char(' ') + programName.trimmed() + QLatin1Char(' ')
-        + texts.text(TextId::Starts) + QStringLiteral(" ( %1 ) ").arg(start.toString(QStringLiteral("HH:mm:ss"))));
-    lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    lblMessage->setWordWrap(true);
-    lblMessage->setMinimumWidth(280);
-    lblMessage->setTextFormat(Qt::PlainText);
-    cmdRunTheProgram = new QPushButton(texts.text(TextId::Watch));
-    cmdRunTheProgram->setObjectName(QStringLiteral("cmdRunTheProgram"));
-    cmdRunTheProgram->setDefault(true);
-    cmdClose = new QPushButton(texts.text(TextId::Close));
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    connect(cmdRunTheProgram, &QPushButton::clicked, this, [this] { Q_EMIT runRequested(m_index); });
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    messageLabel = new QLabel(texts.text(TextId::TheProgram) + QLatin1Char(' ') + programName.trimmed()
+        + QLatin1Char(' ') + texts.text(TextId::Starts)
+        + QStringLiteral(" ( %1 ) ").arg(start.toString(QStringLiteral("HH:mm:ss"))));
+    messageLabel->setObjectName(QStringLiteral("lblMessage"));
+    messageLabel->setWordWrap(true);
+    messageLabel->setMinimumWidth(280);
+    messageLabel->setTextFormat(Qt::PlainText);
+    runProgramButton = new QPushButton(texts.text(TextId::Watch));
+    runProgramButton->setObjectName(QStringLiteral("cmdRunTheProgram"));
+    runProgramButton->setDefault(true);
+    closeButton = new QPushButton(texts.text(TextId::Close));
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    connect(runProgramButton, &QPushButton::clicked, this, [this] { Q_EMIT runRequested(m_index); });
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdRunTheProgram);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(runProgramButton);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
-    layout->addWidget(lblMessage);
+    layout->addWidget(messageLabel);
     layout->addLayout(buttons);
-    addDragHandle(lblMessage);
+    addDragHandle(messageLabel);
 }
 
 ReminderWindow::~ReminderWindow() = default;

@@ -21,9 +21,9 @@ public:
     // Puts the window in the lower right corner of the free area of its screen.
     void placeInCorner();
 
-    QLabel* lblMessage;
-    QPushButton* cmdRunTheProgram;
-    QPushButton* cmdClose;
+    QLabel* messageLabel;
+    QPushButton* runProgramButton;
+    QPushButton* closeButton;
 
 Q_SIGNALS:
     void runRequested(int index);

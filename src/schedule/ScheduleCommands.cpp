@@ -121,7 +121,7 @@ void ScheduleCommands::showNextReminder()
     });
     reminder->placeInCorner();
     reminder->show();
-    notifyDesktop(due, reminder->lblMessage->text());
+    notifyDesktop(due, reminder->messageLabel->text());
 }
 
 void ScheduleCommands::notifyDesktop(const ReminderScan::Due& due, const QString& text)
@@ -174,7 +174,7 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
 // The start typed in the editor, once it has a name and numbers; else says what is missing.
 std::optional<double> ScheduleCommands::typedStart(ProgramTimeEditor& editor) const
 {
-    if (editor.txtProgramName->text().trimmed().isEmpty()) {
+    if (editor.programNameEdit->text().trimmed().isEmpty()) {
         message(&editor, m_parts.program.texts.text(TextId::NoProgramName));
         return std::nullopt;
     }
@@ -211,7 +211,8 @@ void ScheduleCommands::setFromEditor(ProgramTimeEditor& editor, const QByteArray
     const std::optional<double> start = typedStart(editor);
     if (!start)
         return;
-    ScheduledProgram program {editor.txtProgramName->text(), editor.txtChannelName->text(), *start, address};
+    ScheduledProgram program {
+        editor.programNameEdit->text(), editor.channelNameEdit->text(), *start, address};
     bool duplicate = false;
     if (!m_store.add(program, &duplicate)) {
         message(&editor, duplicate ? t.text(TextId::AlreadyScheduled) : m_store.lastError());
@@ -260,8 +261,8 @@ void ScheduleCommands::modifyFromEditor(ProgramTimeEditor& editor)
     if (!start)
         return;
     ScheduledProgram program = m_store.programs()[index];
-    program.programName = editor.txtProgramName->text();
-    program.channelName = editor.txtChannelName->text();
+    program.programName = editor.programNameEdit->text();
+    program.channelName = editor.channelNameEdit->text();
     program.startTime = *start;
     if (!m_store.replace(index, program)) {
         message(&editor, m_store.lastError());

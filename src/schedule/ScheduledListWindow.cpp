@@ -13,7 +13,6 @@
 
 namespace {
 
-
 QPushButton* button(const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption);
@@ -38,50 +37,51 @@ ScheduledListWindow::ScheduledListWindow(QWidget* owner, ChromeState state, cons
     : ChromeDialog(owner, Frame::Titled, state)
 {
     setObjectName(QStringLiteral("frmScheduledPrograms"));
-    setWindowTitle(texts.text(TextId::ScheduledProgramsItem).chopped(std::min<qsizetype>(3, texts.text(TextId::ScheduledProgramsItem).size())));
+    setWindowTitle(texts.text(TextId::ScheduledProgramsItem)
+                       .chopped(std::min<qsizetype>(3, texts.text(TextId::ScheduledProgramsItem).size())));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    ListView1 = new QTreeWidget;
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setRootIsDecorated(false);
-    ListView1->setColumnCount(3);
-    ListView1->setHeaderLabels({texts.text(TextId::ChannelName), texts.text(TextId::ProgramName), texts.text(TextId::StartTime)});
-    ListView1->headerItem()->setTextAlignment(1, Qt::AlignCenter);
-    ListView1->headerItem()->setTextAlignment(2, Qt::AlignCenter);
-    // 1,680, 1,680 and 1,800 twips.
-    ListView1->setColumnWidth(0, 112);
-    ListView1->setColumnWidth(1, 112);
-    ListView1->setColumnWidth(2, 120);
-    ListView1->setMinimumWidth(380);
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] {
+    programsView = new QTreeWidget;
+    programsView->setObjectName(QStringLiteral("ListView1"));
+    programsView->setRootIsDecorated(false);
+    programsView->setColumnCount(3);
+    programsView->setHeaderLabels(
+        {texts.text(TextId::ChannelName), texts.text(TextId::ProgramName), texts.text(TextId::StartTime)});
+    programsView->headerItem()->setTextAlignment(1, Qt::AlignCenter);
+    programsView->headerItem()->setTextAlignment(2, Qt::AlignCenter);
+    programsView->setColumnWidth(0, 112);
+    programsView->setColumnWidth(1, 112);
+    programsView->setColumnWidth(2, 120);
+    programsView->setMinimumWidth(380);
+    connect(programsView, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (selectedIndex() >= 0)
             Q_EMIT runClicked(selectedIndex());
     });
 
-    cmdRun = button("cmdRun", texts.text(TextId::Watch));
-    cmdRun->setDefault(true);
-    cmdModify = button("cmdModify", texts.text(TextId::Modify));
-    cmdDelete = button("cmdDelete", QStringLiteral("&Delete"));
-    cmdClose = button("cmdClose", texts.text(TextId::Close));
+    runButton = button("cmdRun", texts.text(TextId::Watch));
+    runButton->setDefault(true);
+    modifyButton = button("cmdModify", texts.text(TextId::Modify));
+    deleteButton = button("cmdDelete", QStringLiteral("&Delete"));
+    closeButton = button("cmdClose", texts.text(TextId::Close));
     const auto onSelected = [this](QPushButton* b, void (ScheduledListWindow::*signal)(int)) {
         connect(b, &QPushButton::clicked, this, [this, signal] {
             if (selectedIndex() >= 0)
                 Q_EMIT(this->*signal)(selectedIndex());
         });
     };
-    onSelected(cmdRun, &ScheduledListWindow::runClicked);
-    onSelected(cmdModify, &ScheduledListWindow::modifyClicked);
-    onSelected(cmdDelete, &ScheduledListWindow::deleteClicked);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close); // Escape too, as the cancel button
+    onSelected(runButton, &ScheduledListWindow::runClicked);
+    onSelected(modifyButton, &ScheduledListWindow::modifyClicked);
+    onSelected(deleteButton, &ScheduledListWindow::deleteClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close); // Escape too, as the cancel button
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdRun);
-    buttons->addWidget(cmdModify);
-    buttons->addWidget(cmdDelete);
+    buttons->addWidget(runButton);
+    buttons->addWidget(modifyButton);
+    buttons->addWidget(deleteButton);
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ListView1);
+    layout->addWidget(programsView);
     layout->addLayout(buttons);
 }
 
@@ -103,10 +103,11 @@ QString ScheduledListWindow::startText(double startTime)
 
 void ScheduledListWindow::refill(const QVector<ScheduledProgram>& programs)
 {
-    ListView1->clear();
+    programsView->clear();
     for (int i = 0; i < programs.size(); ++i) {
-        auto* row = new QTreeWidgetItem(ListView1,
-            {programs[i].channelName.trimmed(), programs[i].programName.trimmed(), startText(programs[i].startTime)});
+        auto* row = new QTreeWidgetItem(programsView,
+            {programs[i].channelName.trimmed(), programs[i].programName.trimmed(),
+                startText(programs[i].startTime)});
         row->setData(0, Qt::UserRole, QStringLiteral("S%1").arg(i));
         row->setTextAlignment(1, Qt::AlignCenter);
         row->setTextAlignment(2, Qt::AlignCenter);
@@ -115,6 +116,7 @@ void ScheduledListWindow::refill(const QVector<ScheduledProgram>& programs)
 
 int ScheduledListWindow::selectedIndex() const
 {
-    const QTreeWidgetItem* row = ListView1->currentItem();
-    return row && row->isSelected() ? ListView1->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(row)) : -1;
+    const QTreeWidgetItem* row = programsView->currentItem();
+    return row && row->isSelected() ? programsView->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(row))
+                                    : -1;
 }

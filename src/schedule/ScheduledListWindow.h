@@ -27,11 +27,11 @@ public:
     // locale's date and time separators.
     static QString startText(double startTime);
 
-    QTreeWidget* ListView1;
-    QPushButton* cmdRun;
-    QPushButton* cmdModify;
-    QPushButton* cmdDelete;
-    QPushButton* cmdClose;
+    QTreeWidget* programsView;
+    QPushButton* runButton;
+    QPushButton* modifyButton;
+    QPushButton* deleteButton;
+    QPushButton* closeButton;
 
 Q_SIGNALS:
     void runClicked(int index);

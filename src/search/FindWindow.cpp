@@ -17,7 +17,6 @@
 
 namespace {
 
-
 template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -33,69 +32,69 @@ FindWindow::FindWindow(QWidget* owner, ChromeState state, const LanguageTexts& t
     setWindowTitle(t.text(TextId::Find));
     setModal(false);
 
-    Text1 = named(new QLineEdit, "Text1");
-    Frame1 = named(new QGroupBox(t.text(TextId::SearchIn)), "Frame1");
-    OptName = named(new QRadioButton(t.text(TextId::SearchNames)), "OptName");
-    OptInfo = named(new QRadioButton(t.text(TextId::SearchInformation)), "OptInfo");
-    OptName->setChecked(true);
-    auto* options = new QVBoxLayout(Frame1);
-    options->addWidget(OptName);
-    options->addWidget(OptInfo);
-    chkWholeWord = named(new QCheckBox(t.text(TextId::WholeName)), "chkWholeWord");
-    chkTV = named(new QCheckBox(t.text(TextId::TvChannels)), "chkTV");
-    chkRad = named(new QCheckBox(t.text(TextId::Radios)), "chkRad");
-    chkFav = named(new QCheckBox(t.text(TextId::SearchFavorites)), "chkFav");
-    for (QCheckBox* box : {chkTV, chkRad, chkFav}) {
+    searchEdit = named(new QLineEdit, "Text1");
+    searchInBox = named(new QGroupBox(t.text(TextId::SearchIn)), "Frame1");
+    inNamesOption = named(new QRadioButton(t.text(TextId::SearchNames)), "OptName");
+    inInformationOption = named(new QRadioButton(t.text(TextId::SearchInformation)), "OptInfo");
+    inNamesOption->setChecked(true);
+    auto* options = new QVBoxLayout(searchInBox);
+    options->addWidget(inNamesOption);
+    options->addWidget(inInformationOption);
+    wholeWordCheck = named(new QCheckBox(t.text(TextId::WholeName)), "chkWholeWord");
+    tvCheck = named(new QCheckBox(t.text(TextId::TvChannels)), "chkTV");
+    radioCheck = named(new QCheckBox(t.text(TextId::Radios)), "chkRad");
+    favoritesCheck = named(new QCheckBox(t.text(TextId::SearchFavorites)), "chkFav");
+    for (QCheckBox* box : {tvCheck, radioCheck, favoritesCheck}) {
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this] { checkSelected(); });
     }
-    connect(OptInfo, &QRadioButton::clicked, this, [this] { byInformation(); });
-    connect(OptName, &QRadioButton::clicked, this, [this] { byName(); });
+    connect(inInformationOption, &QRadioButton::clicked, this, [this] { byInformation(); });
+    connect(inNamesOption, &QRadioButton::clicked, this, [this] { byName(); });
 
-    Command1 = named(new QPushButton(t.text(TextId::Find)), "Command1");
-    Command1->setDefault(true);
-    cmdRun = named(new QPushButton(t.text(TextId::Watch)), "cmdRun");
-    Command2 = named(new QPushButton(t.text(TextId::Close)), "Command2");
-    connect(Command1, &QPushButton::clicked, this, &FindWindow::findClicked);
-    connect(cmdRun, &QPushButton::clicked, this, [this] {
+    findButton = named(new QPushButton(t.text(TextId::Find)), "Command1");
+    findButton->setDefault(true);
+    runButton = named(new QPushButton(t.text(TextId::Watch)), "cmdRun");
+    closeButton = named(new QPushButton(t.text(TextId::Close)), "Command2");
+    connect(findButton, &QPushButton::clicked, this, &FindWindow::findClicked);
+    connect(runButton, &QPushButton::clicked, this, [this] {
         if (selectedRow() >= 0)
             Q_EMIT runClicked(selectedRow());
     });
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    ListView1 = named(new QTreeView, "ListView1");
-    ListView1->setRootIsDecorated(false);
-    ListView1->setUniformRowHeights(true); // tens of thousands of rows stay quick
-    ListView1->setModel(&results);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // 1,680, 1,300, 1,300 and 1,300 twips.
+    resultsView = named(new QTreeView, "ListView1");
+    resultsView->setRootIsDecorated(false);
+    resultsView->setUniformRowHeights(true); // tens of thousands of rows stay quick
+    resultsView->setModel(&results);
+    resultsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Name wider than country, category and type.
     const int widths[4] = {112, 87, 87, 87};
     for (int column = 0; column < 4; ++column)
-        ListView1->setColumnWidth(column, widths[column]);
-    ListView1->setMinimumSize(400, 200);
-    connect(ListView1, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        resultsView->setColumnWidth(column, widths[column]);
+    resultsView->setMinimumSize(400, 200);
+    connect(resultsView, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             Q_EMIT runClicked(index.row());
     });
 
     auto* boxes = new QVBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*> {chkWholeWord, chkTV, chkRad, chkFav})
+    for (QWidget* w : std::initializer_list<QWidget*> {wholeWordCheck, tvCheck, radioCheck, favoritesCheck})
         boxes->addWidget(w);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(Frame1);
+    choices->addWidget(searchInBox);
     choices->addLayout(boxes);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(cmdRun);
+    buttons->addWidget(findButton);
+    buttons->addWidget(runButton);
     buttons->addStretch();
-    buttons->addWidget(Command2);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text1);
+    layout->addWidget(searchEdit);
     layout->addLayout(choices);
-    layout->addWidget(ListView1, 1);
+    layout->addWidget(resultsView, 1);
     layout->addLayout(buttons);
     if (state.rightToLeft)
-        Text1->setAlignment(Qt::AlignRight);
+        searchEdit->setAlignment(Qt::AlignRight);
 }
 
 FindWindow::~FindWindow() = default;
@@ -103,20 +102,20 @@ FindWindow::~FindWindow() = default;
 void FindWindow::showEvent(QShowEvent* event)
 {
     ChromeDialog::showEvent(event);
-    Text1->setFocus();
+    searchEdit->setFocus();
 }
 
 int FindWindow::selectedRow() const
 {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    const QModelIndexList rows = resultsView->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void FindWindow::checkSelected()
 {
-    if (!OptName->isChecked())
+    if (!inNamesOption->isChecked())
         return;
-    QCheckBox* boxes[] = {chkTV, chkRad, chkFav};
+    QCheckBox* boxes[] = {tvCheck, radioCheck, favoritesCheck};
     int ticked = 0;
     for (QCheckBox* box : boxes)
         ticked += box->isChecked() ? 1 : 0;
@@ -126,21 +125,21 @@ void FindWindow::checkSelected()
 
 void FindWindow::byInformation()
 {
-    const QSignalBlocker blockRadio(chkRad), blockFavorites(chkFav), blockTv(chkTV);
-    chkWholeWord->setChecked(false);
-    chkWholeWord->setEnabled(false);
-    chkRad->setChecked(false);
-    chkFav->setChecked(false);
-    chkTV->setChecked(true);
-    for (QCheckBox* box : {chkRad, chkFav, chkTV})
+    const QSignalBlocker blockRadio(radioCheck), blockFavorites(favoritesCheck), blockTv(tvCheck);
+    wholeWordCheck->setChecked(false);
+    wholeWordCheck->setEnabled(false);
+    radioCheck->setChecked(false);
+    favoritesCheck->setChecked(false);
+    tvCheck->setChecked(true);
+    for (QCheckBox* box : {radioCheck, favoritesCheck, tvCheck})
         box->setEnabled(false);
 }
 
 void FindWindow::byName()
 {
-    chkFav->setChecked(true);
-    chkRad->setChecked(true);
-    for (QCheckBox* box : {chkWholeWord, chkRad, chkTV, chkFav})
+    favoritesCheck->setChecked(true);
+    radioCheck->setChecked(true);
+    for (QCheckBox* box : {wholeWordCheck, radioCheck, tvCheck, favoritesCheck})
         box->setEnabled(true);
     checkSelected();
 }

@@ -23,18 +23,18 @@ public:
     // The selected result's row, or -1.
     int selectedRow() const;
 
-    QLineEdit* Text1;
-    QGroupBox* Frame1;
-    QRadioButton* OptName;
-    QRadioButton* OptInfo;
-    QCheckBox* chkWholeWord;
-    QCheckBox* chkTV;
-    QCheckBox* chkRad;
-    QCheckBox* chkFav;
-    QPushButton* Command1; // Find
-    QPushButton* cmdRun;
-    QPushButton* Command2; // Close
-    QTreeView* ListView1;
+    QLineEdit* searchEdit;
+    QGroupBox* searchInBox;
+    QRadioButton* inNamesOption;
+    QRadioButton* inInformationOption;
+    QCheckBox* wholeWordCheck;
+    QCheckBox* tvCheck;
+    QCheckBox* radioCheck;
+    QCheckBox* favoritesCheck;
+    QPushButton* findButton; // Find
+    QPushButton* runButton;
+    QPushButton* closeButton; // Close
+    QTreeView* resultsView;
 
 Q_SIGNALS:
     void findClicked();

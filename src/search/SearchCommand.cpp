@@ -27,7 +27,7 @@ void SearchCommand::show()
     if (!m_find) {
         m_find = new FindWindow(&m_window, m_window.chromeState(), m_texts, *m_results);
         m_find->setAttribute(Qt::WA_DeleteOnClose);
-        m_find->Text1->setText(m_searchText);
+        m_find->searchEdit->setText(m_searchText);
         QObject::connect(m_find, &FindWindow::findClicked, m_find, [this] { find(); });
         QObject::connect(m_find, &FindWindow::runClicked, m_find, [this](int row) { activate(row); });
     }
@@ -39,12 +39,12 @@ void SearchCommand::show()
 void SearchCommand::find()
 {
     FindWindow& w = *m_find;
-    m_searchText = w.Text1->text();
+    m_searchText = w.searchEdit->text();
     const Catalogue& catalogue = m_catalogue.catalogue();
     m_results->setHits(catalogue,
         CatalogueSearch::find(catalogue,
-            {m_searchText, w.OptInfo->isChecked(), w.chkWholeWord->isChecked(), w.chkTV->isChecked(),
-                w.chkRad->isChecked(), w.chkFav->isChecked()}));
+            {m_searchText, w.inInformationOption->isChecked(), w.wholeWordCheck->isChecked(),
+                w.tvCheck->isChecked(), w.radioCheck->isChecked(), w.favoritesCheck->isChecked()}));
 }
 
 // The row plays the record it found, also a favorite deleted since the search.

@@ -53,7 +53,7 @@ void TurnOffCommands::set()
 {
     TurnOffDialog& d = *m_dialog;
     const QDateTime now = m_parts.clock();
-    if (d.Option1->isChecked())
+    if (d.afterOption->isChecked())
         m_clock.startCountdown(d.hoursAfter->valueOrMinimum() * 3600 + d.minutesAfter->valueOrMinimum() * 60
                 + d.secondsAfter->valueOrMinimum(),
             now);

@@ -1,8 +1,8 @@
 #include "timer/TurnOffDialog.h"
 
 #include "state/LanguageTexts.h"
-#include "ui/NumberField.h"
 #include "state/TextId.h"
+#include "ui/NumberField.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,51 +21,54 @@ TurnOffDialog::TurnOffDialog(QWidget* owner, ChromeState state, const LanguageTe
     setWindowTitle(texts.text(TextId::TurnOffTitle));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Frame1 = new QGroupBox(texts.text(TextId::TurnOffComputer));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = new QRadioButton(texts.text(TextId::AfterAPeriod));
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(texts.text(TextId::AtATime));
-    Option2->setObjectName(QStringLiteral("Option2"));
-    static const char* const afterNames[6] = {"txtHoursAfter", "VScroll1", "txtMinutesAfter", "VScroll2", "txtSecondsAfter", "VScroll3"};
-    static const char* const atNames[6] = {"txtHourAt", "VScroll4", "txtMinuteAt", "VScroll5", "txtSecondAt", "VScroll6"};
+    whenBox = new QGroupBox(texts.text(TextId::TurnOffComputer));
+    whenBox->setObjectName(QStringLiteral("Frame1"));
+    afterOption = new QRadioButton(texts.text(TextId::AfterAPeriod));
+    afterOption->setObjectName(QStringLiteral("Option1"));
+    atOption = new QRadioButton(texts.text(TextId::AtATime));
+    atOption->setObjectName(QStringLiteral("Option2"));
+    static const char* const afterNames[6]
+        = {"txtHoursAfter", "VScroll1", "txtMinutesAfter", "VScroll2", "txtSecondsAfter", "VScroll3"};
+    static const char* const atNames[6]
+        = {"txtHourAt", "VScroll4", "txtMinuteAt", "VScroll5", "txtSecondAt", "VScroll6"};
     static const int afterMinimums[3] = {0, 0, 1};
     static const int atMinimums[3] = {0, 0, 0};
     NumberField** after[3] = {&hoursAfter, &minutesAfter, &secondsAfter};
     NumberField** at[3] = {&hourAt, &minuteAt, &secondAt};
-    Frame2 = fields("Frame2", texts.text(TextId::Period), texts, TextId::Hours, afterNames, afterMinimums, after);
-    Frame3 = fields("Frame3", texts.text(TextId::TimeOfDay), texts, TextId::Hour, atNames, atMinimums, at);
+    afterBox = fields(
+        "Frame2", texts.text(TextId::Period), texts, TextId::Hours, afterNames, afterMinimums, after);
+    atBox = fields("Frame3", texts.text(TextId::TimeOfDay), texts, TextId::Hour, atNames, atMinimums, at);
     secondsAfter->setValue(59);
-    Frame3->setEnabled(false);
-    Option1->setChecked(true);
-    connect(Option1, &QRadioButton::toggled, this, [this](bool countdown) {
-        Frame2->setEnabled(countdown);
-        Frame3->setEnabled(!countdown);
+    atBox->setEnabled(false);
+    afterOption->setChecked(true);
+    connect(afterOption, &QRadioButton::toggled, this, [this](bool countdown) {
+        afterBox->setEnabled(countdown);
+        atBox->setEnabled(!countdown);
     });
-    auto* settings = new QVBoxLayout(Frame1);
-    settings->addWidget(Option1);
-    settings->addWidget(Frame2);
-    settings->addWidget(Option2);
-    settings->addWidget(Frame3);
+    auto* settings = new QVBoxLayout(whenBox);
+    settings->addWidget(afterOption);
+    settings->addWidget(afterBox);
+    settings->addWidget(atOption);
+    settings->addWidget(atBox);
 
-    cmdCancel = new QPushButton(texts.text(TextId::TimerCancel));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdSet = new QPushButton(texts.text(TextId::Set));
-    cmdSet->setObjectName(QStringLiteral("cmdSet"));
-    cmdStop = new QPushButton(texts.text(TextId::Stop));
-    cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdSet, &QPushButton::clicked, this, &TurnOffDialog::setClicked);
-    connect(cmdStop, &QPushButton::clicked, this, &TurnOffDialog::stopClicked);
+    cancelButton = new QPushButton(texts.text(TextId::TimerCancel));
+    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    setButton = new QPushButton(texts.text(TextId::Set));
+    setButton->setObjectName(QStringLiteral("cmdSet"));
+    stopButton = new QPushButton(texts.text(TextId::Stop));
+    stopButton->setObjectName(QStringLiteral("cmdStop"));
+    connect(cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(setButton, &QPushButton::clicked, this, &TurnOffDialog::setClicked);
+    connect(stopButton, &QPushButton::clicked, this, &TurnOffDialog::stopClicked);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdSet);
-    buttons->addWidget(cmdStop);
+    buttons->addWidget(setButton);
+    buttons->addWidget(stopButton);
     buttons->addStretch();
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(whenBox);
     layout->addLayout(buttons);
-    addDragHandle(Frame1);
+    addDragHandle(whenBox);
     showRunning(running);
 }
 
@@ -79,7 +82,8 @@ QGroupBox* TurnOffDialog::fields(const char* name, const QString& title, const L
     auto* grid = new QGridLayout(group);
     const int maximums[3] = {23, 59, 59};
     for (int i = 0; i < 3; ++i) {
-        *out[i] = NumberField::make(names[2 * i], names[2 * i + 1], minimums[i], maximums[i], QStringLiteral("0"), this);
+        *out[i] = NumberField::make(
+            names[2 * i], names[2 * i + 1], minimums[i], maximums[i], QStringLiteral("0"), this);
         grid->addWidget(new QLabel(texts.text(static_cast<int>(firstLabelText) + i)), 0, i);
         grid->addLayout((*out[i])->row(), 1, i);
     }
@@ -88,9 +92,9 @@ QGroupBox* TurnOffDialog::fields(const char* name, const QString& title, const L
 
 void TurnOffDialog::showRunning(bool running)
 {
-    Frame1->setEnabled(!running);
-    cmdSet->setEnabled(!running);
-    cmdStop->setEnabled(running);
+    whenBox->setEnabled(!running);
+    setButton->setEnabled(!running);
+    stopButton->setEnabled(running);
     if (!running)
-        Option1->setChecked(true);
+        afterOption->setChecked(true);
 }

@@ -21,26 +21,26 @@ public:
     // The controls while the timer runs (only Stop) or not.
     void showRunning(bool running);
 
-    QGroupBox* Frame1;
-    QRadioButton* Option1; // after a duration
-    QGroupBox* Frame2;
+    QGroupBox* whenBox;
+    QRadioButton* afterOption; // after a duration
+    QGroupBox* afterBox;
     NumberField* hoursAfter;
     NumberField* minutesAfter;
     NumberField* secondsAfter;
-    QRadioButton* Option2; // at a clock time
-    QGroupBox* Frame3;
+    QRadioButton* atOption; // at a clock time
+    QGroupBox* atBox;
     NumberField* hourAt;
     NumberField* minuteAt;
     NumberField* secondAt;
-    QPushButton* cmdCancel;
-    QPushButton* cmdSet;
-    QPushButton* cmdStop;
+    QPushButton* cancelButton;
+    QPushButton* setButton;
+    QPushButton* stopButton;
 
 Q_SIGNALS:
     void setClicked();
     void stopClicked();
 
 private:
-    QGroupBox* fields(const char* name, const QString& title, const LanguageTexts& texts, TextId firstLabelText,
-        const char* const names[6], const int minimums[3], NumberField** out[3]);
+    QGroupBox* fields(const char* name, const QString& title, const LanguageTexts& texts,
+        TextId firstLabelText, const char* const names[6], const int minimums[3], NumberField** out[3]);
 };

@@ -37,7 +37,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_menus(std::make
 
     m_splitter = named<QSplitter>("Image1", Qt::Horizontal);
     m_catalogueSide = buildCatalogueSide();
-    // The splitter keeps the tree itself between 2500 and 3900 twips; its side is wider
+    // The splitter keeps the tree itself between its narrowest and widest; its side is wider
     // by the margins and the border around it.
     m_catalogueTree->setMinimumWidth(kTreeMinWidth);
     m_catalogueTree->setMaximumWidth(kTreeMaxWidth);

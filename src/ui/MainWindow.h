@@ -21,8 +21,8 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 public:
-    static constexpr int kMinWidth = 746; // 11190 twips
-    static constexpr int kMinHeight = 544; // 8160 twips
+    static constexpr int kMinWidth = 746; // pixels at 96 dpi
+    static constexpr int kMinHeight = 544;
     static constexpr int kTreeMinWidth = 167;
     static constexpr int kTreeMaxWidth = 260;
 

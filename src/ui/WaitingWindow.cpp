@@ -14,16 +14,16 @@ WaitingWindow::WaitingWindow(QWidget* owner, bool topmost)
     messageLabel->setWordWrap(true);
     messageLabel->setAlignment(Qt::AlignCenter);
     messageLabel->setMinimumWidth(320);
-    cmdOk = new QPushButton;
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setVisible(false);
-    cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton;
+    okButton->setObjectName(QStringLiteral("cmdOk"));
+    okButton->setVisible(false);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);
     layout->addWidget(messageLabel);
-    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    layout->addWidget(okButton, 0, Qt::AlignHCenter);
     addDragHandle(messageLabel);
 }
 
@@ -32,7 +32,7 @@ WaitingWindow::~WaitingWindow() = default;
 void WaitingWindow::showNotice(const QString& text)
 {
     messageLabel->setText(text);
-    cmdOk->setVisible(false);
+    okButton->setVisible(false);
     setModal(false);
     adjustSize();
     show();
@@ -42,18 +42,18 @@ void WaitingWindow::showNotice(const QString& text)
 
 void WaitingWindow::offerSkip(const QString& caption)
 {
-    cmdOk->setText(caption);
-    cmdOk->setVisible(true);
-    disconnect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdOk, &QPushButton::clicked, this, &WaitingWindow::skipped, Qt::UniqueConnection);
+    okButton->setText(caption);
+    okButton->setVisible(true);
+    disconnect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okButton, &QPushButton::clicked, this, &WaitingWindow::skipped, Qt::UniqueConnection);
     adjustSize();
 }
 
 void WaitingWindow::showMessage(const QString& text, const QString& okCaption)
 {
     messageLabel->setText(text);
-    cmdOk->setText(okCaption);
-    cmdOk->setVisible(true);
+    okButton->setText(okCaption);
+    okButton->setVisible(true);
     adjustSize();
     exec();
 }

@@ -13,11 +13,11 @@ public:
     WaitingWindow(QWidget* owner, bool topmost);
     ~WaitingWindow() override;
 
-    // Shows the notice without waiting and lets it paint at once; cmdOk stays hidden.
+    // Shows the notice without waiting and lets it paint at once; okButton stays hidden.
     void showNotice(const QString& text);
-    // Shows cmdOk captioned caption under the notice; pressing it emits skipped().
+    // Shows okButton captioned caption under the notice; pressing it emits skipped().
     void offerSkip(const QString& caption);
-    // Shows the message modally with cmdOk captioned okCaption; returns when it is pressed.
+    // Shows the message modally with okButton captioned okCaption; returns when it is pressed.
     void showMessage(const QString& text, const QString& okCaption);
 
 Q_SIGNALS:
@@ -25,5 +25,5 @@ Q_SIGNALS:
 
 public:
     QLabel* messageLabel;
-    QPushButton* cmdOk;
+    QPushButton* okButton;
 };

@@ -220,7 +220,7 @@ private Q_SLOTS:
             category = info->categoryValue->text();
             band = info->bandwidthValue->text();
             QCOMPARE(info->nameCaption->text(), QStringLiteral("Name"));
-            info->cmdOk->click();
+            info->okButton->click();
         });
         window().menus().informationAction->trigger();
         QCOMPARE(category, QStringLiteral("Unkown"));

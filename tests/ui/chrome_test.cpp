@@ -215,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(platform.shell->opened.size(), 2);
         QCOMPARE(platform.shell->opened[0].scheme(), QStringLiteral("mailto"));
         QCOMPARE(platform.shell->opened[1].scheme(), QStringLiteral("https"));
-        QTest::mouseClick(about->cmdOk, Qt::LeftButton);
+        QTest::mouseClick(about->okButton, Qt::LeftButton);
         QTRY_VERIFY(!window().findChild<AboutWindow*>());
     }
 
@@ -229,10 +229,10 @@ private Q_SLOTS:
         for (QWidget* above : std::initializer_list<QWidget*> {
                  about->programmerCaption, about->supportMailLink, about->iconLabel})
             QVERIFY(box(about->noticeLabel).top() >= box(above).bottom() + 6);
-        QVERIFY(box(about->cmdOk).top() >= box(about->noticeLabel).bottom() + 6);
-        QVERIFY(about->cmdOk->width() >= about->cmdOk->sizeHint().width());
-        QVERIFY(about->cmdOk->width() >= 75);
-        QVERIFY(about->rect().contains(box(about->cmdOk)));
+        QVERIFY(box(about->okButton).top() >= box(about->noticeLabel).bottom() + 6);
+        QVERIFY(about->okButton->width() >= about->okButton->sizeHint().width());
+        QVERIFY(about->okButton->width() >= 75);
+        QVERIFY(about->rect().contains(box(about->okButton)));
         QVERIFY(about->rect().contains(box(about->noticeLabel)));
         about->close();
     }

@@ -132,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Add Favorite"));
 
         auto said = answer(QStringLiteral("cmdOk"));
-        dialog().cmdAdd->click(); // nothing typed
+        dialog().addButton->click(); // nothing typed
         QCOMPARE(*said, QStringLiteral("Please type a name and an address."));
         QVERIFY(favorites().isEmpty());
 
@@ -141,7 +141,7 @@ private Q_SLOTS:
         dialog().infoEdit->setText(QStringLiteral("info  "));
         dialog().radioOption->click(); // radio
         said = answer(QStringLiteral("cmdOk"));
-        dialog().cmdAdd->click();
+        dialog().addButton->click();
         QCOMPARE(*said, QStringLiteral("The favorite has been added."));
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("My Radio"));
@@ -152,7 +152,7 @@ private Q_SLOTS:
 
         dialog().nameEdit->setText(QStringLiteral("Renamed"));
         said = answer(QStringLiteral("Command1")); // no
-        dialog().cmdAdd->click();
+        dialog().addButton->click();
         QCOMPARE(favorites()[0].name, QStringLiteral("My Radio"));
 
         favorites()[0].country = QStringLiteral("Kept");
@@ -162,7 +162,7 @@ private Q_SLOTS:
             whenModalShows(
                 [](QWidget* next) { next->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
         });
-        dialog().cmdAdd->click();
+        dialog().addButton->click();
         QCOMPARE(favorites().size(), 1);
         QCOMPARE(favorites()[0].name, QStringLiteral("Renamed"));
         QCOMPARE(favorites()[0].country, QStringLiteral("Kept"));
@@ -177,10 +177,10 @@ private Q_SLOTS:
         window().menus().favoriteModifyAction->trigger();
         QCOMPARE(dialog().windowTitle(), QStringLiteral("Modify Favorite"));
         QCOMPARE(dialog().addressEdit->text(), QStringLiteral("https://s"));
-        QVERIFY(!dialog().cmdAdd->isEnabled());
+        QVERIFY(!dialog().addButton->isEnabled());
         dialog().infoEdit->setText(QStringLiteral("a | b  "));
         answer(QStringLiteral("cmdOk"));
-        dialog().cmdModify->click();
+        dialog().modifyButton->click();
         QCOMPARE(favorites()[0].info, QStringLiteral("a | b  "));
         QCOMPARE(favorites()[0].country, QStringLiteral("USA"));
         app.reset();

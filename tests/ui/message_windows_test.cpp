@@ -18,7 +18,7 @@ private Q_SLOTS:
         WaitingWindow waiting(nullptr, false);
         waiting.showNotice(QStringLiteral("loading"));
         QVERIFY(waiting.isVisible());
-        QVERIFY(!waiting.cmdOk->isVisible());
+        QVERIFY(!waiting.okButton->isVisible());
         QCOMPARE(waiting.messageLabel->text(), QStringLiteral("loading"));
     }
 
@@ -27,8 +27,8 @@ private Q_SLOTS:
         WaitingWindow waiting(nullptr, true);
         bool sawButton = false;
         whenModalShows([&](QWidget*) {
-            sawButton = waiting.cmdOk->isVisible() && waiting.cmdOk->text() == QStringLiteral("OK");
-            QTest::mouseClick(waiting.cmdOk, Qt::LeftButton);
+            sawButton = waiting.okButton->isVisible() && waiting.okButton->text() == QStringLiteral("OK");
+            QTest::mouseClick(waiting.okButton, Qt::LeftButton);
         });
         waiting.showMessage(QStringLiteral("message"), QStringLiteral("OK"));
         QVERIFY(sawButton);

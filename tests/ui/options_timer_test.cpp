@@ -46,7 +46,7 @@ private:
                 QVERIFY(dialog);
                 act(*dialog);
                 if (dialog->isVisible())
-                    dialog->Command2->click();
+                    dialog->cancelButton->click();
             },
             10000, QStringLiteral("the Options dialog"));
         window().menus().advancedOptionsAction->trigger();
@@ -109,14 +109,14 @@ private Q_SLOTS:
         QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=10")},
             {13, QStringLiteral("remindmeevery=2")}}));
         inOptions([](OptionsDialog& d) {
-            checkArrows(d.history->spinner(), d.Text1, QStringLiteral("7"));
-            checkArrows(d.VScroll3, d.txtBeforeStart, QStringLiteral("7"));
-            checkArrows(d.VScroll2, d.txtRemindEvery, QStringLiteral("3"));
+            checkArrows(d.history->spinner(), d.historyLengthEdit, QStringLiteral("7"));
+            checkArrows(d.remindBeforeSpinner, d.remindBeforeEdit, QStringLiteral("7"));
+            checkArrows(d.remindEverySpinner, d.remindEveryEdit, QStringLiteral("3"));
         });
         TurnOffDialog& timer = timerDialog();
         for (NumberField* field : {timer.hoursAfter, timer.minutesAfter, timer.secondsAfter})
             checkArrows(field->spinner(), field->box(), QStringLiteral("5"));
-        timer.Option2->click();
+        timer.atOption->click();
         for (NumberField* field : {timer.hourAt, timer.minuteAt, timer.secondAt})
             checkArrows(field->spinner(), field->box(), QStringLiteral("5"));
         timer.close();
@@ -144,15 +144,15 @@ private Q_SLOTS:
         QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=25")},
             {13, QStringLiteral("remindmeevery=9")}}));
         inOptions([](OptionsDialog& d) {
-            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("1"));
-            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1"));
+            QCOMPARE(d.remindBeforeEdit->text(), QStringLiteral("1"));
+            QCOMPARE(d.remindEveryEdit->text(), QStringLiteral("1"));
         });
         QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=5")},
             {13, QStringLiteral("remindmeevery=9")}}));
         inOptions([](OptionsDialog& d) {
-            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("5"));
-            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1"));
-            QVERIFY(d.chkRemindMe->isChecked() && d.txtBeforeStart->isEnabled());
+            QCOMPARE(d.remindBeforeEdit->text(), QStringLiteral("5"));
+            QCOMPARE(d.remindEveryEdit->text(), QStringLiteral("1"));
+            QVERIFY(d.remindMeCheck->isChecked() && d.remindBeforeEdit->isEnabled());
         });
     }
 
@@ -161,21 +161,21 @@ private Q_SLOTS:
         QVERIFY(startWith({{11, QStringLiteral("remindme=1")}, {12, QStringLiteral("beforestartby=5")},
             {13, QStringLiteral("remindmeevery=1")}}));
         inOptions([](OptionsDialog& d) {
-            typeInto(d.txtRemindEvery, QStringLiteral("7")); // above 5: 5, the spinner's top, wraps to 1
-            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1"));
-            QCOMPARE(d.VScroll2->value(), 1);
-            typeInto(d.txtBeforeStart, QStringLiteral("10"));
-            d.VScroll2->setValue(6);
-            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("6"));
-            d.VScroll3->setValue(4); // lowering the minutes before lowers the interval
-            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("4"));
-            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("4"));
-            typeInto(d.Text1, QStringLiteral("99"));
-            QCOMPARE(d.Text1->text(), QStringLiteral("15"));
-            d.txtBeforeStart->clear();
-            QCOMPARE(d.txtBeforeStart->text(), QStringLiteral("1"));
-            QTest::keyClicks(d.txtRemindEvery, QStringLiteral("a-"));
-            QCOMPARE(d.txtRemindEvery->text(), QStringLiteral("1")); // only digits reach the box
+            typeInto(d.remindEveryEdit, QStringLiteral("7")); // above 5: 5, the spinner's top, wraps to 1
+            QCOMPARE(d.remindEveryEdit->text(), QStringLiteral("1"));
+            QCOMPARE(d.remindEverySpinner->value(), 1);
+            typeInto(d.remindBeforeEdit, QStringLiteral("10"));
+            d.remindEverySpinner->setValue(6);
+            QCOMPARE(d.remindEveryEdit->text(), QStringLiteral("6"));
+            d.remindBeforeSpinner->setValue(4); // lowering the minutes before lowers the interval
+            QCOMPARE(d.remindEveryEdit->text(), QStringLiteral("4"));
+            QCOMPARE(d.remindBeforeEdit->text(), QStringLiteral("4"));
+            typeInto(d.historyLengthEdit, QStringLiteral("99"));
+            QCOMPARE(d.historyLengthEdit->text(), QStringLiteral("15"));
+            d.remindBeforeEdit->clear();
+            QCOMPARE(d.remindBeforeEdit->text(), QStringLiteral("1"));
+            QTest::keyClicks(d.remindEveryEdit, QStringLiteral("a-"));
+            QCOMPARE(d.remindEveryEdit->text(), QStringLiteral("1")); // only digits reach the box
         });
     }
 
@@ -185,10 +185,10 @@ private Q_SLOTS:
         QVERIFY(app->schedule().remindersRunning());
         window().menus().runRemindersAction->trigger();
         inOptions([](OptionsDialog& d) {
-            d.chkRemindMe->setChecked(false);
-            d.chkMinimizeWhenClose->setChecked(true);
-            typeInto(d.Text1, QStringLiteral("4"));
-            d.Command3->click();
+            d.remindMeCheck->setChecked(false);
+            d.minimizeOnCloseCheck->setChecked(true);
+            typeInto(d.historyLengthEdit, QStringLiteral("4"));
+            d.okButton->click();
         });
         QVERIFY(inf().contains("\r\nremindme=0\r\n"));
         QVERIFY(inf().contains("\r\nminimizeclose=1\r\n"));
@@ -204,9 +204,9 @@ private Q_SLOTS:
         QCOMPARE(app->playback().recent().recent().entries().size(), 2);
         const QByteArray before = inf();
         inOptions([](OptionsDialog& d) {
-            d.Command1->click();
-            QVERIFY(!d.Command1->isEnabled());
-            d.Command2->click();
+            d.clearHistoryButton->click();
+            QVERIFY(!d.clearHistoryButton->isEnabled());
+            d.cancelButton->click();
         });
         QCOMPARE(folder->read(QStringLiteral("mruf")), QByteArray());
         QVERIFY(app->playback().recent().recent().entries().isEmpty());
@@ -217,23 +217,23 @@ private Q_SLOTS:
     {
         QVERIFY(startWith());
         TurnOffDialog& d = timerDialog();
-        QVERIFY(d.Option1->isChecked() && !d.Frame3->isEnabled() && !d.cmdStop->isEnabled());
+        QVERIFY(d.afterOption->isChecked() && !d.atBox->isEnabled() && !d.stopButton->isEnabled());
         typeInto(d.secondsAfter->box(), QStringLiteral("0"));
         QCOMPARE(d.secondsAfter->box()->text(), QStringLiteral("1"));
-        d.Option2->click();
+        d.atOption->click();
         typeInto(d.hourAt->box(), QStringLiteral("24"));
         QCOMPARE(d.hourAt->box()->text(), QStringLiteral("23"));
-        d.Option1->click();
+        d.afterOption->click();
         d.secondsAfter->setValue(3);
-        d.cmdSet->click();
+        d.setButton->click();
         QVERIFY(app->turnOff().running());
-        QVERIFY(!d.Frame1->isEnabled() && d.cmdStop->isEnabled() && !d.cmdSet->isEnabled());
+        QVERIFY(!d.whenBox->isEnabled() && d.stopButton->isEnabled() && !d.setButton->isEnabled());
         tickAt(1);
         QVERIFY(window().windowTitle().endsWith(QStringLiteral(" 2 ") + app->program().texts.text(65)));
-        d.cmdStop->click();
+        d.stopButton->click();
         QVERIFY(!app->turnOff().running());
         QCOMPARE(window().windowTitle(), QStringLiteral("Vidorra"));
-        QVERIFY(d.Frame1->isEnabled());
+        QVERIFY(d.whenBox->isEnabled());
         d.close();
     }
 
@@ -242,9 +242,9 @@ private Q_SLOTS:
         QVERIFY(startWith());
         TurnOffDialog& d = timerDialog();
         d.secondsAfter->box()->clear();
-        d.cmdSet->click();
+        d.setButton->click();
         QCOMPARE(app->turnOff().clock().remaining(), 1); // never 0 seconds
-        d.cmdStop->click();
+        d.stopButton->click();
         d.close();
     }
 
@@ -255,11 +255,11 @@ private Q_SLOTS:
         platform.logindPower = true;
         QVERIFY(startWith());
         TurnOffDialog& d = timerDialog();
-        d.Option2->click();
+        d.atOption->click();
         d.hourAt->setValue(7);
         d.minuteAt->setValue(5);
         d.secondAt->setValue(0);
-        d.cmdSet->click();
+        d.setButton->click();
         QCOMPARE(app->turnOff().clock().atText(), QStringLiteral("7:5:0"));
         tickAt(1);
         tickAt(13); // 07:05:03: the second 07:05:00 was skipped
@@ -280,13 +280,13 @@ private Q_SLOTS:
         QVERIFY(startWith());
         TurnOffDialog& d = timerDialog();
         d.secondsAfter->setValue(1);
-        d.cmdSet->click();
+        d.setButton->click();
         tickAt(1);
         tickAt(2);
         QTRY_VERIFY(window().windowTitle().contains(QStringLiteral("cannot be turned off from here")));
         QCOMPARE(logind.powerOffs(), 0);
         QVERIFY(!app->turnOff().running());
-        QVERIFY(d.cmdSet->isEnabled());
+        QVERIFY(d.setButton->isEnabled());
         d.close();
     }
 
@@ -296,10 +296,10 @@ private Q_SLOTS:
         TurnOffDialog& d = timerDialog();
         d.minutesAfter->setValue(1);
         d.secondsAfter->setValue(1);
-        d.cmdSet->click();
+        d.setButton->click();
         tickAt(1);
         QVERIFY(window().windowTitle().contains(QStringLiteral("save your work")));
-        d.cmdStop->click();
+        d.stopButton->click();
         d.close();
     }
 

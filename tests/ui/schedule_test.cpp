@@ -52,7 +52,7 @@ private:
                 auto* editor = qobject_cast<ProgramTimeEditor*>(modal);
                 QVERIFY(editor);
                 act(*editor);
-                editor->cmdClose->click();
+                editor->closeButton->click();
             },
             10000, QStringLiteral("the time editor"));
         window().menus().scheduleProgramAction->trigger();
@@ -105,14 +105,14 @@ private Q_SLOTS:
     {
         start();
         inEditorOf(QStringLiteral("C1"), [this](ProgramTimeEditor& editor) {
-            QVERIFY(editor.chkEveryDay->isChecked());
+            QVERIFY(editor.everyDayCheck->isChecked());
             QVERIFY(!editor.day->box()->isEnabled() && !editor.year->box()->isEnabled());
             QCOMPARE(editor.day->box()->text(), QStringLiteral("7"));
             QCOMPARE(editor.year->box()->text(), QStringLiteral("2026")); // this year can be chosen
             QCOMPARE(editor.hours->box()->text(), QStringLiteral("0"));
-            QCOMPARE(editor.txtChannelName->text(), QStringLiteral("Texas Sports"));
-            QVERIFY(!editor.cmdModify->isEnabled());
-            editor.chkEveryDay->click();
+            QCOMPARE(editor.channelNameEdit->text(), QStringLiteral("Texas Sports"));
+            QVERIFY(!editor.modifyButton->isEnabled());
+            editor.everyDayCheck->click();
             QVERIFY(editor.day->box()->isEnabled());
         });
     }
@@ -121,7 +121,7 @@ private Q_SLOTS:
     {
         start();
         inEditorOf(QStringLiteral("C0"), [](ProgramTimeEditor& editor) {
-            editor.chkEveryDay->setChecked(false);
+            editor.everyDayCheck->setChecked(false);
             QLineEdit* minutes = editor.minutes->box();
             minutes->clear();
             QTest::keyClicks(minutes, QStringLiteral("7x5"));
@@ -136,11 +136,11 @@ private Q_SLOTS:
             editor.hours->spinner()->setValue(21);
             QCOMPARE(editor.hours->box()->text(), QStringLiteral("21"));
             // The name takes what its field in the file holds, cut where a character begins.
-            editor.txtProgramName->clear();
+            editor.programNameEdit->clear();
             for (int n = 0; n < 30; ++n)
                 QTest::sendKeyEvent(
-                    QTest::Click, editor.txtProgramName, Qt::Key_unknown, QString(QChar(0xFC)), {});
-            QCOMPARE(editor.txtProgramName->text(), QString(25, QChar(0xFC)));
+                    QTest::Click, editor.programNameEdit, Qt::Key_unknown, QString(QChar(0xFC)), {});
+            QCOMPARE(editor.programNameEdit->text(), QString(25, QChar(0xFC)));
         });
     }
 
@@ -148,12 +148,12 @@ private Q_SLOTS:
     {
         start();
         inEditorOf(QStringLiteral("C0"), [this](ProgramTimeEditor& editor) {
-            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(123));
-            editor.txtProgramName->setText(QStringLiteral("Evening News"));
+            QCOMPARE(messageAfter(editor.setButton), app->program().texts.text(123));
+            editor.programNameEdit->setText(QStringLiteral("Evening News"));
             editor.hours->setValue(20);
             editor.minutes->setValue(30);
-            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(124));
-            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(125));
+            QCOMPARE(messageAfter(editor.setButton), app->program().texts.text(124));
+            QCOMPARE(messageAfter(editor.setButton), app->program().texts.text(125));
         });
         QCOMPARE(file().size(), 340);
         const ScheduledProgram stored = schedule().store().programs().value(0);
@@ -161,11 +161,11 @@ private Q_SLOTS:
         QCOMPARE(stored.channelAddress, QByteArray("gssor9..mdvr-dw"));
         QCOMPARE(*DayNumber::toDateTime(stored.startTime), QDateTime(QDate(1899, 12, 30), QTime(20, 30)));
         inEditorOf(QStringLiteral("C1"), [this](ProgramTimeEditor& editor) {
-            editor.txtProgramName->setText(QStringLiteral("Evening News")); // another channel
-            editor.chkEveryDay->setChecked(false);
+            editor.programNameEdit->setText(QStringLiteral("Evening News")); // another channel
+            editor.everyDayCheck->setChecked(false);
             editor.day->setValue(31);
             editor.month->setValue(4);
-            QCOMPARE(messageAfter(editor.cmdSet), app->program().texts.text(124));
+            QCOMPARE(messageAfter(editor.setButton), app->program().texts.text(124));
         });
         QCOMPARE(file().size(), 680);
         QCOMPARE(
@@ -180,33 +180,33 @@ private Q_SLOTS:
         window().menus().scheduledProgramsAction->trigger();
         ScheduledListWindow* list = schedule().listWindow();
         QVERIFY(list && list->isVisible());
-        QCOMPARE(list->ListView1->topLevelItemCount(), 3);
-        QCOMPARE(list->ListView1->topLevelItem(0)->text(2),
+        QCOMPARE(list->programsView->topLevelItemCount(), 3);
+        QCOMPARE(list->programsView->topLevelItem(0)->text(2),
             ScheduledListWindow::startText(DayNumber::fromTime(QTime(8, 5))));
-        QVERIFY(list->ListView1->topLevelItem(0)->text(2).startsWith(QStringLiteral("08")));
-        QVERIFY(list->ListView1->topLevelItem(1)->text(2).startsWith(QStringLiteral("07")));
-        QVERIFY(list->ListView1->topLevelItem(1)->text(2).contains(QStringLiteral("2026")));
+        QVERIFY(list->programsView->topLevelItem(0)->text(2).startsWith(QStringLiteral("08")));
+        QVERIFY(list->programsView->topLevelItem(1)->text(2).startsWith(QStringLiteral("07")));
+        QVERIFY(list->programsView->topLevelItem(1)->text(2).contains(QStringLiteral("2026")));
         QCOMPARE(list->windowTitle(), app->program().texts.text(117).chopped(3));
 
-        list->ListView1->setCurrentItem(list->ListView1->topLevelItem(1));
-        list->cmdDelete->click();
+        list->programsView->setCurrentItem(list->programsView->topLevelItem(1));
+        list->deleteButton->click();
         QCOMPARE(file().size(), 680);
-        QCOMPARE(list->ListView1->topLevelItemCount(), 2);
-        QCOMPARE(list->ListView1->topLevelItem(1)->data(0, Qt::UserRole).toString(), QStringLiteral("S1"));
-        QCOMPARE(list->ListView1->topLevelItem(1)->text(1), QStringLiteral("Late"));
+        QCOMPARE(list->programsView->topLevelItemCount(), 2);
+        QCOMPARE(list->programsView->topLevelItem(1)->data(0, Qt::UserRole).toString(), QStringLiteral("S1"));
+        QCOMPARE(list->programsView->topLevelItem(1)->text(1), QStringLiteral("Late"));
 
-        list->ListView1->setCurrentItem(list->ListView1->topLevelItem(1));
+        list->programsView->setCurrentItem(list->programsView->topLevelItem(1));
         whenModalShows([this](QWidget* modal) {
             auto* editor = qobject_cast<ProgramTimeEditor*>(modal);
-            QVERIFY(editor && editor->cmdModify->isEnabled() && !editor->cmdSet->isEnabled());
+            QVERIFY(editor && editor->modifyButton->isEnabled() && !editor->setButton->isEnabled());
             QCOMPARE(editor->hours->box()->text(), QStringLiteral("23"));
-            editor->txtProgramName->setText(QStringLiteral("Later"));
+            editor->programNameEdit->setText(QStringLiteral("Later"));
             editor->minutes->setValue(15);
-            QCOMPARE(messageAfter(editor->cmdModify), app->program().texts.text(124));
-            editor->cmdClose->click();
+            QCOMPARE(messageAfter(editor->modifyButton), app->program().texts.text(124));
+            editor->closeButton->click();
         });
-        list->cmdModify->click();
-        QCOMPARE(list->ListView1->topLevelItem(1)->text(1), QStringLiteral("Later"));
+        list->modifyButton->click();
+        QCOMPARE(list->programsView->topLevelItem(1)->text(1), QStringLiteral("Later"));
         const ScheduledProgram changed = schedule().store().programs()[1];
         QCOMPARE(changed.channelAddress, QByteArray("gssor9..mdvr-dw"));
         QCOMPARE(DayNumber::toDateTime(changed.startTime)->time(), QTime(23, 15));
@@ -220,13 +220,13 @@ private Q_SLOTS:
         ReminderWindow* reminder = schedule().reminderShown();
         QVERIFY(reminder && reminder->isVisible());
         QVERIFY(reminder->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(reminder->lblMessage->text().contains(QStringLiteral("Sports Hour")));
-        QVERIFY(reminder->lblMessage->text().endsWith(QStringLiteral(" ( 12:03:00 ) ")));
+        QVERIFY(reminder->messageLabel->text().contains(QStringLiteral("Sports Hour")));
+        QVERIFY(reminder->messageLabel->text().endsWith(QStringLiteral(" ( 12:03:00 ) ")));
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_COMPARE(reminder->frameGeometry().bottomRight(), free.bottomRight());
 
         window().viewSelector().setCurrentIndex(2); // the favorites: the run switches back
-        reminder->cmdRunTheProgram->click();
+        reminder->runProgramButton->click();
         QCOMPARE(app->catalogueView().currentView(), 1);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C1"));
         QCOMPARE(window().nowPlaying(), QStringLiteral("Texas Sports"));
@@ -246,7 +246,7 @@ private Q_SLOTS:
         platform.now = platform.now.addSecs(60);
         schedule().tick(); // the minute timer's tick
         QCOMPARE(window().findChildren<ReminderWindow*>().size(), before);
-        schedule().reminderShown()->cmdClose->click();
+        schedule().reminderShown()->closeButton->click();
         QTRY_VERIFY(!schedule().reminderShown());
         platform.now = platform.now.addSecs(60);
         schedule().tick(); // the minute timer's tick
@@ -260,7 +260,7 @@ private Q_SLOTS:
         startReminding(QTime(12, 0));
         ReminderWindow* reminder = schedule().reminderShown();
         QVERIFY(reminder);
-        QCOMPARE(messageAfter(reminder->cmdRunTheProgram), app->program().texts.text(130));
+        QCOMPARE(messageAfter(reminder->runProgramButton), app->program().texts.text(130));
         QTRY_VERIFY(!schedule().reminderShown());
     }
 

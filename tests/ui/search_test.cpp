@@ -38,8 +38,8 @@ private:
     QStringList search(const QString& text)
     {
         FindWindow& w = find();
-        w.Text1->setText(text);
-        w.Command1->click();
+        w.searchEdit->setText(text);
+        w.findButton->click();
         QStringList names;
         for (int row = 0; row < app->search().results().rowCount(); ++row)
             names << app->search().results().index(row, 0).data().toString();
@@ -66,14 +66,14 @@ private Q_SLOTS:
     void theColumnsAreNamedOnScreenAndToAccessibility()
     {
         FindWindow& w = find();
-        QHeaderView* header = w.ListView1->header();
+        QHeaderView* header = w.resultsView->header();
         const QStringList expected = {QStringLiteral("Name"), QStringLiteral("Country"),
             QStringLiteral("Category"), QStringLiteral("Type")};
         for (int column = 0; column < 4; ++column) {
             QCOMPARE(header->model()->headerData(column, Qt::Horizontal).toString(), expected[column]);
             QVERIFY(!header->isSectionHidden(column));
         }
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.ListView1);
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.resultsView);
         QVERIFY(table && table->tableInterface());
         for (int column = 0; column < 4; ++column)
             QCOMPARE(table->tableInterface()->columnDescription(column), expected[column]);
@@ -82,7 +82,7 @@ private Q_SLOTS:
     void anEmptyTextListsEveryRecordOrOnlyEmptyNames()
     {
         QCOMPARE(search(QString()).size(), 8); // 4 TV, 2 radio, 2 favorites; never the movie store
-        find().chkWholeWord->setChecked(true);
+        find().wholeWordCheck->setChecked(true);
         QCOMPARE(search(QString()), QStringList());
     }
 
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(search(QString::fromUtf8("MÜLLER")), QStringList {QString::fromUtf8("Müller TV")});
         QCOMPARE(search(QString::fromUtf8("ПЕРВЫЙ")), QStringList {QString::fromUtf8("Первый канал")});
         QCOMPARE(search(QString::fromUtf8("الأخبار")), QStringList {QString::fromUtf8("قناة الأخبار")});
-        find().chkWholeWord->setChecked(true);
+        find().wholeWordCheck->setChecked(true);
         QCOMPARE(search(QStringLiteral("JAZZ")), QStringList {QStringLiteral("Jazz")});
         QCOMPARE(row(0, 3), QStringLiteral("Radio"));
     }
@@ -102,27 +102,28 @@ private Q_SLOTS:
     void informationCoversTvChannelsOnly()
     {
         FindWindow& w = find();
-        w.OptInfo->click();
-        QVERIFY(w.chkTV->isChecked() && !w.chkTV->isEnabled());
-        QVERIFY(!w.chkRad->isChecked() && !w.chkFav->isChecked() && !w.chkWholeWord->isEnabled());
+        w.inInformationOption->click();
+        QVERIFY(w.tvCheck->isChecked() && !w.tvCheck->isEnabled());
+        QVERIFY(
+            !w.radioCheck->isChecked() && !w.favoritesCheck->isChecked() && !w.wholeWordCheck->isEnabled());
         QCOMPARE(search(QStringLiteral("JAZZ")), QStringList {QString::fromUtf8("قناة الأخبار")});
         QCOMPARE(row(0, 2), QStringLiteral("News"));
         QCOMPARE(search(QString::fromUtf8("münchen")), QStringList {QString::fromUtf8("Müller TV")});
-        w.OptName->click();
-        QVERIFY(w.chkRad->isChecked() && w.chkFav->isChecked() && w.chkTV->isEnabled());
+        w.inNamesOption->click();
+        QVERIFY(w.radioCheck->isChecked() && w.favoritesCheck->isChecked() && w.tvCheck->isEnabled());
     }
 
     void theCollectionBoxesChooseTheRangesAndOneStaysTicked()
     {
         FindWindow& w = find();
-        w.chkTV->setChecked(false);
-        w.chkRad->setChecked(false);
-        QVERIFY(!w.chkFav->isEnabled()); // the last one ticked
+        w.tvCheck->setChecked(false);
+        w.radioCheck->setChecked(false);
+        QVERIFY(!w.favoritesCheck->isEnabled()); // the last one ticked
         QCOMPARE(search(QStringLiteral("jazz")), QStringList {QStringLiteral("My Jazz")});
         QCOMPARE(row(0, 3), QStringLiteral("Fav/TV"));
         QCOMPARE(row(0, 2), QStringLiteral("Music"));
-        w.chkRad->setChecked(true);
-        QVERIFY(w.chkFav->isEnabled() && w.chkTV->isEnabled());
+        w.radioCheck->setChecked(true);
+        QVERIFY(w.favoritesCheck->isEnabled() && w.tvCheck->isEnabled());
         QCOMPARE(search(QStringLiteral("jazz")),
             (QStringList {QStringLiteral("Radio Jazz"), QStringLiteral("Jazz"), QStringLiteral("My Jazz")}));
         QCOMPARE(search(QStringLiteral("Mystery")).size(), 0);
@@ -134,13 +135,13 @@ private Q_SLOTS:
         window().viewSelector().setCurrentIndex(2);
         search(QStringLiteral("Jazz Live"));
         FindWindow& w = find();
-        w.ListView1->setCurrentIndex(app->search().results().index(0, 0));
-        w.cmdRun->click();
+        w.resultsView->setCurrentIndex(app->search().results().index(0, 0));
+        w.runButton->click();
         QCOMPARE(app->catalogueView().currentView(), 0);
         QCOMPARE(app->catalogueView().selectedKey(), QStringLiteral("C3"));
         QCOMPARE(window().nowPlaying(), QStringLiteral("Jazz Live"));
         QVERIFY(w.isVisible()); // it stays open beside the main window
-        QCOMPARE(w.Text1->text(), QStringLiteral("Jazz Live"));
+        QCOMPARE(w.searchEdit->text(), QStringLiteral("Jazz Live"));
     }
 
     void aFavoriteDeletedSinceTheSearchStillPlaysFromItsRow()
@@ -152,8 +153,8 @@ private Q_SLOTS:
         QCOMPARE(app->catalogue().favoriteCount(), 1);
         FindWindow& w = find();
         QCOMPARE(row(0, 0), QStringLiteral("My Jazz"));
-        w.ListView1->setCurrentIndex(app->search().results().index(0, 0));
-        w.cmdRun->click();
+        w.resultsView->setCurrentIndex(app->search().results().index(0, 0));
+        w.runButton->click();
         QCOMPARE(window().nowPlaying(), QStringLiteral("My Jazz"));
         QCOMPARE(app->nowPlaying().currentRoot, QStringLiteral("gssor9..e-dw"));
     }
@@ -163,7 +164,7 @@ private Q_SLOTS:
         search(QStringLiteral("kept"));
         find().close();
         QTRY_VERIFY(!app->search().window());
-        QCOMPARE(find().Text1->text(), QStringLiteral("kept"));
+        QCOMPARE(find().searchEdit->text(), QStringLiteral("kept"));
     }
 };
 

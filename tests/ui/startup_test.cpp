@@ -154,9 +154,9 @@ private Q_SLOTS:
             QCOMPARE(modal->objectName(), QStringLiteral("Waiting"));
             auto* waiting = static_cast<WaitingWindow*>(modal);
             shownText = waiting->messageLabel->text();
-            buttonText = waiting->cmdOk->text();
-            buttonVisible = waiting->cmdOk->isVisible();
-            QTest::mouseClick(waiting->cmdOk, Qt::LeftButton);
+            buttonText = waiting->okButton->text();
+            buttonVisible = waiting->okButton->isVisible();
+            QTest::mouseClick(waiting->okButton, Qt::LeftButton);
         });
         Application app(ProgramFolder(folder->path()), platform.services(false));
         QVERIFY(!app.start());

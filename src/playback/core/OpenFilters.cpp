@@ -1,6 +1,7 @@
 #include "playback/core/OpenFilters.h"
 
 #include "state/LanguageTexts.h"
+#include "state/TextId.h"
 
 namespace OpenFilters {
 
@@ -25,7 +26,8 @@ QStringList filters(const LanguageTexts& texts)
         QStringList patterns;
         for (const QString& extension : extensions(position))
             patterns << QStringLiteral("*.") + extension;
-        result << QStringLiteral("%1 (%2)").arg(texts.text(36 + position), patterns.join(u' '));
+        result << QStringLiteral("%1 (%2)").arg(
+            texts.text(number(TextId::RealMediaFiles) + position - 1), patterns.join(u' '));
     }
     return result;
 }
