@@ -32,7 +32,6 @@
 #include "ui/MainWindowChrome.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QMessageBox>
 
 namespace {
@@ -61,7 +60,6 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
         box.setObjectName(QStringLiteral("LanguageError"));
         box.exec();
     };
-    hooks.selectFilter = [this](int index) { m_window->viewSelector().setCurrentIndex(index); };
     hooks.languageFilePath = [this](const QString& name) { return m_program->folder.languageFile(name); };
     hooks.helpPage = [](const QString& path) { return ServerAddress::resolve(path); };
     m_language = std::make_unique<LanguageSelector>(
@@ -135,17 +133,6 @@ void Application::connectCatalogue()
     ChannelInformation* information = m_information.get();
     onTriggered(m.informationAction, [information] { information->informationChannel(); });
     onTriggered(m.favoriteInformationAction, [information] { information->informationFavorite(); });
-
-    // The filter selector's click: the view of its item, remembered for a language change.
-    LanguageSelector* language = m_language.get();
-    CatalogueView* view = m_catalogueView.get();
-    QObject::connect(&m_window->viewSelector(), &QComboBox::currentIndexChanged, m_window.get(),
-        [language, view](int index) {
-            if (index < 0)
-                return;
-            view->filterBy(index, false);
-            language->setRememberedFilter(index);
-        });
 }
 
 void Application::connectChrome()

@@ -34,9 +34,19 @@ CatalogueView::CatalogueView(Parts parts)
     QTreeView& tree = m_parts.window.catalogueTree();
     tree.setModel(m_model.get());
     tree.setUniformRowHeights(true);
+    // The view selector's click: the tree of its view.
+    m_selectorClick = QObject::connect(
+        &m_parts.window.viewSelector(), &QComboBox::currentIndexChanged, &tree, [this](int index) {
+            if (index >= 0)
+                filterBy(index, false);
+        });
 }
 
-CatalogueView::~CatalogueView() { m_parts.window.catalogueTree().setModel(nullptr); }
+CatalogueView::~CatalogueView()
+{
+    QObject::disconnect(m_selectorClick);
+    m_parts.window.catalogueTree().setModel(nullptr);
+}
 
 void CatalogueView::filterBy(int which, bool repeat)
 {

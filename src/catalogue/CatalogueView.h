@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueFace.h"
 
+#include <QMetaObject>
 #include <QModelIndex>
 #include <QString>
 
@@ -60,4 +61,5 @@ private:
     std::unique_ptr<CatalogueTreeModel> m_model;
     TreeBuilder::View m_view = TreeBuilder::ByCategory; // the view shown; view 0 until the first build
     std::optional<ItemKey> m_playing; // the item marked as playing
+    QMetaObject::Connection m_selectorClick;
 };

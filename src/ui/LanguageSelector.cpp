@@ -142,6 +142,11 @@ LanguageSelector::LanguageSelector(
     Settings& settings, LanguageTexts& texts, MainWindow& window, Shell& shell, Hooks hooks)
     : m_settings(settings), m_texts(texts), m_window(window), m_shell(shell), m_hooks(std::move(hooks))
 {
+    // The view chosen last is chosen again after a language change refills the selector.
+    QObject::connect(&m_window.viewSelector(), &QComboBox::currentIndexChanged, &m_window, [this](int index) {
+        if (index >= 0)
+            m_rememberedFilter = index;
+    });
 }
 
 // The whole file is checked, and the settings saved, before anything on screen changes: a
@@ -174,7 +179,7 @@ void LanguageSelector::selectLanguage(const QString& whichLanguage, bool firstRu
     assignTexts(file.texts);
     m_shown = whichLanguage;
     m_window.update();
-    m_hooks.selectFilter(firstRun ? 1 : m_rememberedFilter);
+    m_window.viewSelector().setCurrentIndex(firstRun ? 1 : m_rememberedFilter); // runs its click
 }
 
 void LanguageSelector::assignTexts(const QStringList& texts)

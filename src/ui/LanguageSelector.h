@@ -18,7 +18,6 @@ public:
         std::function<QString()> saveSettings; // error text, empty on success
         std::function<void()> arabicAppearance; // toggles right to left
         std::function<void(const QString&)> showError;
-        std::function<void(int)> selectFilter; // selects a view selector item and runs its click
         std::function<QString(const QString&)> languageFilePath; // from a language name
         std::function<QUrl(const QString&)> helpPage; // the vendor's address of a help page
     };
@@ -36,7 +35,6 @@ public:
     void openHelp();
 
     // The item the view selector last held; kept by its click handler.
-    void setRememberedFilter(int index) { m_rememberedFilter = index; }
 
 private:
     // Assigns the checked file's texts in the fixed order.
