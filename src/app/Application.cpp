@@ -122,11 +122,6 @@ void Application::connectCatalogue()
     m_catalogueView = std::make_unique<CatalogueView>(
         CatalogueView::Parts {m_catalogue, m_nowPlaying.localFiles, m_program->texts, *m_window, *m_loader});
 
-    TreeEvents::Hooks treeHooks;
-    treeHooks.runVideo = [this](const PlayRequest& request) { runVideo(request); };
-    treeHooks.watchFavorite = [this] { m_window->menus().favoriteWatchAction->trigger(); };
-    m_treeEvents
-        = std::make_unique<TreeEvents>(*m_catalogueView, m_nowPlaying, *m_window, std::move(treeHooks));
     m_information = std::make_unique<ChannelInformation>(*m_catalogueView, m_program->texts, *m_window);
 
     MainMenus& m = m_window->menus();
@@ -166,6 +161,12 @@ void Application::connectPlayback()
             *m_services.media, m_services.makeWebView, [shell](const QUrl& url) { shell->open(url); }});
     MainMenus& m = m_window->menus();
     Playback* playback = m_playback.get();
+    // The tree plays what is double-clicked or chosen with Enter.
+    TreeEvents::Hooks treeHooks;
+    treeHooks.runVideo = [playback](const PlayRequest& request) { playback->runVideo(request); };
+    treeHooks.watchFavorite = [playback] { playback->watchFavorite(); };
+    m_treeEvents
+        = std::make_unique<TreeEvents>(*m_catalogueView, m_nowPlaying, *m_window, std::move(treeHooks));
     TreeEvents* tree = m_treeEvents.get();
     onTriggered(m.watchAction, [tree] { tree->doubleClick(); });
     onTriggered(m.favoriteWatchAction, [playback] { playback->watchFavorite(); });
@@ -244,8 +245,6 @@ void Application::connectOptionsAndTimer()
         *m_services.transfer, *m_services.shell, m_services.makeWebView,
         [updates] { return updates->lastResult().announcements; }, ServerAddress::root()});
 }
-
-void Application::runVideo(const PlayRequest& request) { m_playback->runVideo(request); }
 
 void Application::endNow()
 {

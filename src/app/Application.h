@@ -88,9 +88,6 @@ public:
     UpdateCommands& updates() { return *m_updates; }
     AnnouncementBanner& banner() { return *m_banner; }
 
-    // The single place that plays an item.
-    void runVideo(const PlayRequest& request);
-
 private:
     void connectCommands();
     void connectCatalogue();

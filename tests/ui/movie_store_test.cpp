@@ -115,7 +115,7 @@ private Q_SLOTS:
         GuardedBanner banner(fullPageLink(QStringLiteral("http://127.0.0.1:9/offer")));
         QVERIFY(banner.waitLoaded());
         QVERIFY(QTest::qWaitForWindowExposed(banner.view.widget()));
-        QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 30000);
         QCOMPARE(banner.requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/offer")));
         QCOMPARE(banner.view.widget()->contextMenuPolicy(), Qt::NoContextMenu);
     }
@@ -131,7 +131,7 @@ private Q_SLOTS:
             QStringLiteral("document.getElementById('f').click(); document.getElementById('w').click();"
                            "window.open('http://127.0.0.1:9/popup'); alert('x'); 1"));
         // What the scripts asked for reaches the page before the later real click does.
-        QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((banner.clickForReal(), banner.requested.count() > 0), 30000);
         QCOMPARE(banner.requested.count(), 1);
         QCOMPARE(banner.requested.first().first().toUrl(), QUrl(QStringLiteral("http://127.0.0.1:9/real")));
     }
@@ -147,7 +147,7 @@ private Q_SLOTS:
         GuardedBanner web(fullPageLink(QStringLiteral("http://127.0.0.1:9/after")));
         QVERIFY(web.waitLoaded());
         QVERIFY(QTest::qWaitForWindowExposed(web.view.widget()));
-        QTRY_VERIFY_WITH_TIMEOUT((web.clickForReal(), web.requested.count() > 0), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((web.clickForReal(), web.requested.count() > 0), 30000);
         QCOMPARE(local.requested.count(), 0);
     }
 
