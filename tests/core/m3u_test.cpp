@@ -2,8 +2,8 @@
 #include "base/StoredField.h"
 #include "catalogue/core/ListFormat.h"
 #include "make-lists/ListWriter.h"
-#include "make-lists/M3uPlaylist.h"
-#include "make-lists/PlaylistImport.h"
+#include "catalogue/core/M3uPlaylist.h"
+#include "catalogue/core/PlaylistImport.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "base/FileIo.h"
 #include "catalogue/core/ListFormat.h"
 #include "make-lists/ListWriter.h"
-#include "make-lists/M3uPlaylist.h"
-#include "make-lists/PlaylistImport.h"
+#include "catalogue/core/M3uPlaylist.h"
+#include "catalogue/core/PlaylistImport.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "make-lists/PlaylistImport.h"
+#include "catalogue/core/PlaylistImport.h"
 
 #include "base/StoredField.h"
 #include "catalogue/core/Categories.h"

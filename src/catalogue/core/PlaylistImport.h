@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/core/ChannelRecord.h"
-#include "make-lists/M3uPlaylist.h"
+#include "catalogue/core/M3uPlaylist.h"
 
 // Turns playlist entries into catalogue records for the list files.
 namespace PlaylistImport {
