@@ -8,6 +8,7 @@
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
 #include "favorites/FavoritesCommands.h"
+#include "favorites/PlaylistCommands.h"
 #include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
 #include "net/core/ServerAddress.h"
@@ -196,6 +197,13 @@ void Application::connectFavorites()
     onTriggered(m.addFavoriteAction, [favorites] { favorites->addFromMenu(); });
     onTriggered(m.exportAction, [favorites] { favorites->exportFavorites(); });
     onTriggered(m.importAction, [favorites] { favorites->importFavorites(); });
+
+    m_playlists = std::make_unique<PlaylistCommands>(PlaylistCommands::Parts {m_program->texts, *m_catalogueView,
+        m_favorites->store(), *m_window, m_services.fileDialog.get(), *m_services.transfer});
+    PlaylistCommands* playlists = m_playlists.get();
+    onTriggered(m.importPlaylistAction, [playlists] { playlists->importPlaylist(); });
+    onTriggered(m.favoriteImportPlaylistAction, [playlists] { playlists->importPlaylist(); });
+    onTriggered(m.exportPlaylistAction, [playlists] { playlists->exportPlaylist(); });
 }
 
 void Application::connectSchedule()

@@ -21,6 +21,7 @@
 class CatalogueLoader;
 class CatalogueView;
 class FavoritesCommands;
+class PlaylistCommands;
 class ChannelInformation;
 class LanguageSelector;
 class MainWindow;
@@ -81,6 +82,7 @@ public:
     MainWindowChrome& chrome() { return *m_chrome; }
     Playback& playback() { return *m_playback; }
     FavoritesCommands& favorites() { return *m_favorites; }
+    PlaylistCommands& playlists() { return *m_playlists; }
     ScheduleCommands& schedule() { return *m_schedule; }
     OptionsCommand& options() { return *m_options; }
     TurnOffCommands& turnOff() { return *m_turnOff; }
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<Playback> m_playback;
     std::unique_ptr<OpenCommand> m_open;
     std::unique_ptr<FavoritesCommands> m_favorites;
+    std::unique_ptr<PlaylistCommands> m_playlists;
     std::unique_ptr<ScheduleCommands> m_schedule;
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<TurnOffCommands> m_turnOff;

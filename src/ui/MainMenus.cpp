@@ -42,6 +42,7 @@ MainMenus::MainMenus(QMainWindow* window)
 {
     fileMenu = topMenu(window, "MnuFile", "&File");
     openAction = item(fileMenu, "SMnuOpen", "&Open...");
+    importPlaylistAction = item(fileMenu, "MnuImportPlaylist", "Import &Playlist...");
     recentFilesSeparator = fileMenu->addSeparator();
     recentFilesSeparator->setObjectName(QStringLiteral("SMnuMRUList"));
     updateListsAction = item(fileMenu, "SMnuUpdatelists", "Update lists");
@@ -70,6 +71,7 @@ MainMenus::MainMenus(QMainWindow* window)
     favoriteMenu->addSeparator();
     importAction = item(favoriteMenu, "SMnuImport", "&Import...");
     exportAction = item(favoriteMenu, "SMnuExport", "&Export...");
+    exportPlaylistAction = item(favoriteMenu, "MnuExportPlaylist", "Export as &Playlist...");
 
     videoMenu = topMenu(window, "MnuVideo", "&Video");
     fitToSizeAction = item(videoMenu, "SMnuFitToSize", "Fit To Size");
@@ -99,6 +101,8 @@ MainMenus::MainMenus(QMainWindow* window)
     favoriteModifyAction = item(favoriteItemMenu, "SPopUpMenuFModify", "Modify");
     favoriteItemMenu->addSeparator();
     favoriteDeleteAction = item(favoriteItemMenu, "SPopUpMenuFDelete", "Delete");
+    favoriteItemMenu->addSeparator();
+    favoriteImportPlaylistAction = item(favoriteItemMenu, "PopUpMenuFImportPlaylist", "Import Playlist...");
 
     trayMenu = popUp(window, "MnuSystem");
     trayHelpAction = item(trayMenu, "MnuSystemHelp", "Help");

@@ -14,6 +14,7 @@ struct MainMenus final {
 
     QMenu* fileMenu;
     QAction* openAction;
+    QAction* importPlaylistAction;
     QAction* recentFilesSeparator; // the separator under Open; recent files follow it
     QAction* updateListsAction;
     QAction* exitAction;
@@ -33,6 +34,7 @@ struct MainMenus final {
     QAction* addFavoriteAction;
     QAction* importAction;
     QAction* exportAction;
+    QAction* exportPlaylistAction;
 
     QMenu* videoMenu;
     QAction* fitToSizeAction;
@@ -57,6 +59,7 @@ struct MainMenus final {
     QAction* favoriteInformationAction;
     QAction* favoriteModifyAction;
     QAction* favoriteDeleteAction;
+    QAction* favoriteImportPlaylistAction;
 
     QMenu* trayMenu;
     QAction* trayHelpAction;

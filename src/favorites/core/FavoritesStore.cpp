@@ -64,6 +64,15 @@ bool FavoritesStore::append(const ChannelRecord& favorite)
     return commit(std::move(next));
 }
 
+bool FavoritesStore::appendAll(const QVector<ChannelRecord>& favorites)
+{
+    QVector<ChannelRecord> next;
+    next.reserve(m_favorites.size() + favorites.size());
+    next += m_favorites;
+    next += favorites;
+    return commit(std::move(next));
+}
+
 bool FavoritesStore::replace(int index, const ChannelRecord& favorite)
 {
     m_error.clear();

@@ -21,6 +21,8 @@ public:
     // Adding a file of the "My Computer" list: nothing when its address is there already.
     bool addFile(const QString& path, std::uint8_t op);
     bool append(const ChannelRecord& favorite);
+    // Appends all of them with one write of the file.
+    bool appendAll(const QVector<ChannelRecord>& favorites);
     bool replace(int index, const ChannelRecord& favorite);
     // Removes every favorite with this address.
     bool removeAddress(const QByteArray& address);
