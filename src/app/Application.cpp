@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
 #include "catalogue/TreeEvents.h"
+#include "check/ChannelCheck.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/PlaylistCommands.h"
 #include "net/AnnouncementBanner.h"
@@ -15,6 +16,7 @@
 #include "options/OptionsCommand.h"
 #include "platform/FileDialog.h"
 #include "platform/TrayIcon.h"
+#include "platform/core/HttpProber.h"
 #include "platform/core/PowerControl.h"
 #include "platform/core/Shell.h"
 #include "platform/core/SingleInstanceGuard.h"
@@ -198,12 +200,23 @@ void Application::connectFavorites()
     onTriggered(m.exportAction, [favorites] { favorites->exportFavorites(); });
     onTriggered(m.importAction, [favorites] { favorites->importFavorites(); });
 
-    m_playlists = std::make_unique<PlaylistCommands>(PlaylistCommands::Parts {m_program->texts, *m_catalogueView,
-        m_favorites->store(), *m_window, m_services.fileDialog.get(), *m_services.transfer});
+    m_playlists
+        = std::make_unique<PlaylistCommands>(PlaylistCommands::Parts {m_program->texts, *m_catalogueView,
+            m_favorites->store(), *m_window, m_services.fileDialog.get(), *m_services.transfer});
     PlaylistCommands* playlists = m_playlists.get();
     onTriggered(m.importPlaylistAction, [playlists] { playlists->importPlaylist(); });
     onTriggered(m.favoriteImportPlaylistAction, [playlists] { playlists->importPlaylist(); });
     onTriggered(m.exportPlaylistAction, [playlists] { playlists->exportPlaylist(); });
+
+    if (!m_services.prober)
+        m_services.prober = std::make_unique<HttpProber>();
+    if (!m_services.clock)
+        m_services.clock = [] { return QDateTime::currentDateTime(); };
+    m_channelCheck = std::make_unique<ChannelCheck>(ChannelCheck::Parts {
+        m_program->folder, *m_catalogueView, *m_window, *m_services.prober, m_services.clock});
+    ChannelCheck* check = m_channelCheck.get();
+    onTriggered(m.checkBranchAction, [check] { check->checkSelection(); });
+    onTriggered(m.checkViewAction, [check] { check->checkView(); });
 }
 
 void Application::connectSchedule()

@@ -5,6 +5,7 @@
 #include "platform/TrayIcon.h"
 #include "platform/core/Notifier.h"
 #include "platform/core/PowerControl.h"
+#include "platform/core/Prober.h"
 #include "platform/core/Shell.h"
 #include "platform/core/SingleInstanceGuard.h"
 #include "platform/core/Transfer.h"
@@ -19,6 +20,7 @@
 #include <memory>
 
 class CatalogueLoader;
+class ChannelCheck;
 class CatalogueView;
 class FavoritesCommands;
 class PlaylistCommands;
@@ -49,6 +51,7 @@ struct PlatformServices {
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<FileDialog> fileDialog;
     std::unique_ptr<PowerControl> power;
+    std::unique_ptr<Prober> prober; // asks channels whether they answer; HTTP when not given
     std::unique_ptr<MediaPlayer> media; // the one media engine
     std::function<std::unique_ptr<WebView>()> makeWebView; // embedded pages, made when needed
     std::function<void()> endProgram; // stop at once, without further close handling
@@ -83,6 +86,7 @@ public:
     Playback& playback() { return *m_playback; }
     FavoritesCommands& favorites() { return *m_favorites; }
     PlaylistCommands& playlists() { return *m_playlists; }
+    ChannelCheck& channelCheck() { return *m_channelCheck; }
     ScheduleCommands& schedule() { return *m_schedule; }
     OptionsCommand& options() { return *m_options; }
     TurnOffCommands& turnOff() { return *m_turnOff; }
@@ -118,6 +122,7 @@ private:
     std::unique_ptr<OpenCommand> m_open;
     std::unique_ptr<FavoritesCommands> m_favorites;
     std::unique_ptr<PlaylistCommands> m_playlists;
+    std::unique_ptr<ChannelCheck> m_channelCheck;
     std::unique_ptr<ScheduleCommands> m_schedule;
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<TurnOffCommands> m_turnOff;

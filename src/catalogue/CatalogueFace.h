@@ -3,6 +3,11 @@
 #include "catalogue/core/ItemKey.h"
 #include "catalogue/core/TreeBuilder.h"
 
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QVector>
+
 #include <optional>
 
 class QIcon;
@@ -34,6 +39,14 @@ public:
     virtual void markPlaying(std::optional<ItemKey> key) = 0;
     // Moves the playing mark among the files of My Computer, when that view shows.
     virtual void moveFileMark(int from, int to) = 0;
+
+    // The channels that did not answer their last check, by address as stored, with the
+    // tooltip each shows; the tree marks them in every view.
+    virtual void setSilentChannels(QHash<QByteArray, QString> toolTips) = 0;
+    // The stored addresses of the channels and favorites under the selected node (or of the
+    // selected one), or in the whole view; movie-store pages and files are none.
+    virtual QVector<QByteArray> addressesUnderSelection() const = 0;
+    virtual QVector<QByteArray> addressesInView() const = 0;
 
     // Reads the lists and favorites from disk again and shows them by country.
     virtual void reloadLists() = 0;

@@ -51,6 +51,14 @@ void CatalogueTreeModel::setIconOverride(const QModelIndex& index, int position)
     Q_EMIT dataChanged(index, index, {Qt::DecorationRole, IconPositionRole});
 }
 
+void CatalogueTreeModel::setToolTip(const QModelIndex& index, const QString& text)
+{
+    if (!nodeAt(index))
+        return;
+    m_nodes[static_cast<int>(index.internalId())].toolTip = text;
+    Q_EMIT dataChanged(index, index, {Qt::ToolTipRole});
+}
+
 const CatalogueTreeModel::Node* CatalogueTreeModel::nodeAt(const QModelIndex& index) const
 {
     if (!index.isValid() || index.model() != this)
@@ -112,6 +120,8 @@ QVariant CatalogueTreeModel::data(const QModelIndex& index, int role) const
         return node->node.flagKey;
     case IconPositionRole:
         return node->iconOverride ? node->iconOverride : node->node.icon;
+    case Qt::ToolTipRole:
+        return node->toolTip.isEmpty() ? QVariant() : QVariant(node->toolTip);
     case Qt::DecorationRole: {
         if (node->iconOverride)
             return m_icons.icon(node->iconOverride);

@@ -24,6 +24,20 @@ public:
     QString keyOf(const QModelIndex& index) const;
     // Replaces the node's icon (the playing mark); position 0 puts back its own icon.
     void setIconOverride(const QModelIndex& index, int position);
+    // A tooltip of the node's own; empty for none.
+    void setToolTip(const QModelIndex& index, const QString& text);
+    // Calls `each` with the index of every node below `index`, and of `index` itself.
+    template <typename Each> void forEachBelow(const QModelIndex& index, Each each) const
+    {
+        QVector<QModelIndex> pending {index};
+        while (!pending.isEmpty()) {
+            const QModelIndex at = pending.takeLast();
+            if (at.isValid())
+                each(at);
+            for (int row = rowCount(at) - 1; row >= 0; --row)
+                pending.append(this->index(row, 0, at));
+        }
+    }
     int nodeCount() const { return static_cast<int>(m_nodes.size()); }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -37,6 +51,7 @@ private:
         TreeNode node;
         int row = 0;
         int iconOverride = 0;
+        QString toolTip;
         QVector<int> children;
     };
     const Node* nodeAt(const QModelIndex& index) const;

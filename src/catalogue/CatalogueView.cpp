@@ -69,6 +69,7 @@ void CatalogueView::filterBy(int which, bool repeat)
     tree.expandToDepth(0); // the branches show their countries or categories
     if (!selectedKey.isEmpty())
         select(m_model->indexForKey(selectedKey));
+    applySilentMarks();
     if (which != TreeBuilder::MyComputer)
         restorePlayingMark();
     tree.setUpdatesEnabled(true);
@@ -123,7 +124,7 @@ void CatalogueView::markPlaying(std::optional<ItemKey> key)
     if (m_playing) {
         const QModelIndex previous = m_model->indexForKey(m_playing->text());
         if (previous.isValid())
-            m_model->setIconOverride(previous, 0);
+            m_model->setIconOverride(previous, ownIconOf(m_playing));
     }
     m_playing = key;
     if (!key)
@@ -153,3 +154,71 @@ void CatalogueView::reloadLists()
     filterBy(TreeBuilder::ByCountry, true);
     m_parts.window.catalogueTree().viewport()->update();
 }
+
+void CatalogueView::setSilentChannels(QHash<QByteArray, QString> toolTips)
+{
+    m_silent = std::move(toolTips);
+    applySilentMarks();
+}
+
+const QByteArray* CatalogueView::checkableAddress(const QModelIndex& index) const
+{
+    const std::optional<ItemKey> item = ItemKey::parse(m_model->keyOf(index));
+    if (!item || item->kind == ItemKey::Kind::LocalFile)
+        return nullptr;
+    const ChannelRecord* record = item->kind == ItemKey::Kind::Channel
+        ? m_parts.catalogue.channel(item->index)
+        : m_parts.catalogue.favorite(item->index);
+    if (!record || record->kind == ChannelRecord::MovieStore || record->kind == ChannelRecord::ComputerFile)
+        return nullptr;
+    return &record->address;
+}
+
+// The mark a channel shows when it is not the one playing.
+int CatalogueView::ownIconOf(const std::optional<ItemKey>& key) const
+{
+    if (!key)
+        return 0;
+    const QByteArray* address = checkableAddress(m_model->indexForKey(key->text()));
+    return address && m_silent.contains(*address) ? TreeBuilder::SilentIcon : 0;
+}
+
+void CatalogueView::applySilentMarks()
+{
+    const QModelIndex playing = m_playing ? m_model->indexForKey(m_playing->text()) : QModelIndex();
+    m_model->forEachBelow(QModelIndex(), [this, &playing](const QModelIndex& index) {
+        const QByteArray* address = checkableAddress(index);
+        if (!address)
+            return;
+        const auto silent = m_silent.constFind(*address);
+        const bool marked
+            = index.data(CatalogueTreeModel::IconPositionRole).toInt() == TreeBuilder::SilentIcon;
+        if (silent != m_silent.constEnd()) {
+            m_model->setToolTip(index, *silent);
+            if (!marked && index != playing)
+                m_model->setIconOverride(index, TreeBuilder::SilentIcon);
+        } else if (marked || !index.data(Qt::ToolTipRole).isNull()) {
+            m_model->setToolTip(index, {});
+            if (marked)
+                m_model->setIconOverride(index, 0);
+        }
+    });
+}
+
+QVector<QByteArray> CatalogueView::addressesBelow(const QModelIndex& index) const
+{
+    QVector<QByteArray> addresses;
+    m_model->forEachBelow(index, [this, &addresses](const QModelIndex& at) {
+        if (const QByteArray* address = checkableAddress(at))
+            addresses.append(*address);
+    });
+    return addresses;
+}
+
+QVector<QByteArray> CatalogueView::addressesUnderSelection() const
+{
+    const QModelIndex selected = selectedIndex();
+    return selected.isValid() ? addressesBelow(selected) : QVector<QByteArray>();
+}
+
+QVector<QByteArray> CatalogueView::addressesInView() const { return addressesBelow(QModelIndex()); }

@@ -51,9 +51,17 @@ public:
     void markPlaying(std::optional<ItemKey> key) override;
     void moveFileMark(int from, int to) override;
     void reloadLists() override;
+    void setSilentChannels(QHash<QByteArray, QString> toolTips) override;
+    QVector<QByteArray> addressesUnderSelection() const override;
+    QVector<QByteArray> addressesInView() const override;
 
 private:
     void restorePlayingMark();
+    void applySilentMarks();
+    // The stored address of a channel or favorite the check can ask; null for anything else.
+    const QByteArray* checkableAddress(const QModelIndex& index) const;
+    QVector<QByteArray> addressesBelow(const QModelIndex& index) const;
+    int ownIconOf(const std::optional<ItemKey>& key) const;
     void select(const QModelIndex& index);
 
     Parts m_parts;
@@ -61,5 +69,6 @@ private:
     std::unique_ptr<CatalogueTreeModel> m_model;
     TreeBuilder::View m_view = TreeBuilder::ByCategory; // the view shown; view 0 until the first build
     std::optional<ItemKey> m_playing; // the item marked as playing
+    QHash<QByteArray, QString> m_silent; // the channels that did not answer, with their tooltips
     QMetaObject::Connection m_selectorClick;
 };

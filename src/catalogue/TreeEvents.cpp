@@ -98,8 +98,11 @@ void TreeEvents::playFile(int index)
 
 void TreeEvents::rightButtonReleased(const QPoint& globalPos, bool rightButton)
 {
-    if (!m_view.selectedItem())
+    if (!m_view.selectedItem()) {
+        if (rightButton && m_view.selectedIndex().isValid())
+            popUp(m_window.menus().branchMenu, globalPos); // a branch: check its channels
         return;
+    }
     m_releasePos = globalPos;
     if (rightButton)
         popUpFor(globalPos);
@@ -123,6 +126,11 @@ void TreeEvents::popUpFor(const QPoint& globalPos)
         m.catalogueFavoriteSeparator->setVisible(!store);
         m.addToFavoritesAction->setVisible(!store);
     }
+    popUp(menu, globalPos);
+}
+
+void TreeEvents::popUp(QMenu* menu, const QPoint& globalPos)
+{
     if (m_hooks.popUp)
         m_hooks.popUp(globalPos);
     else

@@ -10,6 +10,7 @@
 
 class CatalogueView;
 class MainWindow;
+class QMenu;
 
 // What the catalogue tree does on click, double-click, keys, the right button and the
 // mouse: information labels, playing, pop-up menus and the tooltip.
@@ -35,6 +36,7 @@ protected:
 
 private:
     void popUpFor(const QPoint& globalPos);
+    void popUp(QMenu* menu, const QPoint& globalPos);
     void showDetails(ItemKey item);
     void playFile(int index);
 

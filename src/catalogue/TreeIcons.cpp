@@ -16,7 +16,7 @@ struct IconDesign {
     const char* glyph; // drawn on a coloured disc when the theme has no icon
 };
 
-// Positions 1 to 28. Unused positions (12 to 15) keep a neutral picture.
+// Positions 1 to 29. Unused positions (12 to 15) keep a neutral picture.
 const IconDesign kDesigns[TreeIcons::kCount] = {
     {"video-display", 0xff2b6cc4, "TV"}, // 1 TV channels
     {"audio-x-generic", 0xff2e8b57, "\u266B"}, // 2 radio
@@ -46,6 +46,7 @@ const IconDesign kDesigns[TreeIcons::kCount] = {
     {"text-x-generic", 0xff6b7280, "\u2261"}, // 26 file
     {"", 0xffff4500, "\u25CF"}, // 27 live
     {"", 0xff16a34a, "\u266A"}, // 28 the item playing now: a mark of its own
+    {"", 0xff9ca3af, "\u2715"}, // 29 a channel that did not answer its last check
 };
 
 QPixmap drawDisc(int size, QRgb colour, const QString& glyph)

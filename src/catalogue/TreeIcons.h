@@ -5,12 +5,12 @@
 #include <QString>
 #include <QVector>
 
-// The tree's pictures: 27 icon positions and the country flags. Icons come from the
+// The tree's pictures: 29 icon positions and the country flags. Icons come from the
 // desktop's icon theme where it has one, else they are drawn; flags come from the
 // installed flag set and are loaded the first time a country needs one.
 class TreeIcons final {
 public:
-    static constexpr int kCount = 28;
+    static constexpr int kCount = 29;
 
     explicit TreeIcons(QString flagFolder = defaultFlagFolder());
 

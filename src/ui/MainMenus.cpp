@@ -54,8 +54,7 @@ MainMenus::MainMenus(QMainWindow* window)
     optionsMenu->addSeparator();
     scheduledProgramsAction = item(optionsMenu, "SMnuScheduledPrograms", "Scheduled Programs...");
     runRemindersAction = checkable(item(optionsMenu, "SMnuRunRemindingService", "Run reminding service"));
-    stopRemindersAction
-        = checkable(item(optionsMenu, "SMnuStopRemindingService", "Stop reminding service"));
+    stopRemindersAction = checkable(item(optionsMenu, "SMnuStopRemindingService", "Stop reminding service"));
     optionsMenu->addSeparator();
     languageMenu = optionsMenu->addMenu(QStringLiteral("&Language"));
     languageMenu->setObjectName(QStringLiteral("SMnuLanguage"));
@@ -65,6 +64,8 @@ MainMenus::MainMenus(QMainWindow* window)
     advancedOptionsAction = item(optionsMenu, "SMnuOption", "&Advanced Options...");
     optionsMenu->addSeparator();
     turnOffTimeAction = item(optionsMenu, "SMnuTurnOfTime", "&Set Turn off Time...");
+    optionsMenu->addSeparator();
+    checkViewAction = item(optionsMenu, "MnuCheckChannels", "&Check Channels in This View");
 
     favoriteMenu = topMenu(window, "MnuFavorite", "F&avorite");
     addFavoriteAction = item(favoriteMenu, "SSMnuAddFavorite", "A&dd...");
@@ -90,6 +91,9 @@ MainMenus::MainMenus(QMainWindow* window)
     informationAction = item(catalogueMenu, "SPopUpMenuInfo", "Information");
     catalogueFavoriteSeparator = catalogueMenu->addSeparator();
     addToFavoritesAction = item(catalogueMenu, "SPopUpMenuAddToFavorite", "Add To Favorites");
+
+    branchMenu = popUp(window, "TreeViewBranch");
+    checkBranchAction = item(branchMenu, "PopUpMenuCheckChannels", "Check Channels");
 
     favoriteItemMenu = popUp(window, "HandleFavorite");
     favoriteWatchAction = item(favoriteItemMenu, "SPopUpMenuFWatch", "Watch");

@@ -6,7 +6,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
-// The main window's menu bar and its three pop-up menus. Every menu and entry carries the
+// The main window's menu bar and its four pop-up menus. Every menu and entry carries the
 // object name the rest of the program (and the tests) find it by; the captions here are
 // the design captions, replaced by the language texts at start-up.
 struct MainMenus final {
@@ -29,6 +29,7 @@ struct MainMenus final {
     QAction* alwaysOnTopAction;
     QAction* advancedOptionsAction;
     QAction* turnOffTimeAction;
+    QAction* checkViewAction;
 
     QMenu* favoriteMenu;
     QAction* addFavoriteAction;
@@ -52,6 +53,9 @@ struct MainMenus final {
     QAction* informationAction;
     QAction* catalogueFavoriteSeparator;
     QAction* addToFavoritesAction;
+
+    QMenu* branchMenu;
+    QAction* checkBranchAction;
 
     QMenu* favoriteItemMenu;
     QAction* favoriteWatchAction;

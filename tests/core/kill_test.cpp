@@ -1,5 +1,6 @@
 #include "base/FileIo.h"
 #include "catalogue/core/ListFormat.h"
+#include "check/core/ChannelHealth.h"
 #include "favorites/core/FavoritesFile.h"
 #include "schedule/core/ScheduleFile.h"
 #include "state/ProgramFolder.h"
@@ -43,9 +44,10 @@ ChannelRecord favorite(int n)
 
 Contents settings()
 {
-    Settings s = Settings::fromBytes("14\r\n0\r\n0\r\n0\r\n0\r\n1.0.0\r\nlanguage=english\r\nmru=10\r\naot=0\r\n"
-                                     "skin=0\r\nupdatechannel=0\r\nremindme=1\r\nbeforestartby=5\r\n"
-                                     "remindmeevery=1\r\ntellnewversion=1\r\n");
+    Settings s
+        = Settings::fromBytes("14\r\n0\r\n0\r\n0\r\n0\r\n1.0.0\r\nlanguage=english\r\nmru=10\r\naot=0\r\n"
+                              "skin=0\r\nupdatechannel=0\r\nremindme=1\r\nbeforestartby=5\r\n"
+                              "remindmeevery=1\r\ntellnewversion=1\r\n");
     const QByteArray a = s.toBytes();
     s.setLine(Settings::ProgramVersion, QStringLiteral("2.0.0"));
     return {QStringLiteral("inf"), a, s.toBytes()};
@@ -70,7 +72,8 @@ Contents schedule()
 {
     QVector<ScheduledProgram> programs;
     for (int n = 0; n < 3000; ++n)
-        programs.append({QStringLiteral("Program %1").arg(n), QStringLiteral("News"), 46400.25, "gssor9..a-dw"});
+        programs.append(
+            {QStringLiteral("Program %1").arg(n), QStringLiteral("News"), 46400.25, "gssor9..a-dw"});
     const QByteArray a = ScheduleFile::toBytes(programs);
     programs.append({QStringLiteral("Killed mid-write"), QStringLiteral("News"), 46400.5, "gssor9..a-dw"});
     return {QStringLiteral("scheduledprograms"), a, ScheduleFile::toBytes(programs)};
@@ -88,8 +91,21 @@ Contents recentFiles()
 
 Contents list()
 {
-    return {QStringLiteral("avtapit.dll"), QByteArray("|USA|News|A|1|||gssor9..a-dw|0|info\r\n").repeated(30000),
+    return {QStringLiteral("avtapit.dll"),
+        QByteArray("|USA|News|A|1|||gssor9..a-dw|0|info\r\n").repeated(30000),
         QByteArray("|France|News|B|1|||gssor9..b-dw|0|infos\r\n").repeated(25000)};
+}
+
+Contents channelMarks()
+{
+    ChannelHealth::Marks marks;
+    const QDateTime monday(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    for (int n = 0; n < 3000; ++n)
+        marks.record("gssor9..c" + QByteArray::number(n) + "-dw", ChannelHealth::Verdict::Refuses,
+            {404, {}, {}, {}}, monday);
+    const QByteArray a = marks.toBytes();
+    marks.record("gssor9..jhkkdc-dw", ChannelHealth::Verdict::Silent, {}, monday);
+    return {QStringLiteral("channelcheck"), a, marks.toBytes()};
 }
 
 struct KillCase {
@@ -117,7 +133,8 @@ TEST_P(KillTest, AKilledWriteLeavesTheOldOrTheNewFileAndTheNextStartClearsUp)
     int oldContent = 0, newContent = 0, wrong = 0, leftoversSeen = 0;
     for (int round = 0; round < kRounds; ++round) {
         QProcess victim;
-        victim.start(QStringLiteral(VIDORRA_WRITE_VICTIM), {folder.path(), QString::fromLatin1(GetParam().kind)});
+        victim.start(
+            QStringLiteral(VIDORRA_WRITE_VICTIM), {folder.path(), QString::fromLatin1(GetParam().kind)});
         ASSERT_TRUE(victim.waitForReadyRead(10000)) << "the writer did not start";
         // Not a wait for anything: the moment of the kill, anywhere in the first few writes.
         QThread::usleep(QRandomGenerator::global()->bounded(60000));
@@ -130,20 +147,23 @@ TEST_P(KillTest, AKilledWriteLeavesTheOldOrTheNewFileAndTheNextStartClearsUp)
             ++newContent;
         else
             ++wrong;
-        const QStringList partial = QDir(folder.path()).entryList({QStringLiteral("*.vidorra-partial")},
-            QDir::Files | QDir::Hidden);
+        const QStringList partial
+            = QDir(folder.path())
+                  .entryList({QStringLiteral("*.vidorra-partial")}, QDir::Files | QDir::Hidden);
         leftoversSeen += partial.isEmpty() ? 0 : 1;
         ProgramFolder(folder.path()).removeWriteLeftovers(); // as the next start does
     }
-    std::printf("[ kills ] %s: %d rounds, %d old, %d new, %d wrong; %d cut mid-write\n", GetParam().kind, kRounds,
-        oldContent, newContent, wrong, leftoversSeen);
+    std::printf("[ kills ] %s: %d rounds, %d old, %d new, %d wrong; %d cut mid-write\n", GetParam().kind,
+        kRounds, oldContent, newContent, wrong, leftoversSeen);
     EXPECT_EQ(wrong, 0);
-    EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.vidorra-partial")}, QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(folder.path())
+                    .entryList({QStringLiteral("*.vidorra-partial")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
     for (const QString& name : usersOwn)
         EXPECT_EQ(folder.read(name), QByteArray("mine")) << name.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, KillTest,
     ::testing::Values(KillCase {"inf", settings}, KillCase {"fav", favorites}, KillCase {"mruf", recentFiles},
-        KillCase {"schedule", schedule}, KillCase {"list", list}),
+        KillCase {"schedule", schedule}, KillCase {"list", list}, KillCase {"marks", channelMarks}),
     [](const ::testing::TestParamInfo<KillCase>& param) { return std::string(param.param.kind); });

@@ -4,6 +4,7 @@
 #include "platform/DbusNotifier.h"
 #include "platform/LogindPower.h"
 #include "platform/MpvPlayer.h"
+#include "platform/core/HttpProber.h"
 #include "platform/core/HttpTransfer.h"
 
 #include <QDateTime>
@@ -117,6 +118,8 @@ struct FakePlatform {
         if (logindPower)
             s.power = std::make_unique<LogindPower>();
         s.endProgram = [this] { ++ends; };
+        s.prober = std::make_unique<HttpProber>(std::chrono::milliseconds(1500)); // a slow channel fails sooner
+
         return s;
     }
 };

@@ -198,6 +198,13 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_header("Location", "/_/loop")
             self.send_header("Content-Length", "0")
             self.end_headers()
+        elif path == "/_/page":
+            self.send_body(200, b"<!DOCTYPE html><html><body>Channel moved</body></html>", "text/html; charset=utf-8")
+        elif path.startswith("/_/redirect/"):
+            self.send_response(302)
+            self.send_header("Location", "/" + path[len("/_/redirect/"):])
+            self.send_header("Content-Length", "0")
+            self.end_headers()
         elif path.startswith("/_/error"):
             self.send_body(500, b"<html>Internal Server Error</html>", "text/html")
         elif path.startswith("/_/close"):

@@ -1,11 +1,12 @@
 // A process that rewrites one of the program's files again and again through the program's
 // own code, alternating between two contents, until it is killed. The kill tests start it,
 // kill it at a random moment and check what the file holds.
-//   write_victim FOLDER inf|fav|mruf|schedule|list
+//   write_victim FOLDER inf|fav|mruf|schedule|list|marks
 #include "base/FileIo.h"
 #include "base/SerialFileWriter.h"
 #include "catalogue/core/Catalogue.h"
 #include "catalogue/core/ListFormat.h"
+#include "check/core/ChannelHealth.h"
 #include "favorites/core/FavoritesStore.h"
 #include "schedule/core/ScheduleStore.h"
 #include "state/Settings.h"
@@ -67,7 +68,8 @@ void writing()
 {
     ScheduleStore store(path);
     store.load(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
-    const ScheduledProgram extra {QStringLiteral("Killed mid-write"), QStringLiteral("News"), 46400.5, "gssor9..a-dw"};
+    const ScheduledProgram extra {
+        QStringLiteral("Killed mid-write"), QStringLiteral("News"), 46400.5, "gssor9..a-dw"};
     writing();
     for (;;) {
         store.add(extra);
@@ -80,6 +82,19 @@ void writing()
     writing();
     for (int n = 0;; ++n)
         FileIo::writeFileAtomically(path, n % 2 ? b : a);
+}
+
+// As a channel check ends: one channel more marked, then answering again.
+[[noreturn]] void rewriteMarks(const QString& path)
+{
+    ChannelHealth::Marks marks = ChannelHealth::Marks::fromBytes(FileIo::readWholeFile(path).bytes);
+    const QDateTime monday(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    writing();
+    for (int n = 0;; ++n) {
+        marks.record("gssor9..jhkkdc-dw",
+            n % 2 ? ChannelHealth::Verdict::Answers : ChannelHealth::Verdict::Silent, {}, monday);
+        FileIo::writeFileAtomically(path, marks.toBytes());
+    }
 }
 
 } // namespace
@@ -100,10 +115,14 @@ int main(int argc, char** argv)
     if (kind == "fav")
         rewriteFavorites(folder.filePath(QStringLiteral("fav.fav")));
     if (kind == "mruf")
-        rewriteRecentFiles(folder.filePath(QStringLiteral("mruf")), content("content-a"), content("content-b"));
+        rewriteRecentFiles(
+            folder.filePath(QStringLiteral("mruf")), content("content-a"), content("content-b"));
     if (kind == "schedule")
         rewriteSchedule(folder.filePath(QStringLiteral("scheduledprograms")));
+    if (kind == "marks")
+        rewriteMarks(folder.filePath(QStringLiteral("channelcheck")));
     if (kind == "list")
-        rewriteList(folder.filePath(QStringLiteral("avtapit.dll")), content("content-a"), content("content-b"));
+        rewriteList(
+            folder.filePath(QStringLiteral("avtapit.dll")), content("content-a"), content("content-b"));
     return 2;
 }

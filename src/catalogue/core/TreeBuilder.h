@@ -37,7 +37,8 @@ enum Icon {
     ComputerIcon = 25,
     FileIcon = 26,
     LiveIcon = 27,
-    MovieIcon = 19
+    MovieIcon = 19,
+    SilentIcon = 29 // a channel that did not answer its last check
 };
 
 TreeLayout build(int view, const Catalogue& catalogue, const LocalFileList& localFiles);
