@@ -19,7 +19,7 @@ void CatalogueTreeModel::setLayout(TreeLayout layout)
     for (TreeNode& treeNode : layout.nodes) {
         const int self = static_cast<int>(m_nodes.size());
         QVector<int>& siblings = treeNode.parent < 0 ? m_roots : m_nodes[treeNode.parent].children;
-        Node node {std::move(treeNode), static_cast<int>(siblings.size()), 0, {}};
+        Node node {std::move(treeNode), static_cast<int>(siblings.size()), 0, {}, {}};
         siblings.append(self);
         if (!node.node.key.isEmpty())
             m_byKey.insert(node.node.key, self);

@@ -92,12 +92,13 @@ void ChannelCheck::askNext()
     const QByteArray address = m_queue.takeLast();
     ++m_asking;
     const int round = m_round;
+    const QPointer<ChannelCheck> self(this); // the prober may answer after this check is gone
     m_parts.prober.probe(
-        QUrl(StoredField::decodeAddress(address)), [this, address, round](const Prober::Answer& answer) {
-            if (round != m_round)
+        QUrl(StoredField::decodeAddress(address)), [self, address, round](const Prober::Answer& answer) {
+            if (!self || round != self->m_round)
                 return;
-            --m_asking;
-            answered(address, answer);
+            --self->m_asking;
+            self->answered(address, answer);
         });
 }
 

@@ -74,15 +74,17 @@ void PlaylistCommands::importFrom(const QString& source)
         showProgress(QStringLiteral("Downloading the playlist..."), false);
         m_downloading = true;
         const int download = ++m_download;
-        m_parts.transfer.fetch(url, kLargestPlaylist, [this, url, download](const Transfer::Result& result) {
-            if (download != m_download)
-                return; // cancelled meanwhile
-            m_downloading = false;
-            if (!result.ok())
-                endWith(QStringLiteral("The playlist could not be downloaded: %1").arg(result.error));
-            else
-                startReading(result.bytes, url);
-        });
+        const QPointer<PlaylistCommands> self(this); // the answer may come after the program closed
+        m_parts.transfer.fetch(
+            url, kLargestPlaylist, [self, this, url, download](const Transfer::Result& result) {
+                if (!self || download != m_download)
+                    return; // cancelled meanwhile
+                m_downloading = false;
+                if (!result.ok())
+                    endWith(QStringLiteral("The playlist could not be downloaded: %1").arg(result.error));
+                else
+                    startReading(result.bytes, url);
+            });
         return;
     }
     const QString path = url.isLocalFile() ? url.toLocalFile() : source;

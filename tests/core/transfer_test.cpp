@@ -1,3 +1,4 @@
+#include "platform/core/HttpProber.h"
 #include "platform/core/HttpTransfer.h"
 
 #include "base/TextCodec.h"
@@ -200,11 +201,64 @@ TEST_P(TransferMemoryTest, AnOversizedAnswerIsCutWithinTheBound)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfAnswer, TransferMemoryTest,
-    ::testing::Values("/_/endless", "/_/announced-huge", "/_/chunked-100mb", "/_/chunked-endless", "/_/gzip-bomb"));
+    ::testing::Values(
+        "/_/endless", "/_/announced-huge", "/_/chunked-100mb", "/_/chunked-endless", "/_/gzip-bomb"));
 
 TEST(TransferAddresses, OnlyWebAddressesAreFetched)
 {
     HttpTransfer transfer;
     EXPECT_FALSE(fetch(transfer, QUrl(QStringLiteral("file:///etc/hostname"))).ok());
     EXPECT_FALSE(fetch(transfer, QUrl()).ok());
+}
+
+namespace {
+
+// Runs the probes side by side to their ends.
+QVector<Prober::Answer> probeAll(Prober& prober, const QVector<QUrl>& urls)
+{
+    QVector<Prober::Answer> answers(urls.size());
+    int left = static_cast<int>(urls.size());
+    QEventLoop loop;
+    for (int i = 0; i < urls.size(); ++i) {
+        prober.probe(urls[i], [&, i](const Prober::Answer& answer) {
+            answers[i] = answer;
+            if (--left == 0)
+                loop.quit();
+        });
+    }
+    loop.exec();
+    return answers;
+}
+
+} // namespace
+
+TEST_F(TransferTest, AProbeReadsAFewKilobytesAndTellsWhatCame)
+{
+    HttpProber prober;
+    const auto answers
+        = probeAll(prober, {url("/_/endless"), url("/_/page"), url("/missing"), url("/_/loop")});
+    EXPECT_EQ(answers[0].status, 200);
+    EXPECT_EQ(
+        answers[0].head.size(), HttpProber::kPeekBytes); // an endless stream ends at its first kilobytes
+    EXPECT_TRUE(answers[1].contentType.startsWith("text/html"));
+    EXPECT_EQ(answers[2].status, 404);
+    EXPECT_EQ(answers[3].status, 0); // a redirect loop is no answer
+    EXPECT_FALSE(answers[3].error.isEmpty());
+}
+
+// Servers that accept and never answer keep their connections after the probe gave up on
+// them; later probes of the same host must not wait behind them.
+TEST_F(TransferTest, ProbesThatGaveUpOnAHostLeaveNoneWaitingBehindThem)
+{
+    HttpProber prober(std::chrono::milliseconds(400));
+    for (int round = 0; round < 3; ++round) {
+        QVector<QUrl> hanging;
+        for (int i = 0; i < 8; ++i)
+            hanging.append(url("/_/hang"));
+        for (const Prober::Answer& answer : probeAll(prober, hanging))
+            EXPECT_EQ(answer.status, 0);
+    }
+    const auto live = probeAll(prober, {url("/_/bytes"), url("/_/bytes")});
+    EXPECT_EQ(live[0].status, 200);
+    EXPECT_EQ(live[1].status, 200);
 }

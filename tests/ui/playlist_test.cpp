@@ -40,8 +40,8 @@ private:
         action("MnuImportPlaylist")->trigger();
         if (ended.isEmpty() && !ended.wait(60000))
             return QStringLiteral("no end");
-        QTest::qWaitFor([&closer] { return closer.closed; }, 10000);
-        return closer.closed ? app->playlists().lastSummary() : QStringLiteral("no summary shown");
+        const bool closed = QTest::qWaitFor([&closer] { return closer.closed; }, 10000);
+        return closed ? app->playlists().lastSummary() : QStringLiteral("no summary shown");
     }
     // Closes the message that ends an import as soon as it shows; other windows it leaves.
     struct SummaryCloser {

@@ -16,18 +16,16 @@ struct Probe {
 
 } // namespace
 
-HttpProber::HttpProber(std::chrono::milliseconds timeout)
-    : m_timeout(timeout), m_network(std::make_unique<QNetworkAccessManager>())
-{
-}
+HttpProber::HttpProber(std::chrono::milliseconds timeout) : m_timeout(timeout) { }
 
+// Running probes are dropped without calling their `done`: what waits for them is going too.
 HttpProber::~HttpProber()
 {
     for (const QPointer<QNetworkReply>& reply : std::as_const(m_running)) {
         if (reply) {
             reply->disconnect();
             reply->abort();
-            reply->deleteLater();
+            delete reply->manager();
         }
     }
 }
@@ -44,7 +42,8 @@ void HttpProber::probe(const QUrl& url, Done done)
     request.setMaximumRedirectsAllowed(5);
     request.setRawHeader("Accept-Encoding", "identity");
     request.setRawHeader("Icy-MetaData", "0");
-    QNetworkReply* reply = m_network->get(request);
+    auto* network = new QNetworkAccessManager;
+    QNetworkReply* reply = network->get(request);
     reply->setReadBufferSize(kPeekBytes);
     m_running.append(reply);
     auto probe = std::make_shared<Probe>();
@@ -64,7 +63,7 @@ void HttpProber::probe(const QUrl& url, Done done)
         m_running.removeAll(reply);
         reply->disconnect();
         reply->abort();
-        reply->deleteLater();
+        reply->manager()->deleteLater(); // its connections, and the reply, with it
         QTimer::singleShot(0, [done, answer] { done(answer); });
     };
     auto* timer = new QTimer(reply);

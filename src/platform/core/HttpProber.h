@@ -6,12 +6,13 @@
 #include <QPointer>
 
 #include <chrono>
-#include <memory>
 
-class QNetworkAccessManager;
 class QNetworkReply;
 
 // Probes over HTTP and HTTPS: a GET that ends after its first kilobytes, or at its time-out.
+// Each probe has a network manager of its own, gone with it: a manager queues requests to a
+// host it is busy with, and keeps a connection a server holds open even after its request
+// was abandoned, so shared ones would soon leave the next probes waiting past their time.
 class HttpProber final : public Prober {
 public:
     static constexpr qint64 kPeekBytes = 4096;
@@ -24,6 +25,6 @@ public:
 
 private:
     std::chrono::milliseconds m_timeout;
-    std::unique_ptr<QNetworkAccessManager> m_network;
+
     QList<QPointer<QNetworkReply>> m_running;
 };
