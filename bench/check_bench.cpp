@@ -1,5 +1,6 @@
 // Check Channels in the running program: 1,000 channels on loopback, of which 100 never
 // answer, eight at once with five seconds each. The wall time until the check has ended.
+#include "BenchFolder.h"
 #include "BenchServices.h"
 #include "platform/MpvPlayer.h"
 
@@ -25,18 +26,7 @@ namespace {
 const QString& programFolder()
 {
     static QTemporaryDir dir;
-    static const bool filled = [] {
-        const QDir root(dir.path());
-        for (const char* name : {"avtapit.dll", "atlr.dll", "apcupm.dll", "fav.fav"}) {
-            QFile file(root.filePath(QString::fromLatin1(name)));
-            file.open(QIODevice::WriteOnly);
-        }
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/inf"), root.filePath(QStringLiteral("inf")));
-        root.mkdir(QStringLiteral("Language"));
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Language/english"),
-            root.filePath(QStringLiteral("Language/english")));
-        return true;
-    }();
+    static const bool filled = (BenchFolder::fill(dir.path()), true);
     static const QString path = filled ? dir.path() : QString();
     return path;
 }
@@ -63,11 +53,14 @@ void checkChannels(benchmark::State& state)
         QObject::connect(&app.channelCheck(), &ChannelCheck::finished, &loop, &QEventLoop::quit);
         app.channelCheck().check(addresses);
         loop.exec();
-        silent = static_cast<int>(std::count_if(addresses.cbegin(), addresses.cend(),
-            [&app](const QByteArray& address) { return app.channelCheck().marks().all().contains(address); }));
+        silent = static_cast<int>(
+            std::count_if(addresses.cbegin(), addresses.cend(), [&app](const QByteArray& address) {
+                return app.channelCheck().marks().all().contains(address);
+            }));
     }
     if (silent != 100)
-        state.SkipWithError(("not exactly the hanging channels were marked: " + std::to_string(silent)).c_str());
+        state.SkipWithError(
+            ("not exactly the hanging channels were marked: " + std::to_string(silent)).c_str());
     state.counters["channels"] = 1000;
     state.counters["silent"] = silent;
 }

@@ -62,7 +62,10 @@ void serverDown(benchmark::State& state)
     longestPause(state, QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
 }
 void serverSlow(benchmark::State& state) { longestPause(state, server().url(QStringLiteral("/_/drip/"))); }
-void serverBlackHoled(benchmark::State& state) { longestPause(state, server().url(QStringLiteral("/_/hang/"))); }
+void serverBlackHoled(benchmark::State& state)
+{
+    longestPause(state, server().url(QStringLiteral("/_/hang/")));
+}
 
 BENCHMARK(serverDown)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(serverSlow)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();

@@ -5,6 +5,7 @@
 // clip in the program's real video widget. Run under a display (xvfb-run). A load that
 // fails is reported as a failure and fails the run. Each figure is given as the mean,
 // median and spread (standard deviation) of repetitions.
+#include "BenchFolder.h"
 #include "BenchServices.h"
 #include "app/Application.h"
 #include "base/Scrambling.h"
@@ -49,14 +50,7 @@ struct Fixture {
         clips[Hd720WithSound] = MediaFiles::writeVideo(
             root.filePath(QStringLiteral("hd.mp4")), 4, true, QStringLiteral("1280x720"));
         server = std::make_unique<TestHttpServer>(dir.path());
-        for (const char* name : {"avtapit.dll", "atlr.dll", "apcupm.dll", "fav.fav"}) {
-            QFile file(root.filePath(QString::fromLatin1(name)));
-            file.open(QIODevice::WriteOnly);
-        }
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/inf"), root.filePath(QStringLiteral("inf")));
-        root.mkdir(QStringLiteral("Language"));
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Language/english"),
-            root.filePath(QStringLiteral("Language/english")));
+        BenchFolder::fill(dir.path());
     }
     QString source(const benchmark::State& state) const
     {

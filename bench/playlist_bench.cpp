@@ -1,5 +1,6 @@
 // Import Playlist in the running program: a playlist of 100,000 entries until the
 // favorites are written and shown (the favorites hold 32,767; the rest is counted).
+#include "BenchFolder.h"
 #include "BenchServices.h"
 #include "MaximalCatalogue.h"
 #include "platform/MpvPlayer.h"
@@ -44,16 +45,8 @@ const QString& programFolder()
     static QTemporaryDir dir;
     static const bool filled = [] {
         const MaximalCatalogue lists = MaximalCatalogue::make();
-        const QDir root(dir.path());
-        put(root.filePath(QStringLiteral("avtapit.dll")), lists.tv);
-        put(root.filePath(QStringLiteral("atlr.dll")), lists.radio);
-        put(root.filePath(QStringLiteral("apcupm.dll")), lists.store);
-        put(root.filePath(QStringLiteral("fav.fav")), {});
-        put(root.filePath(QStringLiteral("playlist.m3u")), playlist(100000));
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/inf"), root.filePath(QStringLiteral("inf")));
-        root.mkdir(QStringLiteral("Language"));
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Language/english"),
-            root.filePath(QStringLiteral("Language/english")));
+        BenchFolder::fill(dir.path(), {lists.tv, lists.radio, lists.store, {}});
+        put(QDir(dir.path()).filePath(QStringLiteral("playlist.m3u")), playlist(100000));
         return true;
     }();
     static const QString path = filled ? dir.path() : QString();

@@ -1,6 +1,7 @@
 // The catalogue tree on the real main window with the largest catalogue, 5,000 favorites
 // and a list of 1,000 local files: each view's build with the tree shown, and start-up
 // until the main window shows.
+#include "BenchFolder.h"
 #include "BenchServices.h"
 #include "MaximalCatalogue.h"
 #include "platform/MpvPlayer.h"
@@ -26,13 +27,6 @@ namespace {
 PlatformServices services()
 {
     return BenchServices::make(std::make_unique<MpvPlayer>(MpvPlayer::Options {true, 5, {}}));
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
 }
 
 // Favorites as users gather them: channels of the lists, a few of their own files.
@@ -68,15 +62,7 @@ const QString& programFolder()
     static QTemporaryDir dir;
     static const bool filled = [] {
         const MaximalCatalogue lists = MaximalCatalogue::make();
-        const QDir root(dir.path());
-        put(root.filePath(QStringLiteral("avtapit.dll")), lists.tv);
-        put(root.filePath(QStringLiteral("atlr.dll")), lists.radio);
-        put(root.filePath(QStringLiteral("apcupm.dll")), lists.store);
-        put(root.filePath(QStringLiteral("fav.fav")), favorites(5000));
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/inf"), root.filePath(QStringLiteral("inf")));
-        root.mkdir(QStringLiteral("Language"));
-        QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Language/english"),
-            root.filePath(QStringLiteral("Language/english")));
+        BenchFolder::fill(dir.path(), {lists.tv, lists.radio, lists.store, favorites(5000)});
         return true;
     }();
     static const QString path = filled ? dir.path() : QString();

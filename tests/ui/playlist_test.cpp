@@ -61,6 +61,14 @@ private:
         QTimer poll;
         bool closed = false;
     };
+    static QByteArray playlistOf(int entries)
+    {
+        QByteArray text = "#EXTM3U\n";
+        for (int i = 0; i < entries; ++i)
+            text += "#EXTINF:-1,Channel " + QByteArray::number(i) + "\nhttp://h/" + QByteArray::number(i)
+                + "\n";
+        return text;
+    }
     QByteArray favoritesFile() const { return folder->read(QStringLiteral("fav.fav")); }
 
 private Q_SLOTS:
@@ -126,11 +134,7 @@ private Q_SLOTS:
 
     void aLongPlaylistCanBeCancelledAndThenNothingIsWritten()
     {
-        QByteArray big = "#EXTM3U\n";
-        for (int i = 0; i < 100000; ++i)
-            big += "#EXTINF:-1,Channel " + QByteArray::number(i) + "\nhttp://h/" + QByteArray::number(i)
-                + "\n";
-        const QString path = files.write(QStringLiteral("big.m3u"), big);
+        const QString path = files.write(QStringLiteral("big.m3u"), playlistOf(100000));
         const QByteArray before = favoritesFile();
         QSignalSpy ended(&app->playlists(), &PlaylistCommands::importEnded);
         const SummaryCloser closer; // there is none after a cancel
@@ -138,10 +142,11 @@ private Q_SLOTS:
         QProgressDialog* progress = app->playlists().progress();
         QVERIFY(progress && progress->isVisible());
         // Cancelled a third of the way, from within the bar's own update.
-        connect(progress->findChild<QProgressBar*>(), &QProgressBar::valueChanged, progress, [progress](int value) {
-            if (value > 333)
-                progress->findChild<QPushButton*>()->click();
-        });
+        connect(progress->findChild<QProgressBar*>(), &QProgressBar::valueChanged, progress,
+            [progress](int value) {
+                if (value > 333)
+                    progress->findChild<QPushButton*>()->click();
+            });
         QTRY_COMPARE(ended.count(), 1);
         QCOMPARE(app->playlists().lastSummary(), QStringLiteral("cancelled"));
         QCOMPARE(favoritesFile(), before);
@@ -150,11 +155,7 @@ private Q_SLOTS:
 
     void aPlaylistLongerThanTheFavoritesHoldFillsThemAndSaysSo()
     {
-        QByteArray big = "#EXTM3U\n";
-        for (int i = 0; i < 40000; ++i)
-            big += "#EXTINF:-1,Channel " + QByteArray::number(i) + "\nhttp://h/" + QByteArray::number(i)
-                + "\n";
-        const QString path = files.write(QStringLiteral("big.m3u"), big);
+        const QString path = files.write(QStringLiteral("big.m3u"), playlistOf(40000));
         // The window's own work goes on between the parts of the playlist.
         int turns = 0;
         QTimer turn;
