@@ -69,7 +69,8 @@ void CatalogueView::filterBy(int which, bool repeat)
     tree.expandToDepth(0); // the branches show their countries or categories
     if (!selectedKey.isEmpty())
         select(m_model->indexForKey(selectedKey));
-    applySilentMarks();
+    if (!m_silent.isEmpty()) // a new tree has no marks to take away
+        applySilentMarks();
     if (which != TreeBuilder::MyComputer)
         restorePlayingMark();
     tree.setUpdatesEnabled(true);
