@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth ffmpeg python3 dbus-daemon locales
   famfamfam-flag-png fonts-dejavu-core
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -40,6 +40,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vidorra"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.vidorra.Vidorra")); // its launcher entry
 
     const ProgramFolder folder = ProgramFolder::resolve(ProgramFolder::currentEnvironment());
     Application* appPtr = nullptr;

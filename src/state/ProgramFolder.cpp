@@ -12,6 +12,9 @@
 #ifndef VIDORRA_INSTALLED_DATA
 #define VIDORRA_INSTALLED_DATA "/usr/share/vidorra"
 #endif
+#ifndef VIDORRA_DATA_FROM_BIN
+#define VIDORRA_DATA_FROM_BIN "../share/vidorra"
+#endif
 
 ProgramFolder ProgramFolder::resolve(const Environment& environment)
 {
@@ -36,11 +39,21 @@ ProgramFolder::Environment ProgramFolder::currentEnvironment()
     environment.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (environment.xdgDataHome.isEmpty())
         environment.xdgDataHome = QDir::home().filePath(QStringLiteral(".local/share"));
-    // A build tree or an install next to the executable ships its defaults in data/.
-    const QString beside = QDir(environment.executableDir).filePath(QStringLiteral("data"));
-    environment.installedDefaults
-        = QFileInfo(beside).isDir() ? beside : QStringLiteral(VIDORRA_INSTALLED_DATA);
+    environment.installedDefaults = installedDefaults(environment.executableDir);
     return environment;
+}
+
+// A build tree ships its defaults in data/ beside the executable; an install, at the
+// layout's path from its bin/, wherever its prefix went; else at the configured prefix.
+QString ProgramFolder::installedDefaults(const QString& executableDir)
+{
+    const QDir bin(executableDir);
+    for (const QString& candidate :
+        {bin.filePath(QStringLiteral("data")), bin.filePath(QStringLiteral(VIDORRA_DATA_FROM_BIN))}) {
+        if (QFileInfo(QDir(candidate).filePath(QStringLiteral("inf"))).isFile())
+            return QDir::cleanPath(candidate);
+    }
+    return QStringLiteral(VIDORRA_INSTALLED_DATA);
 }
 
 QString ProgramFolder::file(const QString& name) const { return QDir(m_root).filePath(name); }

@@ -17,6 +17,8 @@ public:
     // without overwriting anything already there.
     static ProgramFolder resolve(const Environment& environment);
     static Environment currentEnvironment();
+    // Where the shipped defaults are for an executable in this folder.
+    static QString installedDefaults(const QString& executableDir);
 
     explicit ProgramFolder(QString root) : m_root(std::move(root)) { }
 

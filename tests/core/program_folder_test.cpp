@@ -57,6 +57,20 @@ TEST(ProgramFolderResolve, SeededCopiesOfReadOnlyDefaultsAreWritable)
     EXPECT_TRUE(QFile::permissions(xdg.file(QStringLiteral("inf"))) & QFile::WriteOwner);
 }
 
+TEST(ProgramFolderResolve, InstalledDefaultsAreFoundWhereverThePrefixWent)
+{
+    TempFolder prefix;
+    prefix.write(QStringLiteral("share/vidorra/inf"), "14\r\n");
+    prefix.write(QStringLiteral("bin/vidorra"), "");
+    EXPECT_EQ(ProgramFolder::installedDefaults(prefix.file(QStringLiteral("bin"))),
+        QFileInfo(prefix.file(QStringLiteral("share/vidorra"))).absoluteFilePath());
+    TempFolder buildTree;
+    buildTree.write(QStringLiteral("data/inf"), "14\r\n");
+    EXPECT_EQ(ProgramFolder::installedDefaults(buildTree.path()), buildTree.file(QStringLiteral("data")));
+    TempFolder elsewhere; // neither: the configured prefix
+    EXPECT_TRUE(ProgramFolder::installedDefaults(elsewhere.path()).endsWith(QStringLiteral("/share/vidorra")));
+}
+
 TEST(ProgramFolderLeftovers, OnlyTheProgramsOwnTemporaryFilesAreRemoved)
 {
     TempFolder folder;
