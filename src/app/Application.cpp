@@ -35,7 +35,9 @@
 #include "ui/MainWindowChrome.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -83,13 +85,18 @@ Application::~Application()
         m_lifecycle->terminate();
 }
 
-bool Application::start()
+bool Application::start(const QString& argument)
 {
     m_program->settings = Settings::load(m_program->folder.file(QStringLiteral("inf")));
     StartupSequence sequence({*m_program, m_nowPlaying, *m_window, *m_language, *m_services.instanceGuard,
         *m_services.tray, *m_lifecycle, *m_loader, *m_catalogueView, *m_chrome, m_playback->recent(),
-        *m_schedule, *m_updates, *m_banner});
-    return sequence.run() && !m_ended;
+        *m_schedule, *m_updates, *m_banner, argument});
+    if (!sequence.run() || m_ended)
+        return false;
+    m_services.instanceGuard->onHandedOver([this](const QString& handed) { open(handed); });
+    if (!argument.isEmpty())
+        open(argument);
+    return true;
 }
 
 void Application::connectCommands()
@@ -265,6 +272,20 @@ void Application::connectOptionsAndTimer()
     m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {m_program->folder, *m_window,
         *m_services.transfer, *m_services.shell, m_services.makeWebView,
         [updates] { return updates->lastResult().announcements; }, ServerAddress::root()});
+}
+
+void Application::open(const QString& argument)
+{
+    const QUrl url = QUrl::fromUserInput(argument, QDir::currentPath(), QUrl::AssumeLocalFile);
+    if (!url.isValid())
+        return;
+    m_lifecycle->showMainWindow();
+    const QString source = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    const QString path = url.path().toLower();
+    if (path.endsWith(QStringLiteral(".m3u")) || path.endsWith(QStringLiteral(".m3u8")))
+        m_playlists->offerImport(source);
+    else if (m_open)
+        m_open->openAddress(source);
 }
 
 void Application::endNow()

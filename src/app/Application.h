@@ -70,7 +70,10 @@ public:
 
     // StartProgram: reads the settings and runs the main window's load.
     // False when the program ended during start-up.
-    bool start();
+    bool start(const QString& argument = {});
+    // Opens a file or address given on the command line or by a later copy: a playlist
+    // offers its import, anything else plays; the window comes to the front.
+    void open(const QString& argument);
     bool ended() const { return m_ended; }
 
     ProgramState& program() { return *m_program; }

@@ -76,6 +76,8 @@ bool StartupSequence::refuseSecondCopy()
     const LanguageTexts& texts = m_parts.program.texts;
     WaitingWindow message(nullptr, m_parts.window.isTopmost());
     message.showMessage(texts.text(TextId::AlreadyRunning), texts.text(TextId::Ok));
+    if (!m_parts.argument.isEmpty())
+        m_parts.instanceGuard.handOver(m_parts.argument); // the running copy opens it
     m_parts.lifecycle.emergencyEnd();
     return true;
 }

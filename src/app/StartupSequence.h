@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 struct NowPlaying;
@@ -36,6 +38,7 @@ public:
         ScheduleCommands& schedule;
         UpdateCommands& updates;
         AnnouncementBanner& banner;
+        QString argument; // what the program was asked to open; a later copy hands it over
     };
 
     explicit StartupSequence(Parts parts);

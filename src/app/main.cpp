@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <QUrl>
 
 #include <clocale>
 
@@ -49,7 +50,17 @@ int main(int argc, char* argv[])
             appPtr->lifecycle().trayActivated();
     }));
     appPtr = &app;
-    if (!app.start())
+    // The first argument that is no option: a file, an address or a playlist to open.
+    QString argument;
+    for (const QString& given : QCoreApplication::arguments().mid(1)) {
+        if (!given.startsWith(u'-')) {
+            // Made absolute here: the running copy it may go to works in another folder.
+            const QUrl url = QUrl::fromUserInput(given, QDir::currentPath(), QUrl::AssumeLocalFile);
+            argument = url.isLocalFile() ? url.toLocalFile() : url.toString();
+            break;
+        }
+    }
+    if (!app.start(argument))
         return 0;
     scheduleScreenshot(app);
     return QApplication::exec();

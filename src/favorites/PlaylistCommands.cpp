@@ -15,6 +15,7 @@
 #include "ui/WaitingWindow.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -47,7 +48,9 @@ bool PlaylistCommands::changesRefused()
     return true;
 }
 
-void PlaylistCommands::importPlaylist()
+void PlaylistCommands::importPlaylist() { offerImport({}); }
+
+void PlaylistCommands::offerImport(const QString& proposed)
 {
     if (importing() || changesRefused())
         return;
@@ -60,6 +63,7 @@ void PlaylistCommands::importPlaylist()
                   .files;
         return chosen.value(0);
     });
+    dialog.sourceEdit->setText(proposed);
     const QString source = dialog.ask();
     if (!source.isEmpty())
         importFrom(source);

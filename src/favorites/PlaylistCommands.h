@@ -41,6 +41,7 @@ public:
 
     void importPlaylist(); // asks where from
     void importFrom(const QString& source); // a file's path or a web address
+    void offerImport(const QString& source); // asks, with the source filled in
     void exportPlaylist();
 
     bool importing() const { return m_reader != nullptr || m_downloading; }

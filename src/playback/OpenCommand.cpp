@@ -45,6 +45,8 @@ void OpenCommand::openList(const QStringList& files, int op)
     m_parts.play({8, op, first.toUtf8(), first});
 }
 
+void OpenCommand::openAddress(const QString& source) { openOne(source, 1); }
+
 // One file plays as a record of its own, appended to the catalogue.
 void OpenCommand::openOne(const QString& path, int op)
 {

@@ -27,6 +27,8 @@ public:
     explicit OpenCommand(Parts parts);
 
     void run();
+    // Plays a file or address given from outside, with the default player.
+    void openAddress(const QString& source);
 
 private:
     void openList(const QStringList& files, int op);

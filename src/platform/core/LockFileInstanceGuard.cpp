@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -40,10 +41,53 @@ bool LockFileInstanceGuard::claim()
         return false;
 
     m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption); // only this user's copies
+    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this] {
+        while (QLocalSocket* socket = m_server->nextPendingConnection())
+            takeArgument(socket);
+    });
     if (!m_server->listen(m_key)) {
         // Left behind by a copy that was killed; we hold the lock, so it is ours to remove.
         QLocalServer::removeServer(m_key);
         m_server->listen(m_key);
     }
     return true;
+}
+
+void LockFileInstanceGuard::onHandedOver(std::function<void(const QString&)> received)
+{
+    m_received = std::move(received);
+}
+
+// One line of UTF-8 a connection, at most 64 KiB; the connection goes when it has sent it.
+void LockFileInstanceGuard::takeArgument(QLocalSocket* socket)
+{
+    constexpr qint64 kLongest = 64 * 1024;
+    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+        if (socket->bytesAvailable() > kLongest) {
+            socket->abort();
+            return;
+        }
+        if (!socket->canReadLine())
+            return;
+        const QString argument = QString::fromUtf8(socket->readLine(kLongest)).trimmed();
+        socket->disconnectFromServer();
+        if (!argument.isEmpty() && m_received)
+            m_received(argument);
+    });
+}
+
+bool LockFileInstanceGuard::handOver(const QString& argument)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_key);
+    if (!socket.waitForConnected(2000))
+        return false;
+    QString line = argument;
+    line.replace(u'\n', u' ').replace(u'\r', u' ');
+    socket.write(line.toUtf8() + '\n');
+    const bool sent = socket.waitForBytesWritten(2000);
+    socket.disconnectFromServer();
+    return sent;
 }
