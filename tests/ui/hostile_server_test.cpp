@@ -13,6 +13,7 @@
 #include "support/ProgramFolderFixture.h"
 #include "support/TempFolder.h"
 #include "support/TestHttpServer.h"
+#include "support/WebEngineTestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,9 +32,8 @@ class UiWatchdog {
 public:
     UiWatchdog()
     {
-        QObject::connect(&m_tick, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_clock.restart());
-        });
+        QObject::connect(
+            &m_tick, &QTimer::timeout, [this] { m_longest = std::max(m_longest, m_clock.restart()); });
     }
     void start()
     {
@@ -70,7 +70,8 @@ private:
         QByteArray all;
         for (const char* name : {"avtapit.dll", "atlr.dll", "apcupm.dll"})
             all += folder->read(QString::fromLatin1(name)) + '\0';
-        return all + folder->read(QStringLiteral("inf")).split('\n').mid(2, 3).join('\n'); // the lists' stamps
+        return all
+            + folder->read(QStringLiteral("inf")).split('\n').mid(2, 3).join('\n'); // the lists' stamps
     }
 
 private Q_SLOTS:
@@ -143,11 +144,13 @@ private Q_SLOTS:
         site.write(QStringLiteral("own.html"), "<html><body id='own'>own</body></html>");
         site.write(QStringLiteral("battc.dll"),
             *Scrambling::decrypt("OrvesaKt",
-                QStringLiteral("1\r\n<a id='f' href='file:///etc/passwd'>f</a><a id='w' href='https://example.org/'>w</a>"
-                               "<script>document.getElementById('f').click(); document.getElementById('w').click();"
-                               "window.open('https://example.org/popup'); alert('x'); confirm('y');"
-                               "top.location = 'file:///etc/passwd'; top.location = 'https://example.org/';"
-                               "setTimeout(() => top.location = '%1', 1500);</script>\r\n")
+                QStringLiteral(
+                    "1\r\n<a id='f' href='file:///etc/passwd'>f</a><a id='w' "
+                    "href='https://example.org/'>w</a>"
+                    "<script>document.getElementById('f').click(); document.getElementById('w').click();"
+                    "window.open('https://example.org/popup'); alert('x'); confirm('y');"
+                    "top.location = 'file:///etc/passwd'; top.location = 'https://example.org/';"
+                    "setTimeout(() => top.location = '%1', 1500);</script>\r\n")
                     .arg(own)
                     .toUtf8()));
         qputenv("VIDORRA_SERVER", server->url(QStringLiteral("/")).toString().toUtf8());
@@ -159,20 +162,14 @@ private Q_SLOTS:
         };
         QVERIFY(startWith());
         QTRY_VERIFY_WITH_TIMEOUT(banner, 20000);
-        const auto location = [banner] { return runInPage(*banner, QStringLiteral("location.href")).toString(); };
+        const auto location
+            = [banner] { return runInPage(*banner, QStringLiteral("location.href")).toString(); };
         QTRY_COMPARE_WITH_TIMEOUT(location(), own, 30000);
         QVERIFY(platform.shell->opened.isEmpty());
         site.write(QStringLiteral("battc.dll"), *Scrambling::decrypt("OrvesaKt", "1\r\n<b>News</b>\r\n"));
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    HostileServerTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VIDORRA_WEBENGINE_TEST_MAIN(HostileServerTest)
 
 #include "hostile_server_test.moc"

@@ -11,6 +11,7 @@
 #include "support/PageScript.h"
 #include "support/ProgramFolderFixture.h"
 #include "support/TestHttpServer.h"
+#include "support/WebEngineTestMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -184,13 +185,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    MovieStoreTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VIDORRA_WEBENGINE_TEST_MAIN(MovieStoreTest)
 
 #include "movie_store_test.moc"
