@@ -21,6 +21,7 @@
 #include "platform/core/Shell.h"
 #include "platform/core/SingleInstanceGuard.h"
 #include "platform/core/Transfer.h"
+#include "playback/MediaKeys.h"
 #include "playback/OpenCommand.h"
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"
@@ -94,6 +95,7 @@ bool Application::start(const QString& argument)
     if (!sequence.run() || m_ended)
         return false;
     m_services.instanceGuard->onHandedOver([this](const QString& handed) { open(handed); });
+    connectMediaKeys();
     if (!argument.isEmpty())
         open(argument);
     return true;
@@ -272,6 +274,25 @@ void Application::connectOptionsAndTimer()
     m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {m_program->folder, *m_window,
         *m_services.transfer, *m_services.shell, m_services.makeWebView,
         [updates] { return updates->lastResult().announcements; }, ServerAddress::root()});
+}
+
+// Offered once the window shows; the bus is reached off the user-interface thread.
+void Application::connectMediaKeys()
+{
+    if (!m_services.mediaControls)
+        return;
+    CatalogueView* view = m_catalogueView.get();
+    TreeEvents* tree = m_treeEvents.get();
+    ProgramLifecycle* lifecycle = m_lifecycle.get();
+    m_mediaKeys = std::make_unique<MediaKeys>(MediaKeys::Parts {*m_services.mediaControls, *m_services.media,
+        *m_playback, m_nowPlaying,
+        [view, tree](int step) {
+            if (const std::optional<ItemKey> item = view->neighbourItem(step)) {
+                view->reveal(*item);
+                tree->doubleClick();
+            }
+        },
+        [lifecycle] { lifecycle->showMainWindow(); }, [this](const QString& address) { open(address); }});
 }
 
 void Application::open(const QString& argument)

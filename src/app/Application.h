@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileDialog.h"
+#include "platform/MediaControls.h"
 #include "platform/MediaPlayer.h"
 #include "platform/TrayIcon.h"
 #include "platform/core/Notifier.h"
@@ -26,6 +27,7 @@ class FavoritesCommands;
 class PlaylistCommands;
 class ChannelInformation;
 class LanguageSelector;
+class MediaKeys;
 class MainWindow;
 class MainWindowChrome;
 class OpenCommand;
@@ -57,6 +59,7 @@ struct PlatformServices {
     std::function<void()> endProgram; // stop at once, without further close handling
     std::unique_ptr<Notifier> notifier; // desktop notifications; none: the windows alone
     std::function<QDateTime()> clock; // the date and time now; the system's when not set
+    std::unique_ptr<MediaControls> mediaControls; // media keys and the panel's player; none: no such controls
 };
 
 // The composition root: builds the shared state and the windows, wires the commands
@@ -105,6 +108,7 @@ private:
     void connectFavorites();
     void connectSchedule();
     void connectOptionsAndTimer();
+    void connectMediaKeys();
     void showAbout();
     void endNow();
 
@@ -132,6 +136,7 @@ private:
     std::unique_ptr<SearchCommand> m_search;
     std::unique_ptr<UpdateCommands> m_updates;
     std::unique_ptr<AnnouncementBanner> m_banner;
+    std::unique_ptr<MediaKeys> m_mediaKeys;
     bool m_ended = false;
 };
 

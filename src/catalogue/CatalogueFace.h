@@ -31,6 +31,9 @@ public:
     virtual void reveal(ItemKey key) = 0;
     // The item selected in the tree; nothing when a branch or no node is selected.
     virtual std::optional<ItemKey> selectedItem() const = 0;
+    // The item `step` places after (before, when negative) what plays, else the selected
+    // node, among the items of its branch, wrapping; a selected branch starts at its first.
+    virtual std::optional<ItemKey> neighbourItem(int step) const = 0;
     // The picture of the selected item: its country's flag where the tree shows one
     // above it, else the icon of its node.
     virtual QIcon selectedItemIcon() const = 0;

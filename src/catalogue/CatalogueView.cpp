@@ -15,6 +15,8 @@
 #include <QIcon>
 #include <QTreeView>
 
+#include <cstdlib>
+
 namespace {
 
 bool pleaseWaitShows()
@@ -110,6 +112,31 @@ void CatalogueView::rebuildView() { filterBy(m_view, true); }
 void CatalogueView::reveal(ItemKey key) { select(m_model->indexForKey(key.text())); }
 
 std::optional<ItemKey> CatalogueView::selectedItem() const { return ItemKey::parse(selectedKey()); }
+
+std::optional<ItemKey> CatalogueView::neighbourItem(int step) const
+{
+    QModelIndex from = m_playing ? m_model->indexForKey(m_playing->text()) : QModelIndex();
+    if (!from.isValid())
+        from = selectedIndex();
+    if (!from.isValid() || step == 0)
+        return {};
+    QModelIndex branch = from.parent();
+    int row = from.row();
+    if (!ItemKey::parse(m_model->keyOf(from))) { // a branch: its first item, or its last going back
+        branch = from;
+        row = step > 0 ? -1 : 0;
+    }
+    const int rows = m_model->rowCount(branch);
+    const int direction = step > 0 ? 1 : -1;
+    int found = 0;
+    for (int walked = 1; walked <= rows; ++walked) {
+        const int at = ((row + direction * walked) % rows + rows) % rows;
+        const std::optional<ItemKey> item = ItemKey::parse(m_model->keyOf(m_model->index(at, 0, branch)));
+        if (item && ++found == std::abs(step))
+            return item;
+    }
+    return {};
+}
 
 QIcon CatalogueView::selectedItemIcon() const
 {

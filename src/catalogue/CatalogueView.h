@@ -47,6 +47,7 @@ public:
     void rebuildView() override;
     void reveal(ItemKey key) override;
     std::optional<ItemKey> selectedItem() const override;
+    std::optional<ItemKey> neighbourItem(int step) const override;
     QIcon selectedItemIcon() const override;
     void markPlaying(std::optional<ItemKey> key) override;
     void moveFileMark(int from, int to) override;

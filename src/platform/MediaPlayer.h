@@ -35,4 +35,8 @@ Q_SIGNALS:
     void videoChanged(bool hasVideo);
     // The stream's current title from its metadata (a station's "now playing"); empty for none.
     void streamTitleChanged(const QString& title);
+    // The engine's volume, 0 to 100, whoever set it.
+    void volumeChanged(int percent);
+    // Whether the item playing can be sought in.
+    void seekableChanged(bool seekable);
 };

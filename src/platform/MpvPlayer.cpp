@@ -5,15 +5,20 @@
 #include <QByteArray>
 
 #include <clocale>
+#include <cmath>
+#include <cstring>
 #include <mpv/client.h>
 #include <vector>
 
 namespace {
 
 // Properties the players follow, with the ids their events carry.
-enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration, StreamTitle, VideoTrack };
+enum PropertyId : quint64 { Pause = 1, PausedForCache, TimePos, Duration, StreamTitle, VideoTrack, Volume, Seekable };
 
 constexpr int kPositionEveryMs = 250;
+
+// The reply to a load carries its serial with this bit, apart from the properties' ids.
+constexpr quint64 kLoadReply = quint64(1) << 62;
 
 } // namespace
 
@@ -36,6 +41,8 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
     mpv_observe_property(m_mpv, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, StreamTitle, "metadata/by-key/icy-title", MPV_FORMAT_STRING);
+    mpv_observe_property(m_mpv, Volume, "volume", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, Seekable, "seekable", MPV_FORMAT_FLAG);
     // Reported in order with the file's other events: unavailable between files and for
     // sound alone, a number while a picture track plays.
     mpv_observe_property(m_mpv, VideoTrack, "current-tracks/video/id", MPV_FORMAT_INT64);
@@ -111,10 +118,14 @@ void MpvPlayer::play(const QString& source)
         return;
     }
     m_loading = true;
+    m_awaitedEntry = -1;
+    ++m_loadSerial;
     const QByteArray utf8 = source.toUtf8();
     // Asynchronous: opening a slow stream must not hold the window. A new item never
-    // starts paused, whatever the last one was.
-    command({"loadfile", utf8.constData(), "replace", "pause=no"}, true);
+    // starts paused, whatever the last one was. The reply names the load's playlist entry,
+    // which tells the new item's events from those of the items it replaced.
+    const char* load[] = {"loadfile", utf8.constData(), "replace", "pause=no", nullptr};
+    mpv_command_async(m_mpv, kLoadReply | m_loadSerial, load);
     setState(State::Loading);
 }
 
@@ -180,14 +191,16 @@ void MpvPlayer::drainEvents()
 void MpvPlayer::handle(const mpv_event& event)
 {
     switch (event.event_id) {
+    case MPV_EVENT_COMMAND_REPLY:
+        loadAnswered(event);
+        break;
     case MPV_EVENT_PLAYBACK_RESTART:
         // The first frame (or sound) of a file, and again after each seek.
-        if (m_loading) {
-            m_loading = false;
-            setState(State::Playing);
-        }
+        m_restartedEntry = m_currentEntry;
+        startedPlaying();
         break;
     case MPV_EVENT_START_FILE:
+        m_currentEntry = static_cast<const mpv_event_start_file*>(event.data)->playlist_entry_id;
         setHasVideo(false); // nothing is known of the new file's tracks yet
         break;
     case MPV_EVENT_FILE_LOADED:
@@ -197,7 +210,12 @@ void MpvPlayer::handle(const mpv_event& event)
         break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
-        if (end->reason == MPV_END_FILE_REASON_EOF) {
+        const bool replaced = m_loading && end->playlist_entry_id != m_awaitedEntry;
+        if (replaced) {
+            // An item given up for a newer one: only its stop is told, as players report it.
+            if (end->reason == MPV_END_FILE_REASON_STOP)
+                setState(State::Stopped);
+        } else if (end->reason == MPV_END_FILE_REASON_EOF) {
             m_loading = false;
             setState(State::Ended);
         } else if (end->reason == MPV_END_FILE_REASON_ERROR) {
@@ -214,6 +232,36 @@ void MpvPlayer::handle(const mpv_event& event)
     default:
         break;
     }
+}
+
+void MpvPlayer::loadAnswered(const mpv_event& event)
+{
+    if (event.reply_userdata != (kLoadReply | m_loadSerial))
+        return;
+    if (event.error < 0) {
+        m_loading = false;
+        Q_EMIT failed(QString::fromUtf8(mpv_error_string(event.error)));
+        setState(State::Failed);
+        return;
+    }
+    const auto* reply = static_cast<const mpv_event_command*>(event.data);
+    if (reply->result.format != MPV_FORMAT_NODE_MAP)
+        return;
+    const mpv_node_list* map = reply->result.u.list;
+    for (int i = 0; i < map->num; ++i) {
+        if (std::strcmp(map->keys[i], "playlist_entry_id") == 0 && map->values[i].format == MPV_FORMAT_INT64)
+            m_awaitedEntry = map->values[i].u.int64;
+    }
+    startedPlaying(); // the item may have begun before its load was answered
+}
+
+// Playing begins with the first frame of the newest item; an older item's says nothing.
+void MpvPlayer::startedPlaying()
+{
+    if (!m_loading || m_awaitedEntry < 0 || m_restartedEntry != m_awaitedEntry)
+        return;
+    m_loading = false;
+    setState(State::Playing);
 }
 
 // Without a sound device the engine still shows a picture, and reports the end of such a
@@ -242,9 +290,17 @@ void MpvPlayer::handleProperty(const mpv_event& event)
         Q_EMIT streamTitleChanged(has ? QString::fromUtf8(*static_cast<char**>(property->data)) : QString());
         return;
     }
+    if (event.reply_userdata == Seekable) {
+        Q_EMIT seekableChanged(property->format == MPV_FORMAT_FLAG && property->data
+            && *static_cast<int*>(property->data));
+        return;
+    }
     if (!property->data)
         return;
     switch (event.reply_userdata) {
+    case Volume:
+        Q_EMIT volumeChanged(static_cast<int>(std::lround(*static_cast<double*>(property->data))));
+        break;
 
     case Pause:
         if (m_state == State::Playing || m_state == State::Paused)

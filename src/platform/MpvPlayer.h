@@ -51,6 +51,8 @@ private:
     void drainEvents();
     void handle(const mpv_event& event);
     void handleProperty(const mpv_event& event);
+    void loadAnswered(const mpv_event& event);
+    void startedPlaying();
     void setState(State state);
     void endWithError(int error);
     void setHasVideo(bool hasVideo);
@@ -64,5 +66,9 @@ private:
     double m_duration = 0;
     QElapsedTimer m_positionThrottle;
     bool m_loading = false; // a file was handed over and has not started yet
+    quint64 m_loadSerial = 0; // counts the loads asked for
+    qint64 m_awaitedEntry = -1; // the playlist entry of the newest load; -1 until answered
+    qint64 m_currentEntry = -1; // the entry that started last
+    qint64 m_restartedEntry = -1; // the entry whose first frame came last
     bool m_hasVideo = false; // the current file has a picture
 };

@@ -14,6 +14,8 @@
 #include "ui/MainWindow.h"
 
 #include <QIcon>
+
+#include <algorithm>
 #include <QUrl>
 
 namespace {
@@ -57,7 +59,8 @@ QString Playback::advanceList()
         list.playingIndex = 0;
     m_parts.catalogue.moveFileMark(before, list.playingIndex);
     const QString next = list.files[list.playingIndex];
-    m_parts.window.showNowPlaying(fileTitle(next));
+    m_parts.nowPlaying.title = fileTitle(next);
+    m_parts.window.showNowPlaying(m_parts.nowPlaying.title);
     return next;
 }
 
@@ -84,6 +87,7 @@ void Playback::runVideo(const PlayRequest& request)
     case QuickTime:
         if (PlayerWindow* window = m_area->show(request.op)) {
             window->setItem(request.name, request.kind < 3 ? m_parts.catalogue.selectedItemIcon() : QIcon());
+            m_lastSource = root;
             window->play(root);
         }
         break;
@@ -94,8 +98,10 @@ void Playback::runVideo(const PlayRequest& request)
         break;
     }
 
-    if (request.op != MovieStore)
-        m_parts.window.showNowPlaying(playback.localFiles.listMode ? fileTitle(request.name) : request.name);
+    if (request.op != MovieStore) {
+        playback.title = playback.localFiles.listMode ? fileTitle(request.name) : request.name;
+        m_parts.window.showNowPlaying(playback.title);
+    }
     if (request.kind < 3)
         m_parts.catalogue.markPlaying(m_parts.catalogue.selectedItem());
     if (request.op != MovieStore && !playback.localFiles.listMode)
@@ -143,4 +149,48 @@ void Playback::fullScreen()
 {
     if (PlayerWindow* window = m_area->player(m_parts.nowPlaying.currentOperator))
         window->setFullScreen(true);
+}
+
+PlayerWindow* Playback::currentPlayer() const { return m_area->player(m_parts.nowPlaying.currentOperator); }
+
+bool Playback::canResume() const { return currentPlayer() && !m_lastSource.isEmpty(); }
+
+void Playback::resume()
+{
+    using State = MediaPlayer::State;
+    const State state = m_parts.engine.state();
+    if (state == State::Paused)
+        m_parts.engine.setPaused(false);
+    else if (state != State::Playing && state != State::Loading && canResume())
+        currentPlayer()->play(m_lastSource);
+}
+
+void Playback::pause()
+{
+    if (m_parts.engine.state() == MediaPlayer::State::Playing)
+        m_parts.engine.setPaused(true);
+}
+
+void Playback::togglePause()
+{
+    if (m_parts.engine.state() == MediaPlayer::State::Playing)
+        pause();
+    else
+        resume();
+}
+
+void Playback::stop() { m_parts.engine.stop(); }
+
+void Playback::stepList(int step)
+{
+    LocalFileList& list = m_parts.nowPlaying.localFiles;
+    const int count = std::min(static_cast<int>(list.files.size()), list.last + 1);
+    if (!list.listMode || count <= 0)
+        return;
+    const int before = list.playingIndex;
+    list.playingIndex = ((before + step) % count + count) % count;
+    m_parts.nowPlaying.ignoreNextStop = true;
+    const QString file = list.files[list.playingIndex];
+    runVideo({5, m_parts.nowPlaying.localOperator, file.toUtf8(), file});
+    m_parts.catalogue.moveFileMark(before, list.playingIndex);
 }

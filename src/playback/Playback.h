@@ -12,6 +12,7 @@ class CatalogueFace;
 class MainWindow;
 class MediaPlayer;
 class PlayerArea;
+class PlayerWindow;
 class QUrl;
 class RecentFilesMenu;
 class WebView;
@@ -44,14 +45,25 @@ public:
     void normalSize();
     void fullScreen();
 
+    // The commands of the desktop's media keys, on the player that shows.
+    void resume(); // a paused item goes on, an item stopped or ended starts again
+    void pause();
+    void togglePause();
+    void stop();
+    bool canResume() const;
+    // Plays the file `step` places on in the list of local files playing, wrapping.
+    void stepList(int step);
+
     PlayerArea& area() { return *m_area; }
     RecentFilesMenu& recent() { return *m_recent; }
 
 private:
     QString advanceList();
+    PlayerWindow* currentPlayer() const;
     void playStorePage(const QByteArray& html);
 
     Parts m_parts;
     std::unique_ptr<RecentFilesMenu> m_recent;
     std::unique_ptr<PlayerArea> m_area;
+    QString m_lastSource; // the address last given to a player window
 };

@@ -69,6 +69,11 @@ PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
         if (m_current)
             m_current->engineStreamTitle(title);
     });
+    // The engine is shared, so every window's slider shows its one volume.
+    connect(&m_engine, &MediaPlayer::volumeChanged, this, [this](int percent) {
+        for (PlayerWindow* player : m_players)
+            player->engineVolume(percent);
+    });
     if (auto* video = qobject_cast<MpvVideoWidget*>(m_engine.videoSurface())) {
         connect(video, &MpvVideoWidget::clicked, this, [this] {
             if (m_current)

@@ -192,6 +192,12 @@ void PlayerWindow::engineVideo(bool hasVideo)
 
 void PlayerWindow::engineStreamTitle(const QString& title) { m_audioPanel->setStreamTitle(title); }
 
+void PlayerWindow::engineVolume(int percent)
+{
+    const QSignalBlocker block(m_volume);
+    m_volume->setValue(percent);
+}
+
 void PlayerWindow::play(const QString& source)
 {
     m_error->hide();

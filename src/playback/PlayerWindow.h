@@ -54,6 +54,8 @@ public:
     void engineBuffering(bool buffering);
     void engineVideo(bool hasVideo);
     void engineStreamTitle(const QString& title);
+    // The engine's volume, set here or by the desktop's controls.
+    void engineVolume(int percent);
     // The item about to play, for the panel shown while it has no picture.
     void setItem(const QString& name, const QIcon& icon);
     // A left click on the picture (RealAudio's double-click by time) and a double-click.

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "platform/DbusNotifier.h"
 #include "platform/LogindPower.h"
+#include "platform/MprisService.h"
 #include "platform/MpvPlayer.h"
 #include "platform/core/HttpProber.h"
 #include "platform/core/HttpTransfer.h"
@@ -86,6 +87,7 @@ struct FakePlatform {
     bool desktopNotifications = false; // the real notifier on the session bus
     bool logindPower = false; // the real power-off through logind on the "system" bus
     bool realTransfer = false; // HTTP, to a server on loopback
+    bool mediaControls = false; // the real media-player service on the session bus
 
     PlatformServices services(bool firstCopy = true, bool trayAvailable = true)
     {
@@ -118,6 +120,9 @@ struct FakePlatform {
         if (logindPower)
             s.power = std::make_unique<LogindPower>();
         s.endProgram = [this] { ++ends; };
+        if (mediaControls)
+            s.mediaControls = std::make_unique<MprisService>(
+                MprisService::Identity {QStringLiteral("Vidorra"), QStringLiteral("example.vidorra.Vidorra"), {}});
         s.prober = std::make_unique<HttpProber>(std::chrono::milliseconds(1500)); // a slow channel fails sooner
 
         return s;

@@ -497,6 +497,23 @@ private Q_SLOTS:
         QTRY_VERIFY(!panel->isVisible()); // a picture takes its place
     }
 
+    void itemsAskedForInQuickTurnEndWithTheLastPlaying()
+    {
+        start();
+        const QStringList files {media("a.wav", 4000), media("b.wav", 4000), media("c.wav", 4000)};
+        MpvPlayer& engine = *platform.media;
+        for (int round = 0; round < 6; ++round) {
+            for (const QString& file : files) {
+                engine.play(file);
+                // Some rounds let the engine report between the loads, some do not.
+                if (round % 2)
+                    QCoreApplication::processEvents();
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(engine.state(), MediaPlayer::State::Playing, 10000);
+            QCOMPARE(engine.property("path"), files.last());
+        }
+    }
+
     void positionAndTimeStartAfreshForEachItemAndAfterAFailure()
     {
         start();

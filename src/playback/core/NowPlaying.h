@@ -19,6 +19,7 @@ struct LocalFileList {
 struct NowPlaying {
     std::uint8_t currentOperator = 8; // 8: the start page
     QString currentRoot; // the address that plays, as stored
+    QString title; // its name as the window's caption shows it
     bool ignoreNextStop = false; // the stop of the item being replaced does not move the list on
     LocalFileList localFiles;
     std::uint8_t localOperator = 1; // the player of the files in `localFiles`
