@@ -1,12 +1,14 @@
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
 #include "platform/SessionBusCheck.h"
+#include "platform/core/EnvironmentProxy.h"
 #include "state/ProgramFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIcon.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QNetworkProxyFactory>
 #include <QTimer>
 #include <QUrl>
 
@@ -42,6 +44,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("example.vidorra.Vidorra")); // its launcher entry
+    QNetworkProxyFactory::setApplicationProxyFactory(new EnvironmentProxy);
 
     const ProgramFolder folder = ProgramFolder::resolve(ProgramFolder::currentEnvironment());
     Application* appPtr = nullptr;

@@ -63,20 +63,22 @@ void MprisService::exportOn(QDBusConnection& bus)
 void MprisService::requestName(QDBusConnection& bus, const QString& name, bool lastTry)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
-        QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"), QStringLiteral("RequestName"));
+        QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
+        QStringLiteral("RequestName"));
     call << name << kDoNotQueue;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAnswerWithinMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, name, lastTry](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        const QDBusPendingReply<uint> reply = *w;
-        if (!reply.isError() && reply.value() == kPrimaryOwner) {
-            m_busName = name;
-            return;
-        }
-        if (!lastTry && m_connection)
-            requestName(*m_connection,
-                kBaseName + QStringLiteral(".instance%1").arg(QCoreApplication::applicationPid()), true);
-    });
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this, [this, name, lastTry](QDBusPendingCallWatcher* w) {
+            w->deleteLater();
+            const QDBusPendingReply<uint> reply = *w;
+            if (!reply.isError() && reply.value() == kPrimaryOwner) {
+                m_busName = name;
+                return;
+            }
+            if (!lastTry && m_connection)
+                requestName(*m_connection,
+                    kBaseName + QStringLiteral(".instance%1").arg(QCoreApplication::applicationPid()), true);
+        });
 }
 
 void MprisService::publish(const MediaControlsState& state)

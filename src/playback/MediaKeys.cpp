@@ -85,7 +85,9 @@ void MediaKeys::publish()
     using State = MediaPlayer::State;
     using Status = MediaControlsState::Status;
     const bool running = m_engineState == State::Playing || m_engineState == State::Loading;
-    m_state.status = running ? Status::Playing : m_engineState == State::Paused ? Status::Paused : Status::Stopped;
+    m_state.status = running             ? Status::Playing
+        : m_engineState == State::Paused ? Status::Paused
+                                         : Status::Stopped;
     m_state.itemName = m_parts.nowPlaying.title;
     m_state.canPause = m_engineState == State::Playing || m_engineState == State::Paused;
     m_state.canPlay = m_state.canPause || m_parts.playback.canResume();

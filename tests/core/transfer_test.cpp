@@ -1,3 +1,4 @@
+#include "platform/core/EnvironmentProxy.h"
 #include "platform/core/HttpProber.h"
 #include "platform/core/HttpTransfer.h"
 
@@ -261,4 +262,51 @@ TEST_F(TransferTest, ProbesThatGaveUpOnAHostLeaveNoneWaitingBehindThem)
     const auto live = probeAll(prober, {url("/_/bytes"), url("/_/bytes")});
     EXPECT_EQ(live[0].status, 200);
     EXPECT_EQ(live[1].status, 200);
+}
+
+TEST(EnvironmentProxyTest, FollowsTheTerminalsVariablesAndNeverProxiesLoopback)
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("http_proxy"), QStringLiteral("http://proxy.lan:3128/"));
+    environment.insert(QStringLiteral("HTTPS_PROXY"), QStringLiteral("secure.lan:8443"));
+    environment.insert(QStringLiteral("no_proxy"), QStringLiteral("intra.example, .corp.example,*.skip.example"));
+    EnvironmentProxy proxy(environment);
+    const auto via = [&proxy](const char* address) {
+        const QNetworkProxy p = proxy.queryProxy(QNetworkProxyQuery(QUrl(QString::fromLatin1(address)))).value(0);
+        return p.type() == QNetworkProxy::NoProxy ? QStringLiteral("direct")
+                                                  : p.hostName() + QLatin1Char(':') + QString::number(p.port());
+    };
+    EXPECT_EQ(via("http://www.vidorra.example/dot.dll"), QStringLiteral("proxy.lan:3128"));
+    EXPECT_EQ(via("https://www.vidorra.example/help/en.htm"), QStringLiteral("secure.lan:8443"));
+    EXPECT_EQ(via("http://intra.example/x"), QStringLiteral("direct"));
+    EXPECT_EQ(via("http://tv.intra.example/x"), QStringLiteral("direct"));
+    EXPECT_EQ(via("http://a.corp.example/x"), QStringLiteral("direct"));
+    EXPECT_EQ(via("http://a.skip.example/x"), QStringLiteral("direct"));
+    EXPECT_EQ(via("http://notintra.example/x"), QStringLiteral("proxy.lan:3128"));
+    EXPECT_EQ(via("http://127.0.0.1:8765/dot.dll"), QStringLiteral("direct"));
+    EXPECT_EQ(via("http://localhost/x"), QStringLiteral("direct"));
+    EXPECT_EQ(via("http://[::1]/x"), QStringLiteral("direct"));
+
+    EXPECT_EQ(EnvironmentProxy(QProcessEnvironment()).queryProxy(QNetworkProxyQuery(QUrl(QStringLiteral("http://a.example/"))))
+                  .value(0).type(),
+        QNetworkProxy::NoProxy);
+    QProcessEnvironment garbage;
+    garbage.insert(QStringLiteral("http_proxy"), QStringLiteral("::::"));
+    EXPECT_EQ(EnvironmentProxy(garbage).queryProxy(QNetworkProxyQuery(QUrl(QStringLiteral("http://a.example/"))))
+                  .value(0).type(),
+        QNetworkProxy::NoProxy);
+}
+
+// A site that is only reachable through the proxy: the transfer asks the proxy (on
+// loopback here) with the whole address.
+TEST_F(TransferTest, ListsAndPagesGoThroughTheProxyOfTheEnvironment)
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("http_proxy"), QStringLiteral("127.0.0.1:%1").arg(url("/").port()));
+    QNetworkProxyFactory::setApplicationProxyFactory(new EnvironmentProxy(environment));
+    HttpTransfer transfer;
+    const Transfer::Result line = fetch(transfer, QUrl(QStringLiteral("http://lists.vidorra.invalid/_/request-line")));
+    QNetworkProxyFactory::setApplicationProxyFactory(nullptr);
+    ASSERT_TRUE(line.ok()) << line.error.toStdString();
+    EXPECT_EQ(line.bytes, QByteArray("GET http://lists.vidorra.invalid/_/request-line HTTP/1.1"));
 }

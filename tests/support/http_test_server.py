@@ -14,6 +14,7 @@ import zlib
 import sys
 import threading
 import time
+import urllib.parse
 
 BOMB = None
 REQUESTS = []  # every path asked for but the log itself, in order
@@ -118,7 +119,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             pass
 
     def do_GET(self):
-        path = self.path.split("?")[0]
+        # A proxy is asked with the whole address; it answers as the site would.
+        path = urllib.parse.urlsplit(self.path).path
+        if path == "/_/request-line":
+            self.send_body(200, self.requestline.encode(), "text/plain")
+            return
         if path == "/_/log":
             self.send_body(200, "\n".join(REQUESTS).encode(), "text/plain")
             return

@@ -1,8 +1,8 @@
 #include "base/StoredField.h"
 #include "platform/MprisService.h"
+#include "playback/Playback.h"
 #include "playback/PlayerArea.h"
 #include "playback/PlayerWindow.h"
-#include "playback/Playback.h"
 
 #include "support/AppTestCase.h"
 #include "support/MediaFiles.h"
@@ -99,7 +99,8 @@ private:
     {
         select(QStringLiteral("C4"));
         window().menus().watchAction->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(playerProperty("PlaybackStatus").toString(), QStringLiteral("Playing"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            playerProperty("PlaybackStatus").toString(), QStringLiteral("Playing"), 10000);
     }
 
 private Q_SLOTS:
@@ -122,14 +123,18 @@ private Q_SLOTS:
         startWithTwoStations();
         const QString root = QStringLiteral("org.mpris.MediaPlayer2");
         QCOMPARE(property(root, QStringLiteral("Identity")).toString(), QStringLiteral("Vidorra"));
-        QCOMPARE(property(root, QStringLiteral("DesktopEntry")).toString(), QStringLiteral("example.vidorra.Vidorra"));
+        QCOMPARE(property(root, QStringLiteral("DesktopEntry")).toString(),
+            QStringLiteral("example.vidorra.Vidorra"));
         QCOMPARE(property(root, QStringLiteral("CanRaise")).toBool(), true);
-        QVERIFY(property(root, QStringLiteral("SupportedUriSchemes")).toStringList().contains(QStringLiteral("https")));
+        QVERIFY(property(root, QStringLiteral("SupportedUriSchemes"))
+                    .toStringList()
+                    .contains(QStringLiteral("https")));
         QCOMPARE(playerProperty("PlaybackStatus").toString(), QStringLiteral("Stopped"));
         QCOMPARE(playerProperty("CanPlay").toBool(), false); // nothing has played yet
 
         window().hide();
-        ask(QDBusMessage::createMethodCall(MprisService::kBaseName, MprisService::kObjectPath, root, QStringLiteral("Raise")));
+        ask(QDBusMessage::createMethodCall(
+            MprisService::kBaseName, MprisService::kObjectPath, root, QStringLiteral("Raise")));
         QTRY_VERIFY(window().isVisible());
     }
 
@@ -137,12 +142,15 @@ private Q_SLOTS:
     {
         startWithTwoStations();
         playFirstStation();
-        QTRY_COMPARE_WITH_TIMEOUT(
-            metadata().value(QStringLiteral("xesam:title")).toString(), QStringLiteral("Test Artist - Test Song"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(metadata().value(QStringLiteral("xesam:title")).toString(),
+            QStringLiteral("Test Artist - Test Song"), 10000);
         const QVariantMap data = metadata();
-        QCOMPARE(data.value(QStringLiteral("xesam:artist")).toStringList(), QStringList {QStringLiteral("Radio Eins")});
-        QVERIFY(data.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path().startsWith(
-            QStringLiteral("/example/vidorra/track/")));
+        QCOMPARE(data.value(QStringLiteral("xesam:artist")).toStringList(),
+            QStringList {QStringLiteral("Radio Eins")});
+        QVERIFY(data.value(QStringLiteral("mpris:trackid"))
+                    .value<QDBusObjectPath>()
+                    .path()
+                    .startsWith(QStringLiteral("/example/vidorra/track/")));
         QCOMPARE(playerProperty("CanPause").toBool(), true);
         QCOMPARE(playerProperty("CanSeek").toBool(), false); // a live stream
         QTRY_VERIFY(wasAnnounced("PlaybackStatus", QStringLiteral("Playing")));
@@ -155,7 +163,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 5000);
 
         callPlayer("Stop");
-        QTRY_COMPARE_WITH_TIMEOUT(playerProperty("PlaybackStatus").toString(), QStringLiteral("Stopped"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            playerProperty("PlaybackStatus").toString(), QStringLiteral("Stopped"), 5000);
         QCOMPARE(playerProperty("CanPlay").toBool(), true);
         callPlayer("Play"); // the item stopped starts again
         QTRY_COMPARE_WITH_TIMEOUT(platform.media->state(), MediaPlayer::State::Playing, 10000);
@@ -197,7 +206,8 @@ private Q_SLOTS:
 
         slider->setValue(80); // the window's own slider
         QTRY_COMPARE_WITH_TIMEOUT(playerProperty("Volume").toDouble(), 0.8, 5000);
-        QCOMPARE(app->playback().area().player(0)->findChild<QSlider*>(QStringLiteral("volume"))->value(), 80);
+        QCOMPARE(
+            app->playback().area().player(0)->findChild<QSlider*>(QStringLiteral("volume"))->value(), 80);
     }
 };
 
