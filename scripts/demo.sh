@@ -37,13 +37,17 @@ export VIDORRA_SERVER="http://127.0.0.1:8765/"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec_status=0
-  build/release/bin/vidorra || exec_status=$?
+  build/release/bin/vidorra "$@" || exec_status=$?
   exit $exec_status
 fi
 
 shot="$top/build/demo-screenshot.png"
 rm -f "$shot"
-VIDORRA_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1280x900x24" build/release/bin/vidorra
+# Given something to play, the screenshot waits until it plays.
+delay=1500
+[ $# -gt 0 ] && delay=8000
+VIDORRA_SCREENSHOT="$shot" VIDORRA_SCREENSHOT_DELAY_MS=$delay xvfb-run -a -s "-screen 0 1280x900x24" \
+  build/release/bin/vidorra "$@"
 if [ -f "$shot" ]; then
   echo "No display: Vidorra ran under Xvfb; its main window is in $shot"
 else

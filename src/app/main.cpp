@@ -17,13 +17,16 @@
 namespace {
 
 // For the demo and smoke tests: VIDORRA_SCREENSHOT names a PNG to save once the main
-// window has settled, after which the program ends.
+// window has settled (VIDORRA_SCREENSHOT_DELAY_MS after the start, 1.5 s unless set),
+// after which the program ends.
 void scheduleScreenshot(Application& app)
 {
     const QString path = qEnvironmentVariable("VIDORRA_SCREENSHOT");
     if (path.isEmpty())
         return;
-    QTimer::singleShot(1500, &app.mainWindow(), [&app, path] {
+    bool given = false;
+    const int delayMs = qEnvironmentVariableIntValue("VIDORRA_SCREENSHOT_DELAY_MS", &given);
+    QTimer::singleShot(given && delayMs > 0 ? delayMs : 1500, &app.mainWindow(), [&app, path] {
         app.mainWindow().grab().save(path, "PNG");
         app.lifecycle().exitFromFileMenu();
     });
