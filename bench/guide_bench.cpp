@@ -25,8 +25,9 @@ constexpr int kChannels = 430;
 constexpr qint64 kStart = 1'796'000'000; // a Monday in December 2026, UTC
 
 // What varies from one programme to the next, so the texts are not all alike.
-const char* const kWords[] = {"news", "weather", "the", "of", "report", "live", "match", "film", "documentary",
-    "history", "nature", "evening", "morning", "special", "series", "episode", "kitchen", "travel", "music", "talk"};
+const char* const kWords[]
+    = {"news", "weather", "the", "of", "report", "live", "match", "film", "documentary", "history", "nature",
+        "evening", "morning", "special", "series", "episode", "kitchen", "travel", "music", "talk"};
 
 QString writeGuide(const QString& path, qint64 targetBytes, qint64* programmes)
 {
@@ -51,11 +52,12 @@ QString writeGuide(const QString& path, qint64 targetBytes, qint64* programmes)
         const QDateTime start = QDateTime::fromSecsSinceEpoch(at[c], QTimeZone(3600));
         const QDateTime stop = start.addSecs(minutes * 60);
         at[c] += minutes * 60;
-        std::string entry = "<programme start=\"" + start.toString(QStringLiteral("yyyyMMddHHmmss")).toStdString()
-            + " +0100\" stop=\"" + stop.toString(QStringLiteral("yyyyMMddHHmmss")).toStdString()
-            + " +0100\" channel=\"ch" + std::to_string(c) + ".example\">\n  <title lang=\"en\">" + words(3)
-            + "</title>\n  <sub-title lang=\"en\">" + words(2) + "</sub-title>\n  <desc lang=\"en\">" + words(17)
-            + ".</desc>\n  <category lang=\"en\">" + words(1) + "</category>\n</programme>\n";
+        std::string entry = "<programme start=\""
+            + start.toString(QStringLiteral("yyyyMMddHHmmss")).toStdString() + " +0100\" stop=\""
+            + stop.toString(QStringLiteral("yyyyMMddHHmmss")).toStdString() + " +0100\" channel=\"ch"
+            + std::to_string(c) + ".example\">\n  <title lang=\"en\">" + words(3)
+            + "</title>\n  <sub-title lang=\"en\">" + words(2) + "</sub-title>\n  <desc lang=\"en\">"
+            + words(17) + ".</desc>\n  <category lang=\"en\">" + words(1) + "</category>\n</programme>\n";
         out << entry;
         written += static_cast<qint64>(entry.size());
         ++*programmes;

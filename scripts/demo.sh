@@ -26,6 +26,8 @@ mkdir -p server/streams
   -f lavfi -i "sine=frequency=440:duration=300" -shortest -c:v mpeg2video -q:v 5 -c:a mp2 server/streams/testcard.ts
 [ -f server/streams/tone.mp3 ] || ffmpeg -loglevel error -y -f lavfi -i "sine=frequency=523:duration=300" \
   -b:a 64k server/streams/tone.mp3
+# The programme guide covers the week from yesterday, so it is made afresh for each run.
+python3 tools/site/guide.py
 python3 -m http.server --bind 127.0.0.1 --directory server 8765 >/dev/null 2>&1 &
 server_pid=$!
 cleanup() { kill "$server_pid" 2>/dev/null || true; }

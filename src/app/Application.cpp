@@ -10,6 +10,7 @@
 #include "check/ChannelCheck.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/PlaylistCommands.h"
+#include "guide/GuideCommands.h"
 #include "net/AnnouncementBanner.h"
 #include "net/UpdateCommands.h"
 #include "net/core/ServerAddress.h"
@@ -77,6 +78,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
     connectPlayback();
     connectFavorites();
     connectSchedule();
+    connectGuide();
     connectOptionsAndTimer();
 }
 
@@ -96,6 +98,7 @@ bool Application::start(const QString& argument)
         return false;
     m_services.instanceGuard->onHandedOver([this](const QString& handed) { open(handed); });
     connectMediaKeys();
+    m_guide->start();
     if (!argument.isEmpty())
         open(argument);
     return true;
@@ -209,9 +212,12 @@ void Application::connectFavorites()
     onTriggered(m.exportAction, [favorites] { favorites->exportFavorites(); });
     onTriggered(m.importAction, [favorites] { favorites->importFavorites(); });
 
-    m_playlists
-        = std::make_unique<PlaylistCommands>(PlaylistCommands::Parts {m_program->texts, *m_catalogueView,
-            m_favorites->store(), *m_window, m_services.fileDialog.get(), *m_services.transfer});
+    m_playlists = std::make_unique<PlaylistCommands>(PlaylistCommands::Parts {m_program->texts,
+        *m_catalogueView, m_favorites->store(), *m_window, m_services.fileDialog.get(), *m_services.transfer,
+        [this](const QStringList& guides, const QHash<QByteArray, QString>& ids) {
+            if (m_guide)
+                m_guide->takePlaylistHints(guides, ids);
+        }});
     PlaylistCommands* playlists = m_playlists.get();
     onTriggered(m.importPlaylistAction, [playlists] { playlists->importPlaylist(); });
     onTriggered(m.favoriteImportPlaylistAction, [playlists] { playlists->importPlaylist(); });
@@ -243,6 +249,19 @@ void Application::connectSchedule()
     onTriggered(m.favoriteScheduleProgramAction, [schedule] { schedule->setProgramTimeOfSelected(); });
 }
 
+void Application::connectGuide()
+{
+    m_guide = std::make_unique<GuideCommands>(
+        GuideCommands::Parts {*m_program, *m_window, *m_catalogueView, *m_schedule, *m_services.transfer,
+            ServerAddress::resolve(QStringLiteral("guide.xml.gz")), m_services.clock});
+    MainMenus& m = m_window->menus();
+    GuideCommands* guide = m_guide.get();
+    onTriggered(m.guideAction, [guide] { guide->showGuideOfSelected(); });
+    onTriggered(m.guideOfItemAction, [guide] { guide->showGuideOfSelected(); });
+    onTriggered(m.favoriteGuideAction, [guide] { guide->showGuideOfSelected(); });
+    onTriggered(m.addGuideSourceAction, [guide] { guide->addSource(); });
+}
+
 void Application::connectOptionsAndTimer()
 {
     RecentFilesMenu* recent = &m_playback->recent();
@@ -269,7 +288,11 @@ void Application::connectOptionsAndTimer()
     m_updates = std::make_unique<UpdateCommands>(UpdateCommands::Parts {
         *m_program, *m_window, *m_catalogueView, *m_services.transfer, *m_services.shell});
     UpdateCommands* updates = m_updates.get();
-    onTriggered(m.updateListsAction, [updates] { updates->updateLists(); });
+    onTriggered(m.updateListsAction, [this, updates] {
+        updates->updateLists();
+        if (m_guide)
+            m_guide->refreshAll();
+    });
 
     m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {m_program->folder, *m_window,
         *m_services.transfer, *m_services.shell, m_services.makeWebView,
@@ -284,15 +307,15 @@ void Application::connectMediaKeys()
     CatalogueView* view = m_catalogueView.get();
     TreeEvents* tree = m_treeEvents.get();
     ProgramLifecycle* lifecycle = m_lifecycle.get();
-    m_mediaKeys = std::make_unique<MediaKeys>(MediaKeys::Parts {*m_services.mediaControls, *m_services.media,
-        *m_playback, m_nowPlaying,
-        [view, tree](int step) {
-            if (const std::optional<ItemKey> item = view->neighbourItem(step)) {
-                view->reveal(*item);
-                tree->doubleClick();
-            }
-        },
-        [lifecycle] { lifecycle->showMainWindow(); }, [this](const QString& address) { open(address); }});
+    m_mediaKeys = std::make_unique<MediaKeys>(
+        MediaKeys::Parts {*m_services.mediaControls, *m_services.media, *m_playback, m_nowPlaying,
+            [view, tree](int step) {
+                if (const std::optional<ItemKey> item = view->neighbourItem(step)) {
+                    view->reveal(*item);
+                    tree->doubleClick();
+                }
+            },
+            [lifecycle] { lifecycle->showMainWindow(); }, [this](const QString& address) { open(address); }});
 }
 
 void Application::open(const QString& argument)

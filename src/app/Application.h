@@ -24,6 +24,7 @@ class CatalogueLoader;
 class ChannelCheck;
 class CatalogueView;
 class FavoritesCommands;
+class GuideCommands;
 class PlaylistCommands;
 class ChannelInformation;
 class LanguageSelector;
@@ -94,6 +95,7 @@ public:
     PlaylistCommands& playlists() { return *m_playlists; }
     ChannelCheck& channelCheck() { return *m_channelCheck; }
     ScheduleCommands& schedule() { return *m_schedule; }
+    GuideCommands& guide() { return *m_guide; }
     OptionsCommand& options() { return *m_options; }
     TurnOffCommands& turnOff() { return *m_turnOff; }
     SearchCommand& search() { return *m_search; }
@@ -107,6 +109,7 @@ private:
     void connectPlayback();
     void connectFavorites();
     void connectSchedule();
+    void connectGuide();
     void connectOptionsAndTimer();
     void connectMediaKeys();
     void showAbout();
@@ -131,6 +134,7 @@ private:
     std::unique_ptr<PlaylistCommands> m_playlists;
     std::unique_ptr<ChannelCheck> m_channelCheck;
     std::unique_ptr<ScheduleCommands> m_schedule;
+    std::unique_ptr<GuideCommands> m_guide;
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<TurnOffCommands> m_turnOff;
     std::unique_ptr<SearchCommand> m_search;

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 class QIcon;
@@ -50,6 +51,9 @@ public:
     // selected one), or in the whole view; movie-store pages and files are none.
     virtual QVector<QByteArray> addressesUnderSelection() const = 0;
     virtual QVector<QByteArray> addressesInView() const = 0;
+
+    // More for an item's tooltip (what is on now, say); asked as the tooltip shows.
+    virtual void setToolTipSource(std::function<QString(ItemKey)> source) = 0;
 
     // Reads the lists and favorites from disk again and shows them by country.
     virtual void reloadLists() = 0;

@@ -120,8 +120,17 @@ QVariant CatalogueTreeModel::data(const QModelIndex& index, int role) const
         return node->node.flagKey;
     case IconPositionRole:
         return node->iconOverride ? node->iconOverride : node->node.icon;
-    case Qt::ToolTipRole:
-        return node->toolTip.isEmpty() ? QVariant() : QVariant(node->toolTip);
+    case Qt::ToolTipRole: {
+        QStringList parts;
+        if (!node->toolTip.isEmpty())
+            parts << node->toolTip;
+        if (m_toolTipSource) {
+            const QString more = m_toolTipSource(node->node.key);
+            if (!more.isEmpty())
+                parts << more;
+        }
+        return parts.isEmpty() ? QVariant() : QVariant(parts.join(QLatin1Char('\n')));
+    }
     case Qt::DecorationRole: {
         if (node->iconOverride)
             return m_icons.icon(node->iconOverride);

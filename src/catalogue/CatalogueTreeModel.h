@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "catalogue/core/TreeBuilder.h"
 
 #include <QAbstractItemModel>
@@ -26,6 +28,11 @@ public:
     void setIconOverride(const QModelIndex& index, int position);
     // A tooltip of the node's own; empty for none.
     void setToolTip(const QModelIndex& index, const QString& text);
+    // More for a node's tooltip, asked for by its key as the tooltip is about to show.
+    void setToolTipSource(std::function<QString(const QString& key)> source)
+    {
+        m_toolTipSource = std::move(source);
+    }
     // Calls `each` with the index of every node below `index`, and of `index` itself.
     template <typename Each> void forEachBelow(const QModelIndex& index, Each each) const
     {
@@ -61,4 +68,5 @@ private:
     QVector<Node> m_nodes;
     QVector<int> m_roots;
     QHash<QString, int> m_byKey;
+    std::function<QString(const QString& key)> m_toolTipSource;
 };

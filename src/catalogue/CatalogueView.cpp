@@ -113,6 +113,14 @@ void CatalogueView::reveal(ItemKey key) { select(m_model->indexForKey(key.text()
 
 std::optional<ItemKey> CatalogueView::selectedItem() const { return ItemKey::parse(selectedKey()); }
 
+void CatalogueView::setToolTipSource(std::function<QString(ItemKey)> source)
+{
+    m_model->setToolTipSource([source = std::move(source)](const QString& key) {
+        const std::optional<ItemKey> item = ItemKey::parse(key);
+        return item && source ? source(*item) : QString();
+    });
+}
+
 std::optional<ItemKey> CatalogueView::neighbourItem(int step) const
 {
     QModelIndex from = m_playing ? m_model->indexForKey(m_playing->text()) : QModelIndex();

@@ -53,6 +53,7 @@ public:
     void moveFileMark(int from, int to) override;
     void reloadLists() override;
     void setSilentChannels(QHash<QByteArray, QString> toolTips) override;
+    void setToolTipSource(std::function<QString(ItemKey)> source) override;
     QVector<QByteArray> addressesUnderSelection() const override;
     QVector<QByteArray> addressesInView() const override;
 

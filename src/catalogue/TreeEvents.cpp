@@ -116,11 +116,13 @@ void TreeEvents::popUpFor(const QPoint& globalPos)
     QMenu* menu = m.catalogueMenu;
     if (m_view.currentView() == TreeBuilder::Favorites) {
         m.favoriteScheduleProgramAction->setVisible(parentKey != QStringLiteral("MyComputerFavorite"));
+        m.favoriteGuideAction->setVisible(parentKey != QStringLiteral("MyComputerFavorite"));
         menu = m.favoriteItemMenu;
     } else {
         const bool store = parentKey == QStringLiteral("MoviesTvAmazon");
         const bool file = parentKey == QStringLiteral("MainNodeFile");
         m.scheduleProgramAction->setVisible(!store && !file);
+        m.guideOfItemAction->setVisible(!store && !file);
         m.catalogueInfoSeparator->setVisible(!store && !file);
         m.informationAction->setVisible(!store && !file);
         m.catalogueFavoriteSeparator->setVisible(!store);

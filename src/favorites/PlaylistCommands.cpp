@@ -156,6 +156,8 @@ void PlaylistCommands::finishReading()
         endWith(QStringLiteral("The favorites could not be saved: %1").arg(m_parts.store.lastError()));
         return;
     }
+    if (m_parts.guideHints && (!import->guides().isEmpty() || !import->guideIds().isEmpty()))
+        m_parts.guideHints(import->guides(), import->guideIds());
     if (!import->added().isEmpty()) {
         if (m_parts.catalogue.currentView() == TreeBuilder::Favorites)
             m_parts.catalogue.rebuildView();

@@ -2,10 +2,12 @@
 
 #include "favorites/core/PlaylistFavorites.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class CatalogueFace;
@@ -31,6 +33,8 @@ public:
         MainWindow& window;
         FileDialog* files; // may be null: no file to browse for or to export to
         Transfer& transfer;
+        // The guides an imported playlist names and the guide ids of the favorites it added.
+        std::function<void(const QStringList& guides, const QHash<QByteArray, QString>& guideIds)> guideHints;
     };
 
     static constexpr qint64 kLargestPlaylist = 64 * 1024 * 1024;

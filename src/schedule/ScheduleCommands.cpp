@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -221,6 +223,30 @@ void ScheduleCommands::setFromEditor(ProgramTimeEditor& editor, const QByteArray
     if (m_list)
         m_list->refill(m_store.programs());
     message(&editor, t.text(TextId::ProgramSaved));
+}
+
+bool ScheduleCommands::scheduleProgram(const ScheduledProgram& program, QString* whyNot)
+{
+    bool duplicate = false;
+    if (!m_store.add(program, &duplicate)) {
+        if (whyNot)
+            *whyNot = duplicate ? m_parts.program.texts.text(TextId::AlreadyScheduled) : m_store.lastError();
+        return false;
+    }
+    if (m_list)
+        m_list->refill(m_store.programs());
+    return true;
+}
+
+bool ScheduleCommands::isScheduled(const ScheduledProgram& program) const
+{
+    constexpr double kSecond = 1.0 / 86400;
+    return std::any_of(
+        m_store.programs().cbegin(), m_store.programs().cend(), [&program](const ScheduledProgram& p) {
+            return p.programName.trimmed() == program.programName.trimmed()
+                && p.channelAddress.trimmed() == program.channelAddress.trimmed()
+                && std::abs(p.startTime - program.startTime) < kSecond;
+        });
 }
 
 void ScheduleCommands::showScheduledPrograms()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/ScheduleFace.h"
 #include "schedule/core/ReminderScan.h"
 #include "schedule/core/ScheduleStore.h"
 
@@ -24,7 +25,7 @@ class ScheduledListWindow;
 // Scheduled programs and their reminders: the file at start-up, the reminder scheduler
 // on its minute timer, the reminder window and desktop notification, the
 // time editor from the tree's pop-up menus and the list window.
-class ScheduleCommands final : public QObject {
+class ScheduleCommands final : public QObject, public ScheduleFace {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ScheduleCommands)
 public:
@@ -41,6 +42,8 @@ public:
     ~ScheduleCommands() override;
 
     ScheduleStore& store() { return m_store; }
+    bool scheduleProgram(const ScheduledProgram& program, QString* whyNot) override;
+    bool isScheduled(const ScheduledProgram& program) const override;
 
     // ReadScheduledPrograms, at start-up.
     void readScheduledPrograms();

@@ -53,6 +53,8 @@ MainMenus::MainMenus(QMainWindow* window)
     findAction = item(optionsMenu, "SMnuFind", "&Find...");
     optionsMenu->addSeparator();
     scheduledProgramsAction = item(optionsMenu, "SMnuScheduledPrograms", "Scheduled Programs...");
+    guideAction = item(optionsMenu, "MnuGuide", "Program &Guide...");
+    addGuideSourceAction = item(optionsMenu, "MnuGuideSource", "Add Guide &Source...");
     runRemindersAction = checkable(item(optionsMenu, "SMnuRunRemindingService", "Run reminding service"));
     stopRemindersAction = checkable(item(optionsMenu, "SMnuStopRemindingService", "Stop reminding service"));
     optionsMenu->addSeparator();
@@ -87,6 +89,7 @@ MainMenus::MainMenus(QMainWindow* window)
     catalogueMenu = popUp(window, "TreeViewRight");
     watchAction = item(catalogueMenu, "SPopUpMenuWatch", "Watch");
     scheduleProgramAction = item(catalogueMenu, "SPopUpMenuMainSetProgramTime", "Schedule a program");
+    guideOfItemAction = item(catalogueMenu, "PopUpMenuGuide", "Program Guide");
     catalogueInfoSeparator = catalogueMenu->addSeparator();
     informationAction = item(catalogueMenu, "SPopUpMenuInfo", "Information");
     catalogueFavoriteSeparator = catalogueMenu->addSeparator();
@@ -99,6 +102,7 @@ MainMenus::MainMenus(QMainWindow* window)
     favoriteWatchAction = item(favoriteItemMenu, "SPopUpMenuFWatch", "Watch");
     favoriteScheduleProgramAction
         = item(favoriteItemMenu, "SPopUpMenuFavoriteSetProgramTime", "Schedule a program");
+    favoriteGuideAction = item(favoriteItemMenu, "PopUpMenuFGuide", "Program Guide");
     favoriteItemMenu->addSeparator();
     favoriteInformationAction = item(favoriteItemMenu, "SPopUpMenuFInfo", "Information");
     favoriteItemMenu->addSeparator();

@@ -22,6 +22,8 @@ struct MainMenus final {
     QMenu* optionsMenu;
     QAction* findAction;
     QAction* scheduledProgramsAction;
+    QAction* guideAction;
+    QAction* addGuideSourceAction;
     QAction* runRemindersAction;
     QAction* stopRemindersAction;
     QMenu* languageMenu;
@@ -49,6 +51,7 @@ struct MainMenus final {
     QMenu* catalogueMenu;
     QAction* watchAction;
     QAction* scheduleProgramAction;
+    QAction* guideOfItemAction;
     QAction* catalogueInfoSeparator;
     QAction* informationAction;
     QAction* catalogueFavoriteSeparator;
@@ -60,6 +63,7 @@ struct MainMenus final {
     QMenu* favoriteItemMenu;
     QAction* favoriteWatchAction;
     QAction* favoriteScheduleProgramAction;
+    QAction* favoriteGuideAction;
     QAction* favoriteInformationAction;
     QAction* favoriteModifyAction;
     QAction* favoriteDeleteAction;

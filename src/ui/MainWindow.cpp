@@ -77,6 +77,7 @@ QWidget* MainWindow::buildCatalogueSide()
     auto* infoPanel = named<QFrame>("InfoShape");
     infoPanel->setFrameShape(QFrame::StyledPanel);
     auto* info = new QGridLayout(infoPanel);
+    m_information = info;
     m_countryCaption = named<QLabel>("lblCountry", QStringLiteral("Country :"));
     m_categoryCaption = named<QLabel>("lblCategory", QStringLiteral("Category :"));
     m_bandwidthCaption = named<QLabel>("lblSite", QStringLiteral("Bandwidth :"));
@@ -126,6 +127,11 @@ QWidget& MainWindow::bannerBar() const { return *m_bannerBar; }
 void MainWindow::showNowPlaying(const QString& title) { m_nowPlayingLabel->setText(title); }
 
 QString MainWindow::nowPlaying() const { return m_nowPlayingLabel->text(); }
+
+void MainWindow::addInformationRow(QWidget* row)
+{
+    m_information->addWidget(row, m_information->rowCount(), 0, 1, 2);
+}
 
 void MainWindow::showItemDetails(const QString& country, const QString& category, const QString& bandwidth)
 {

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QSplitter;
 class QTreeView;
@@ -44,6 +45,8 @@ public:
     QString nowPlaying() const;
     // The information labels under the tree.
     void showItemDetails(const QString& country, const QString& category, const QString& bandwidth);
+    // A row of the information panel below the tree, for a feature to fill.
+    void addInformationRow(QWidget* row);
 
     enum class Caption { Filter, Country, Category, Bandwidth };
     void setCaption(Caption caption, const QString& text);
@@ -90,6 +93,7 @@ private:
     QLabel* m_countryValue = nullptr;
     QLabel* m_categoryValue = nullptr;
     QLabel* m_bandwidthValue = nullptr;
+    QGridLayout* m_information = nullptr;
     QWidget* m_catalogueSide = nullptr;
     QWidget* m_playerSide = nullptr;
     std::function<bool()> m_unload;

@@ -2,6 +2,7 @@
 #include "catalogue/core/ListFormat.h"
 #include "check/core/ChannelHealth.h"
 #include "favorites/core/FavoritesFile.h"
+#include "guide/core/GuideLibrary.h"
 #include "schedule/core/ScheduleFile.h"
 #include "state/ProgramFolder.h"
 #include "state/Settings.h"
@@ -108,6 +109,17 @@ Contents channelMarks()
     return {QStringLiteral("channelcheck"), a, marks.toBytes()};
 }
 
+Contents guideIds()
+{
+    QHash<QByteArray, QString> ids;
+    for (int n = 0; n < 3000; ++n)
+        ids.insert("gssor9..c" + QByteArray::number(n) + "-dw", QStringLiteral("channel%1.example").arg(n));
+    ids.insert("gssor9..jhkkdc-dw", QStringLiteral("b.example"));
+    const QByteArray a = GuideLibrary::idsToBytes(ids);
+    ids.insert("gssor9..jhkkdc-dw", QStringLiteral("a.example"));
+    return {QStringLiteral("guideids"), a, GuideLibrary::idsToBytes(ids)};
+}
+
 struct KillCase {
     const char* kind;
     Contents (*contents)();
@@ -165,5 +177,6 @@ TEST_P(KillTest, AKilledWriteLeavesTheOldOrTheNewFileAndTheNextStartClearsUp)
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, KillTest,
     ::testing::Values(KillCase {"inf", settings}, KillCase {"fav", favorites}, KillCase {"mruf", recentFiles},
-        KillCase {"schedule", schedule}, KillCase {"list", list}, KillCase {"marks", channelMarks}),
+        KillCase {"schedule", schedule}, KillCase {"list", list}, KillCase {"marks", channelMarks},
+        KillCase {"guideids", guideIds}),
     [](const ::testing::TestParamInfo<KillCase>& param) { return std::string(param.param.kind); });

@@ -32,7 +32,8 @@ inline QByteArray xmltvTime(const QDateTime& moment, int offsetSeconds)
     const QDateTime there = moment.toTimeZone(QTimeZone(offsetSeconds));
     const int minutes = std::abs(offsetSeconds) / 60;
     return there.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + (offsetSeconds < 0 ? " -" : " +")
-        + QByteArray::number(minutes / 60).rightJustified(2, '0') + QByteArray::number(minutes % 60).rightJustified(2, '0');
+        + QByteArray::number(minutes / 60).rightJustified(2, '0')
+        + QByteArray::number(minutes % 60).rightJustified(2, '0');
 }
 
 inline QByteArray escaped(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
@@ -57,8 +58,9 @@ inline QByteArray guide(const QList<QPair<QString, QStringList>>& channels, cons
     }
     for (const Show& s : shows) {
         xml += "<programme start=\"" + xmltvTime(s.start, s.offsetSeconds) + "\" stop=\""
-            + xmltvTime(s.start.addSecs(s.minutes * 60), s.offsetSeconds) + "\" channel=\"" + escaped(s.channel) + "\">"
-            + "<title lang=\"en\">" + escaped(s.title) + "</title>" + "<desc lang=\"en\">" + escaped(s.description)
+            + xmltvTime(s.start.addSecs(s.minutes * 60), s.offsetSeconds) + "\" channel=\""
+            + escaped(s.channel) + "\">" + "<title lang=\"en\">" + escaped(s.title) + "</title>"
+            + "<desc lang=\"en\">" + escaped(s.description)
             + "</desc><category lang=\"en\">News</category></programme>\n";
     }
     return xml + "</tv>\n";

@@ -1,13 +1,15 @@
 // A process that rewrites one of the program's files again and again through the program's
 // own code, alternating between two contents, until it is killed. The kill tests start it,
 // kill it at a random moment and check what the file holds.
-//   write_victim FOLDER inf|fav|mruf|schedule|list|marks
+//   write_victim FOLDER inf|fav|mruf|schedule|list|marks|guideids
 #include "base/FileIo.h"
 #include "base/SerialFileWriter.h"
 #include "catalogue/core/Catalogue.h"
 #include "catalogue/core/ListFormat.h"
 #include "check/core/ChannelHealth.h"
 #include "favorites/core/FavoritesStore.h"
+#include "guide/core/GuideLibrary.h"
+#include "platform/core/HttpTransfer.h"
 #include "schedule/core/ScheduleStore.h"
 #include "state/Settings.h"
 
@@ -97,6 +99,18 @@ void writing()
     }
 }
 
+// As a playlist import notes a channel's guide id, the id changing each time.
+[[noreturn]] void rewriteGuideIds(const QString& folder)
+{
+    HttpTransfer transfer;
+    GuideLibrary library({folder, transfer, QUrl(), [] { return QDateTime::currentDateTime(); }});
+    library.start();
+    writing();
+    for (int n = 0;; ++n)
+        library.noteGuideIds(
+            {{"gssor9..jhkkdc-dw", n % 2 ? QStringLiteral("b.example") : QStringLiteral("a.example")}});
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -121,6 +135,8 @@ int main(int argc, char** argv)
         rewriteSchedule(folder.filePath(QStringLiteral("scheduledprograms")));
     if (kind == "marks")
         rewriteMarks(folder.filePath(QStringLiteral("channelcheck")));
+    if (kind == "guideids")
+        rewriteGuideIds(folder.path());
     if (kind == "list")
         rewriteList(
             folder.filePath(QStringLiteral("avtapit.dll")), content("content-a"), content("content-b"));

@@ -106,7 +106,12 @@ void M3uReader::take(QByteArrayView bytes, M3uPlaylist& into)
     const QString line = TextCodec::decodeEightBit(bytes.toByteArray()).trimmed();
     if (line.isEmpty())
         return;
-    if (line.startsWith(QStringLiteral("#EXTINF"), Qt::CaseInsensitive)) {
+    if (line.startsWith(QStringLiteral("#EXTM3U"), Qt::CaseInsensitive)) {
+        // The header's attributes are written as an entry's are.
+        const M3uEntry header
+            = parseExtInf(QStringLiteral("#EXTINF:-1 ") + line.mid(7) + QStringLiteral(","));
+        into.header.insert(header.attributes);
+    } else if (line.startsWith(QStringLiteral("#EXTINF"), Qt::CaseInsensitive)) {
         if (m_havePending)
             into.problems << QStringLiteral("line %1: an entry without an address").arg(m_lineNumber - 1);
         m_pending = parseExtInf(line);

@@ -18,6 +18,7 @@ struct M3uEntry {
 };
 
 struct M3uPlaylist {
+    QMap<QString, QString> header; // the attributes of the "#EXTM3U" line ("url-tvg", ...)
     QVector<M3uEntry> entries;
     QStringList problems; // lines that could not be understood, with their line numbers
 

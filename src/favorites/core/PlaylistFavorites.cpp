@@ -128,6 +128,14 @@ Import::Import(const QVector<ChannelRecord>& favorites, QUrl playlistAddress, in
 void Import::take(const M3uPlaylist& part)
 {
     m_unreadable += static_cast<int>(part.problems.size());
+    for (const QString& key : {QStringLiteral("url-tvg"), QStringLiteral("x-tvg-url")}) {
+        for (const QString& named : part.header.value(key).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QUrl guide = m_address.resolved(QUrl(named.trimmed()));
+            if ((guide.scheme() == QLatin1String("http") || guide.scheme() == QLatin1String("https"))
+                && !guide.host().isEmpty() && !m_guides.contains(guide.toString()))
+                m_guides.append(guide.toString());
+        }
+    }
     for (const M3uEntry& entry : part.entries) {
         std::optional<ChannelRecord> favorite = favoriteFrom(entry, m_address);
         if (!favorite) {
@@ -138,6 +146,9 @@ void Import::take(const M3uPlaylist& part)
             ++m_overflow;
         } else {
             m_known.insert(favorite->address);
+            const QString guideId = entry.attributes.value(QStringLiteral("tvg-id")).trimmed();
+            if (!guideId.isEmpty())
+                m_guideIds.insert(favorite->address, guideId);
             m_added.append(std::move(*favorite));
         }
     }

@@ -4,7 +4,9 @@
 #include "catalogue/core/M3uPlaylist.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
+#include <QStringList>
 #include <QUrl>
 #include <QVector>
 
@@ -28,6 +30,11 @@ public:
     int skipped() const { return m_skipped; } // already among the favorites, or twice in the playlist
     int unreadable() const { return m_unreadable; }
     int overflow() const { return m_overflow; } // left out: the favorites are full
+    // The programme guides the playlist's header names ("url-tvg", "x-tvg-url"): web
+    // addresses only, resolved against the playlist's own.
+    const QStringList& guides() const { return m_guides; }
+    // The guide id ("tvg-id") of each favorite added, by its stored address.
+    const QHash<QByteArray, QString>& guideIds() const { return m_guideIds; }
 
 private:
     QUrl m_address;
@@ -37,6 +44,8 @@ private:
     int m_skipped = 0;
     int m_unreadable = 0;
     int m_overflow = 0;
+    QStringList m_guides;
+    QHash<QByteArray, QString> m_guideIds;
 };
 
 // The favorites as an "#EXTM3U" playlist other players read: names, group-title from the

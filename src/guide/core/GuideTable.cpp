@@ -20,7 +20,8 @@ qint64 GuideTable::sizeInBytes() const
         for (const QString& name : channel.names)
             size += name.capacity() * 2 + qint64(sizeof(QString));
     }
-    return size + (m_byId.size() + m_byName.size()) * qint64(sizeof(QString) + 2 * sizeof(void*) + sizeof(int));
+    return size
+        + (m_byId.size() + m_byName.size()) * qint64(sizeof(QString) + 2 * sizeof(void*) + sizeof(int));
 }
 
 int GuideTable::addChannel(const QString& id)
@@ -131,7 +132,8 @@ GuideTable::NowNext GuideTable::nowNext(int channel, qint64 utc) const
     const Channel& c = m_channels[channel];
     const Programme* begin = m_programmes.constData() + c.first;
     const Programme* end = m_programmes.constData() + c.end;
-    const Programme* after = std::upper_bound(begin, end, utc, [](qint64 t, const Programme& p) { return t < p.start; });
+    const Programme* after
+        = std::upper_bound(begin, end, utc, [](qint64 t, const Programme& p) { return t < p.start; });
     NowNext found;
     if (after != begin && (after - 1)->stop > utc)
         found.now = after - 1;

@@ -42,7 +42,8 @@ bool Gunzip::feed(QByteArrayView compressed)
         z.avail_out = kPiece;
         const int status = inflate(&z, Z_NO_FLUSH);
         if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR) {
-            m_error = QStringLiteral("the compressed data is damaged (%1)").arg(QString::fromLatin1(z.msg ? z.msg : "?"));
+            m_error = QStringLiteral("the compressed data is damaged (%1)")
+                          .arg(QString::fromLatin1(z.msg ? z.msg : "?"));
             return false;
         }
         const qsizetype produced = kPiece - z.avail_out;

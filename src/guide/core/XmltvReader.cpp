@@ -180,7 +180,8 @@ void XmltvReader::startProgramme()
     m_capture = Capture::None;
     for (QString& text : m_programmeTexts)
         text.clear();
-    const std::optional<int> channel = m_table.channelOfId(attributes.value(QLatin1String("channel")).toString());
+    const std::optional<int> channel
+        = m_table.channelOfId(attributes.value(QLatin1String("channel")).toString());
     const std::optional<qint64> start = utcSeconds(attributes.value(QLatin1String("start")));
     const std::optional<qint64> stop = utcSeconds(attributes.value(QLatin1String("stop")));
     m_programmeUsable = channel && start;
@@ -288,8 +289,8 @@ std::optional<GuideTable> XmltvReader::readFile(
     std::optional<GuideTable> table = fed ? reader.finish() : std::nullopt;
     if (!table) {
         why = !reader.error().isEmpty() ? reader.error()
-            : packed                   ? QStringLiteral("the guide could not be unpacked: ") + gunzip.error()
-                                       : QStringLiteral("the guide is larger than %1 MB").arg(maxUnpacked / (1024 * 1024));
+            : packed                    ? QStringLiteral("the guide could not be unpacked: ") + gunzip.error()
+                     : QStringLiteral("the guide is larger than %1 MB").arg(maxUnpacked / (1024 * 1024));
     }
     return table;
 }
