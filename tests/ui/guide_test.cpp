@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <ctime>
@@ -81,10 +82,20 @@ private:
     void importPlaylist(const QString& name)
     {
         QSignalSpy ended(&app->playlists(), &PlaylistCommands::importEnded);
-        whenModalShows(
-            [](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click(); });
+        bool summaryClosed = false;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, &closer, [&summaryClosed] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* ok = modal && modal->isVisible() ? modal->findChild<QPushButton*>(QStringLiteral("cmdOk")) : nullptr;
+            if (ok) {
+                ok->click();
+                summaryClosed = true;
+            }
+        });
+        closer.start(20);
         app->playlists().importFrom(siteUrl(name).toString());
         QVERIFY(ended.wait(20000) || !ended.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(summaryClosed, 10000);
     }
 
     void playlistNamingTheGuide()
@@ -177,7 +188,7 @@ private Q_SLOTS:
         window->remindButton->click();
 
         QCOMPARE(scheduled().size(), 1);
-        const ScheduledProgram& program = scheduled().first();
+        const ScheduledProgram program = scheduled().first();
         QCOMPARE(program.programName, QStringLiteral("Afternoon Film"));
         QCOMPARE(program.channelName, QStringLiteral("News One"));
         QCOMPARE(*DayNumber::toDateTime(program.startTime), QDateTime(QDate(2026, 12, 7), QTime(13, 30)));

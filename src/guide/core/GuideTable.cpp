@@ -36,6 +36,8 @@ int GuideTable::addChannel(const QString& id)
 
 void GuideTable::addName(int channel, const QString& name)
 {
+    if (channel < 0 || channel >= m_channels.size())
+        return;
     QStringList& names = m_channels[channel].names;
     if (!name.isEmpty() && !names.contains(name))
         names.append(name);

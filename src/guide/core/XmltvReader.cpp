@@ -68,18 +68,46 @@ bool XmltvReader::fail(const QString& why)
     return false;
 }
 
+namespace {
+
+// The XML reader is handed blocks of one size, whatever the pieces fed: what it reports
+// (an error in bytes after the guide's end, say) then never depends on how they fell.
+constexpr qsizetype kBlock = 64 * 1024;
+
+} // namespace
+
 bool XmltvReader::feed(QByteArrayView piece)
 {
     if (!m_error.isEmpty())
         return false;
-    m_xml.addData(QByteArray(piece.data(), piece.size()));
-    readTokens();
+    m_waiting.append(piece.data(), piece.size());
+    qsizetype at = 0;
+    for (; m_error.isEmpty() && !m_rootClosed && m_waiting.size() - at >= kBlock; at += kBlock)
+        take(m_waiting.sliced(at, kBlock));
+    m_waiting.remove(0, at);
     return m_error.isEmpty();
+}
+
+void XmltvReader::take(const QByteArray& block)
+{
+    if (m_rootClosed)
+        return; // what follows a whole guide is not read
+    if (m_head.isEmpty()) {
+        m_head = block.left(4);
+        m_wide = m_head.contains('\0') || m_head.startsWith("\xFF\xFE") || m_head.startsWith("\xFE\xFF");
+    }
+    // A NUL is no character of XML, and the reader takes one differently as blocks fall.
+    if (!m_wide && block.contains('\0')) {
+        fail(QStringLiteral("the guide is not well-formed XML (a NUL byte)"));
+        return;
+    }
+    m_xml.addData(block);
+    readTokens();
 }
 
 void XmltvReader::readTokens()
 {
-    while (m_error.isEmpty()) {
+    while (m_error.isEmpty() && !m_rootClosed) {
         switch (m_xml.readNext()) {
         case QXmlStreamReader::Invalid:
             // Running out of data only waits for the next piece; anything else is fatal.
@@ -89,10 +117,12 @@ void XmltvReader::readTokens()
                          .arg(m_xml.errorString()));
             return;
         case QXmlStreamReader::StartElement:
+            ++m_depth;
             startElement();
             break;
         case QXmlStreamReader::EndElement:
             endElement();
+            m_rootClosed = --m_depth == 0;
             break;
         case QXmlStreamReader::Characters:
             if (m_capture != Capture::None)
@@ -152,6 +182,7 @@ void XmltvReader::endElement()
     }
     if (name == QLatin1String("channel") && !m_inProgramme) {
         m_currentChannel = -1;
+        m_capture = Capture::None;
         return;
     }
     const bool ends = (m_capture == Capture::DisplayName && name == QLatin1String("display-name"))
@@ -163,7 +194,8 @@ void XmltvReader::endElement()
         return;
     const QString text = m_text.trimmed();
     if (m_capture == Capture::DisplayName) {
-        m_table.addName(m_currentChannel, text);
+        if (m_currentChannel >= 0)
+            m_table.addName(m_currentChannel, text);
     } else {
         QString& slot = m_programmeTexts[static_cast<int>(m_capture) - static_cast<int>(Capture::Title)];
         if (slot.isEmpty())
@@ -212,9 +244,13 @@ void XmltvReader::endProgramme()
 
 std::optional<GuideTable> XmltvReader::finish()
 {
+    if (m_error.isEmpty() && !m_waiting.isEmpty())
+        take(std::exchange(m_waiting, {}));
     if (!m_error.isEmpty())
         return std::nullopt;
-    if (!m_sawTv || !m_xml.atEnd() || m_xml.hasError()) {
+    // The reader cannot know that no more data comes, so the document's end is its
+    // element's end.
+    if (!m_sawTv || !m_rootClosed) {
         fail(m_sawTv ? QStringLiteral("the guide ends before its last element closes")
                      : QStringLiteral("this is not an XMLTV guide"));
         return std::nullopt;

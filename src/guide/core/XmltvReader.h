@@ -41,6 +41,7 @@ public:
 private:
     enum class Capture { None, DisplayName, Title, SubTitle, Description, Category };
 
+    void take(const QByteArray& block);
     void readTokens();
     void startElement();
     void endElement();
@@ -49,9 +50,14 @@ private:
     bool fail(const QString& why);
 
     QXmlStreamReader m_xml;
+    QByteArray m_waiting; // what was fed and not yet handed to the XML reader
+    QByteArray m_head; // the first bytes, until they tell whether the text is UTF-16 or -32
+    bool m_wide = false; // a text of 16 or 32 bits a character, where NUL bytes belong
     GuideTable m_table;
     QString m_error;
     bool m_sawTv = false;
+    int m_depth = 0; // elements open
+    bool m_rootClosed = false; // the document's element ended: the guide is whole
     int m_currentChannel = -1; // the <channel> being read
     bool m_inProgramme = false;
     bool m_programmeUsable = false; // its channel is known and its start readable
