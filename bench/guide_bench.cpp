@@ -57,7 +57,7 @@ QString writeGuide(const QString& path, qint64 targetBytes, qint64* programmes)
             + stop.toString(QStringLiteral("yyyyMMddHHmmss")).toStdString() + " +0100\" channel=\"ch"
             + std::to_string(c) + ".example\">\n  <title lang=\"en\">" + words(3)
             + "</title>\n  <sub-title lang=\"en\">" + words(2) + "</sub-title>\n  <desc lang=\"en\">"
-            + words(17) + ".</desc>\n  <category lang=\"en\">" + words(1) + "</category>\n</programme>\n";
+            + words(14) + ".</desc>\n  <category lang=\"en\">" + words(1) + "</category>\n</programme>\n";
         out << entry;
         written += static_cast<qint64>(entry.size());
         ++*programmes;
