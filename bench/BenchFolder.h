@@ -25,7 +25,12 @@ inline void fill(const QString& path, const Lists& lists = {})
     put("atlr.dll", lists.radio);
     put("apcupm.dll", lists.store);
     put("fav.fav", lists.favorites);
-    QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/inf"), root.filePath(QStringLiteral("inf")));
+    // The shipped settings, with the update check and the new-version question off: a
+    // benchmark measures the program, never a network that does not answer.
+    QFile shipped(QStringLiteral(VIDORRA_DATA_DIR "/inf"));
+    QByteArray settings = shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+    settings.replace("updatechannel=1", "updatechannel=0").replace("tellnewversion=1", "tellnewversion=0");
+    put("inf", settings);
     root.mkdir(QStringLiteral("Language"));
     QFile::copy(QStringLiteral(VIDORRA_DATA_DIR "/Language/english"),
         root.filePath(QStringLiteral("Language/english")));

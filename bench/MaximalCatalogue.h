@@ -58,11 +58,12 @@ struct MaximalCatalogue {
 private:
     static const QStringList& categories()
     {
-        static const QStringList list = {QStringLiteral("News"), QStringLiteral("Sports"), QStringLiteral("Music"),
-            QStringLiteral("Movies"), QStringLiteral("Business"), QStringLiteral("0"), QStringLiteral("Weather"),
-            QStringLiteral("Children"), QStringLiteral("Religious"), QStringLiteral("Lifestyle"),
-            QStringLiteral("Entertainment"), QStringLiteral("Shopping"), QStringLiteral("Educational"),
-            QStringLiteral("Government"), QStringLiteral("Webcam")};
+        static const QStringList list
+            = {QStringLiteral("News"), QStringLiteral("Sports"), QStringLiteral("Music"),
+                QStringLiteral("Movies"), QStringLiteral("Business"), QStringLiteral("0"),
+                QStringLiteral("Weather"), QStringLiteral("Children"), QStringLiteral("Religious"),
+                QStringLiteral("Lifestyle"), QStringLiteral("Entertainment"), QStringLiteral("Shopping"),
+                QStringLiteral("Educational"), QStringLiteral("Government"), QStringLiteral("Webcam")};
         return list;
     }
     static const QStringList& bandwidths()
@@ -81,7 +82,8 @@ private:
         {
             const auto& flags = CountryFlags::all();
             for (int i = 0; i < count;) {
-                const QString country = QString::fromUtf8(flags[static_cast<size_t>(below(static_cast<int>(flags.size())))].key);
+                const QString country = QString::fromUtf8(
+                    flags[static_cast<size_t>(below(static_cast<int>(flags.size())))].key);
                 const int run = shortest + below(longest - shortest + 1);
                 for (int k = 0; k < run && i < count; ++k, ++i)
                     each(country, i);
@@ -99,9 +101,10 @@ private:
         QString sentence(int fewest, int most)
         {
             static const QStringList words = {QStringLiteral("Radio"), QStringLiteral("Channel"),
-                QStringLiteral("News"), QStringLiteral("Music"), QStringLiteral("Sport"), QStringLiteral("Kultur"),
-                QStringLiteral("Télévision"), QStringLiteral("Müzik"), QStringLiteral("Rádio"), QStringLiteral("Jazz"),
-                QStringLiteral("Classic"), QStringLiteral("Regional"), QStringLiteral("Info"), QStringLiteral("World"),
+                QStringLiteral("News"), QStringLiteral("Music"), QStringLiteral("Sport"),
+                QStringLiteral("Kultur"), QStringLiteral("Télévision"), QStringLiteral("Müzik"),
+                QStringLiteral("Rádio"), QStringLiteral("Jazz"), QStringLiteral("Classic"),
+                QStringLiteral("Regional"), QStringLiteral("Info"), QStringLiteral("World"),
                 QString::fromUtf8("Радио"), QString::fromUtf8("Новости"), QString::fromUtf8("Россия"),
                 QString::fromUtf8("إذاعة"), QString::fromUtf8("القرآن"), QString::fromUtf8("أخبار"),
                 QString::fromUtf8("テレビ"), QString::fromUtf8("ニュース"), QString::fromUtf8("放送"),
@@ -119,7 +122,10 @@ private:
                             .arg(below(500))
                             .arg(below(40))
                             .arg(i)
-                      : QStringLiteral("http://stream%1.example.org:%2/%3.mp3").arg(below(900)).arg(8000 + below(100)).arg(i);
+                      : QStringLiteral("http://stream%1.example.org:%2/%3.mp3")
+                            .arg(below(900))
+                            .arg(8000 + below(100))
+                            .arg(i);
         }
 
     private:

@@ -66,27 +66,14 @@ QString writeGuide(const QString& path, qint64 targetBytes, qint64* programmes)
     return path;
 }
 
-qint64 residentPeak()
+// A size /proc/self/status gives in kB ("VmRSS:", "VmHWM:"), in bytes.
+qint64 statusBytes(const std::string& wanted)
 {
     std::ifstream status("/proc/self/status");
     std::string key;
     qint64 value = 0;
     while (status >> key) {
-        if (key == "VmHWM:") {
-            status >> value;
-            return value * 1024;
-        }
-    }
-    return 0;
-}
-
-qint64 resident()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    qint64 value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:") {
+        if (key == wanted) {
             status >> value;
             return value * 1024;
         }
@@ -115,7 +102,7 @@ void readGuideOffTheUiThread(benchmark::State& state)
     double longestPauseMs = 0, peakGrowth = 0, tableBytes = 0, programmes = 0;
     for (auto _ : state) {
         std::ofstream("/proc/self/clear_refs") << "5";
-        const qint64 before = resident();
+        const qint64 before = statusBytes("VmRSS:");
         std::optional<GuideTable> table;
         QString error;
         std::atomic<bool> done {false};
@@ -143,7 +130,7 @@ void readGuideOffTheUiThread(benchmark::State& state)
             return;
         }
         longestPauseMs = std::max<double>(longestPauseMs, static_cast<double>(longest));
-        peakGrowth = static_cast<double>(residentPeak() - before);
+        peakGrowth = static_cast<double>(statusBytes("VmHWM:") - before);
         tableBytes = static_cast<double>(table->sizeInBytes());
         programmes = static_cast<double>(table->programmes().size());
     }

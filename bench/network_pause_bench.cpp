@@ -67,9 +67,24 @@ void serverBlackHoled(benchmark::State& state)
     longestPause(state, server().url(QStringLiteral("/_/hang/")));
 }
 
-BENCHMARK(serverDown)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
-BENCHMARK(serverSlow)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
-BENCHMARK(serverBlackHoled)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+BENCHMARK(serverDown)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->UseManualTime();
+BENCHMARK(serverSlow)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->UseManualTime();
+BENCHMARK(serverBlackHoled)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->UseManualTime();
 
 } // namespace
 

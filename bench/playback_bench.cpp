@@ -52,13 +52,12 @@ struct Fixture {
         server = std::make_unique<TestHttpServer>(dir.path());
         BenchFolder::fill(dir.path());
     }
-    QString source(const benchmark::State& state) const
+    QString source(Clip which, Source from) const
     {
-        const QString& clip = clips[state.range(0)];
+        const QString& clip = clips[which];
         if (clip.isEmpty())
             return {};
-        return state.range(1) == Http ? server->url(QLatin1Char('/') + QFileInfo(clip).fileName()).toString()
-                                      : clip;
+        return from == Http ? server->url(QLatin1Char('/') + QFileInfo(clip).fileName()).toString() : clip;
     }
 };
 
@@ -86,9 +85,9 @@ template <typename Done> void waitFor(MediaPlayer& engine, Done done)
 }
 
 // RunVideo, through the whole program, until the engine reports the first frame.
-void timeRunVideo(benchmark::State& state, bool realVideo)
+void timeRunVideo(benchmark::State& state, Clip clip, Source from, bool realVideo)
 {
-    const QString source = fixture().source(state);
+    const QString source = fixture().source(clip, from);
     if (source.isEmpty()) {
         state.SkipWithError("ffmpeg could not make the clip");
         return;
@@ -119,33 +118,15 @@ void timeRunVideo(benchmark::State& state, bool realVideo)
         player->stop();
         waitFor(*player, [&] { return player->state() == MediaPlayer::State::Stopped; });
     }
-    state.SetLabel(realVideo ? "real video widget; compare with runVideoToFirstFrame/1/0"
-                             : "compare with bareLibmpvToFirstFrame of the same arguments");
+    state.SetLabel(realVideo ? "real video widget; compare with runVideoToFirstFrame/720p/file"
+                             : "compare with bareLibmpvToFirstFrame of the same name");
 }
-
-void runVideoToFirstFrame(benchmark::State& state) { timeRunVideo(state, false); }
-BENCHMARK(runVideoToFirstFrame)
-    ->ArgsProduct({{Small, Hd720WithSound}, {LocalFile, Http}})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(kIterations)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true)
-    ->UseManualTime();
-
-void runVideoToFirstFrameDrawn(benchmark::State& state) { timeRunVideo(state, true); }
-BENCHMARK(runVideoToFirstFrameDrawn)
-    ->Args({Hd720WithSound, LocalFile})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(kIterations)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true)
-    ->UseManualTime();
 
 // The same loadfile on a bare libmpv handle with the program's own engine options: the
 // clock stops at the first frame only; an end of file before it is a failure.
-void bareLibmpvToFirstFrame(benchmark::State& state)
+void bareLibmpvToFirstFrame(benchmark::State& state, Clip clip, Source from)
 {
-    const QByteArray source = fixture().source(state).toUtf8();
+    const QByteArray source = fixture().source(clip, from).toUtf8();
     if (source.isEmpty()) {
         state.SkipWithError("ffmpeg could not make the clip");
         return;
@@ -176,15 +157,37 @@ void bareLibmpvToFirstFrame(benchmark::State& state)
         while (mpv_wait_event(mpv, 1)->event_id != MPV_EVENT_IDLE) { }
     }
     mpv_terminate_destroy(mpv);
-    state.SetLabel("compare with runVideoToFirstFrame of the same arguments");
+    state.SetLabel("compare with runVideoToFirstFrame of the same name");
 }
-BENCHMARK(bareLibmpvToFirstFrame)
-    ->ArgsProduct({{Small, Hd720WithSound}, {LocalFile, Http}})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(kIterations)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true)
-    ->UseManualTime();
+
+// Each named by what it plays and from where: runVideoToFirstFrame/720p/http, ...
+benchmark::internal::Benchmark* timed(benchmark::internal::Benchmark* run)
+{
+    return run->Unit(benchmark::kMillisecond)
+        ->Iterations(kIterations)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->UseManualTime();
+}
+
+const bool registered = [] {
+    const std::pair<Clip, const char*> clips[] = {{Small, "small"}, {Hd720WithSound, "720p"}};
+    const std::pair<Source, const char*> places[] = {{LocalFile, "file"}, {Http, "http"}};
+    for (const auto& [clip, clipName] : clips) {
+        for (const auto& [from, placeName] : places) {
+            const std::string suffix = std::string("/") + clipName + "/" + placeName;
+            timed(benchmark::RegisterBenchmark(("runVideoToFirstFrame" + suffix).c_str(),
+                [clip = clip, from = from](
+                    benchmark::State& state) { timeRunVideo(state, clip, from, false); }));
+            timed(benchmark::RegisterBenchmark(("bareLibmpvToFirstFrame" + suffix).c_str(),
+                [clip = clip, from = from](
+                    benchmark::State& state) { bareLibmpvToFirstFrame(state, clip, from); }));
+        }
+    }
+    timed(benchmark::RegisterBenchmark("runVideoToFirstFrameDrawn/720p/file",
+        [](benchmark::State& state) { timeRunVideo(state, Hd720WithSound, LocalFile, true); }));
+    return true;
+}();
 
 } // namespace
 

@@ -21,7 +21,7 @@ void settingsLoad(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(Settings::fromBytes(bytes));
 }
-BENCHMARK(settingsLoad);
+BENCHMARK(settingsLoad)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void languageParse(benchmark::State& state)
 {
@@ -29,7 +29,7 @@ void languageParse(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(LanguageFile::parse(bytes));
 }
-BENCHMARK(languageParse);
+BENCHMARK(languageParse)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
