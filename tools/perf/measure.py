@@ -1,0 +1,174 @@
+#!/usr/bin/env python3
+"""Measures Vidorra beside its yardsticks, side by side in one run, and prints the table
+of docs/performance.md. Called by scripts/perf.sh with the build folder; runs under Xvfb.
+
+  start-up      Vidorra with the maximal catalogue against an empty Qt window, both to the
+                first painted window
+  benchmarks    reading the catalogue, showing each view, RunVideo to the first frame against
+                bare libmpv (the Google Benchmark programs, medians)
+  playing       CPU time and memory (PSS of every process) while a 720p clip with sound plays
+                for 20 s, against mpv showing it in a window of the same size
+"""
+import json
+import os
+import pathlib
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+build = pathlib.Path(sys.argv[1]).resolve()
+top = pathlib.Path(__file__).resolve().parent.parent.parent
+work = pathlib.Path(tempfile.mkdtemp(prefix="vidorra-perf-"))
+env = dict(os.environ, QTWEBENGINE_DISABLE_SANDBOX="1", VIDORRA_SERVER="http://127.0.0.1:9/")
+rows = []
+
+
+def row(what, ours, yardstick, ratio, goal, met):
+    rows.append((what, ours, yardstick, ratio, goal, "met" if met else "not met"))
+
+
+def program_folder():
+    home = work / "home"
+    if home.exists():
+        shutil.rmtree(home)
+    shutil.copytree(top / "data", home)
+    settings = (home / "inf").read_bytes().replace(b"updatechannel=1", b"updatechannel=0")
+    (home / "inf").write_bytes(settings.replace(b"tellnewversion=1", b"tellnewversion=0"))
+    return home
+
+
+def seconds_to_window(command, extra_env):
+    """From the start of the process to the file its first painted window writes."""
+    shot = work / "shown.png"
+    if shot.exists():
+        shot.unlink()
+    run_env = dict(env, VIDORRA_SCREENSHOT=str(shot), VIDORRA_SCREENSHOT_DELAY_MS="1", **extra_env)
+    start = time.perf_counter()
+    process = subprocess.Popen(command, env=run_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    while not shot.exists() and time.perf_counter() - start < 60:
+        time.sleep(0.002)
+    elapsed = time.perf_counter() - start
+    process.wait(timeout=60)
+    return elapsed
+
+
+def start_up():
+    home = program_folder()
+    ours, empty = [], []
+    for _ in range(11):  # interleaved, so both see the same machine
+        ours.append(seconds_to_window([str(build / "bin" / "vidorra")], {"VIDORRA_HOME": str(home)}))
+        empty.append(seconds_to_window([str(build / "bench" / "empty_window")], {}))
+    a, b = statistics.median(ours), statistics.median(empty)
+    row("Start to the main window shown (shipped catalogue)", f"{a * 1000:.0f} ms", f"{b * 1000:.0f} ms (empty Qt window)",
+        f"{a / b:.2f}x", "<= 1.5x", a / b <= 1.5)
+
+
+def benchmark(name, flt):
+    out = subprocess.run([str(build / "bench" / name), f"--benchmark_filter={flt}", "--benchmark_format=json"],
+                         env=env, capture_output=True, text=True, timeout=600)
+    runs = json.loads(out.stdout)["benchmarks"]
+    return {r["run_name"]: r["real_time"] * {"ms": 1, "us": 1e-3, "ns": 1e-6}[r["time_unit"]]
+            for r in runs if r.get("aggregate_name") == "median"}
+
+
+def benchmarks():
+    read = benchmark("catalogue_bench", "parseThreeLists")
+    for name, ms in read.items():
+        row("Reading the maximal catalogue", f"{ms:.1f} ms", "", "", "<= 10 ms", ms <= 10)
+    views = benchmark("tree_bench", "filterBy")
+    worst = max(views.values())
+    row("Showing a view (slowest of four)", f"{worst:.1f} ms",
+        ", ".join(f"{k.split('/')[1]}: {v:.1f}" for k, v in sorted(views.items())), "", "<= 16 ms", worst <= 16)
+    frames = benchmark("playback_bench", "720p")
+    for place in ("file", "http"):
+        ours = next(v for k, v in frames.items() if k.startswith(f"runVideoToFirstFrame/720p/{place}"))
+        bare = next(v for k, v in frames.items() if k.startswith(f"bareLibmpvToFirstFrame/720p/{place}"))
+        row(f"RunVideo to the first frame, 720p, {place}", f"{ours:.1f} ms", f"{bare:.1f} ms (bare libmpv)",
+            f"{ours / bare:.2f}x", "<= 1.2x", ours / bare <= 1.2)
+
+
+def tree_of(pid):
+    found = [pid]
+    for child in pathlib.Path("/proc").glob("[0-9]*/stat"):
+        try:
+            fields = child.read_text().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        if int(fields[1]) in found and int(child.parent.name) not in found:
+            found.append(int(child.parent.name))
+    return found
+
+
+def cpu_seconds(pids):
+    total = 0
+    for pid in pids:
+        try:
+            fields = pathlib.Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])
+        except OSError:
+            pass
+    return total / os.sysconf("SC_CLK_TCK")
+
+
+def pss_bytes(pids):
+    total = 0
+    for pid in pids:
+        try:
+            for line in pathlib.Path(f"/proc/{pid}/smaps_rollup").read_text().splitlines():
+                if line.startswith("Pss:"):
+                    total += int(line.split()[1]) * 1024
+        except OSError:
+            pass
+    return total
+
+
+def while_playing(command, extra_env):
+    process = subprocess.Popen(command, env=dict(env, **extra_env), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    time.sleep(5)  # started and playing: what follows is playing alone
+    pids = tree_of(process.pid)
+    before = cpu_seconds(pids)
+    time.sleep(20)
+    pids = tree_of(process.pid)
+    used, memory = cpu_seconds(pids) - before, pss_bytes(pids)
+    process.send_signal(signal.SIGTERM)
+    try:
+        process.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        process.kill()
+    return used, memory
+
+
+def playing():
+    clip = work / "clip720.mp4"
+    subprocess.run(["ffmpeg", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=60",
+                    "-f", "lavfi", "-i", "sine=frequency=440:duration=60", "-shortest", "-c:v", "libx264", "-preset",
+                    "veryfast", "-c:a", "aac", str(clip)], check=True)
+    home = program_folder()
+    ours_cpu, ours_pss = while_playing([str(build / "bin" / "vidorra"), str(clip)], {"VIDORRA_HOME": str(home)})
+    mpv_cpu, mpv_pss = while_playing(["mpv", "--geometry=900x620", "--vo=gpu", "--hwdec=no", "--keep-open=yes",
+                                      "--no-terminal", str(clip)], {})
+    row("CPU while playing 720p for 20 s", f"{ours_cpu:.1f} s", f"{mpv_cpu:.1f} s (mpv)",
+        f"{ours_cpu / mpv_cpu:.2f}x", "<= 1.15x", ours_cpu / mpv_cpu <= 1.15)
+    row("Memory while playing 720p (PSS, all processes)", f"{ours_pss / 2**20:.0f} MB", f"{mpv_pss / 2**20:.0f} MB (mpv)",
+        f"{ours_pss / mpv_pss:.2f}x", "<= 1.15x, <= 200 MB", ours_pss / mpv_pss <= 1.15 and ours_pss <= 200 * 2**20)
+
+
+def main():
+    for step in (start_up, benchmarks, playing):
+        try:
+            step()
+        except Exception as failure:  # a failed measurement is reported, never taken as a result
+            row(step.__name__, "failed", str(failure)[:60], "", "", False)
+    print("| What | Vidorra | Yardstick | Ratio | Goal | |")
+    print("|---|---|---|---|---|---|")
+    for r in rows:
+        print("| " + " | ".join(r) + " |")
+    shutil.rmtree(work, ignore_errors=True)
+
+
+main()
