@@ -109,27 +109,24 @@ void GuideLibrary::fetch(const QString& source)
         const QPointer<GuideLibrary> self(this);
         m_parts.transfer.fetch(url, kMostDownloaded, [self, source](const Transfer::Result& result) {
             if (self)
-                self->checkAndKeep(source, result.bytes, result.ok() ? QString() : result.error);
+                self->checkAndKeep(source, [result] { return FileIo::ReadResult {result.bytes, result.error}; });
         });
         return;
     }
     const QString path = url.isLocalFile() ? url.toLocalFile() : source;
-    const FileIo::ReadResult read = FileIo::readWholeFile(path, kMostDownloaded);
-    checkAndKeep(source, read.bytes, read.error);
+    checkAndKeep(source, [path] { return FileIo::readWholeFile(path, kMostDownloaded); });
 }
 
-// The copy is read on another thread; only a guide that read whole replaces the kept one.
-void GuideLibrary::checkAndKeep(const QString& source, const QByteArray& bytes, const QString& fetchError)
+// The guide is obtained and read on another thread; only one that read whole replaces the
+// copy kept.
+void GuideLibrary::checkAndKeep(const QString& source, std::function<FileIo::ReadResult()> obtain)
 {
-    if (!fetchError.isEmpty()) {
-        Q_EMIT fetched(source, fetchError);
-        return;
-    }
     const QString copy = keptCopyOf(source);
-    inBackground([this, source, bytes, copy]() -> std::function<void()> {
-        QString error;
-        if (XmltvReader::read(bytes, kMostUnpacked, &error))
-            error = FileIo::writeFileAtomically(copy, bytes);
+    inBackground([this, source, copy, obtain = std::move(obtain)]() -> std::function<void()> {
+        const FileIo::ReadResult got = obtain();
+        QString error = got.error;
+        if (error.isEmpty() && XmltvReader::read(got.bytes, kMostUnpacked, &error))
+            error = FileIo::writeFileAtomically(copy, got.bytes);
         return [this, source, error] {
             Q_EMIT fetched(source, error);
             if (error.isEmpty())

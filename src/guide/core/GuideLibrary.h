@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileIo.h"
 #include "guide/core/GuideTable.h"
 
 #include <QByteArray>
@@ -72,7 +73,7 @@ Q_SIGNALS:
 private:
     void fetchStale(bool all);
     void fetch(const QString& source);
-    void checkAndKeep(const QString& source, const QByteArray& bytes, const QString& fetchError);
+    void checkAndKeep(const QString& source, std::function<FileIo::ReadResult()> obtain);
     void readKeptCopies();
     // Runs `work` on a thread of its own; `then` runs here after, unless this is gone.
     void inBackground(std::function<std::function<void()>()> work);
