@@ -53,6 +53,23 @@ int validSequenceLength(QByteArrayView bytes, qsizetype i, char32_t& codePoint)
     return length;
 }
 
+// Whether every byte above ASCII belongs to a valid UTF-8 sequence.
+bool isValidUtf8(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t ignored = 0;
+        const int length = validSequenceLength(bytes, i, ignored);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace TextCodec {
@@ -69,26 +86,30 @@ QString decodeEightBit(QByteArrayView bytes)
     }
     if (ascii)
         return QString::fromLatin1(bytes);
-    QString text;
-    text.reserve(bytes.size());
+    if (isValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    // Windows-1252 bytes among UTF-8: each byte gives at most one UTF-16 unit, and a
+    // four-byte sequence two, so the text is never longer than the bytes.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    qsizetype written = 0;
     for (qsizetype i = 0; i < bytes.size();) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte < 0x80) {
-            text.append(QLatin1Char(static_cast<char>(byte)));
-            ++i;
-            continue;
-        }
         char32_t codePoint = 0;
-        const int length = validSequenceLength(bytes, i, codePoint);
-        if (length == 0) {
-            text.append(QChar(cp1252(byte)));
-            ++i;
-            continue;
+        const int length = byte < 0x80 ? 1 : validSequenceLength(bytes, i, codePoint);
+        if (length == 1) {
+            out[written++] = byte;
+        } else if (length == 0) {
+            out[written++] = cp1252(byte);
+        } else if (QChar::requiresSurrogates(codePoint)) {
+            out[written++] = QChar::highSurrogate(codePoint);
+            out[written++] = QChar::lowSurrogate(codePoint);
+        } else {
+            out[written++] = static_cast<char16_t>(codePoint);
         }
-        const char32_t one[1] = {codePoint};
-        text.append(QString::fromUcs4(one, 1));
-        i += length;
+        i += length == 0 ? 1 : length;
     }
+    text.truncate(written);
     return text;
 }
 

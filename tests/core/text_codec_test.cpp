@@ -30,3 +30,11 @@ TEST(EightBitText, EncodingWritesUtf8)
 {
     EXPECT_EQ(TextCodec::encodeEightBit(QString::fromUtf8("Zürich")), QByteArray("Z\xC3\xBCrich"));
 }
+
+TEST(EightBitText, CharactersBeyondSixteenBitsSurviveBesideWindows1252Bytes)
+{
+    // A film clapper (four UTF-8 bytes, two UTF-16 units) beside a lone 0x80 (the euro sign).
+    EXPECT_EQ(TextCodec::decodeEightBit("\xF0\x9F\x8E\xAC \x80 caf\xC3\xA9"),
+        QString::fromUtf8("\xF0\x9F\x8E\xAC \xE2\x82\xAC caf\xC3\xA9"));
+    EXPECT_EQ(TextCodec::decodeEightBit("\xF0\x9F\x8E\xAC caf\xC3\xA9"), QString::fromUtf8("\xF0\x9F\x8E\xAC caf\xC3\xA9"));
+}
