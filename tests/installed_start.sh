@@ -12,6 +12,7 @@ mv "$scratch/first" "$scratch/moved" # relocatable: any prefix works
 prefix=$scratch/moved
 test -x "$prefix/bin/vidorra"
 test -f "$prefix/share/vidorra/inf"
+test -n "$(find "$prefix" -path '*/vidorra/vidorra-web.so')" || { echo "the web engine module is not installed"; exit 1; }
 test -f "$prefix/share/icons/hicolor/48x48/apps/vidorra.png"
 test -f "$prefix/share/icons/hicolor/scalable/apps/vidorra.svg"
 desktop-file-validate "$prefix/share/applications/example.vidorra.Vidorra.desktop"
@@ -21,8 +22,12 @@ data=$scratch/data
 mkdir -p "$data"
 shot=$scratch/window.png
 env -u VIDORRA_HOME XDG_DATA_HOME="$data" VIDORRA_SERVER="http://127.0.0.1:9/" VIDORRA_SCREENSHOT="$shot" \
-  timeout 60 "$prefix/bin/vidorra"
+  timeout 60 "$prefix/bin/vidorra" 2> >(tee "$scratch/stderr" >&2)
 test -s "$shot"
+# The installed program finds its web engine module beside it, wherever the prefix went.
+if grep -q "could not be loaded" "$scratch/stderr"; then
+  echo "the installed program could not load a module of its own"; exit 1
+fi
 for seeded in inf fav.fav avtapit.dll atlr.dll apcupm.dll Language/english Language/arabic; do
   test -f "$data/vidorra/$seeded" || { echo "not seeded: $seeded"; exit 1; }
 done

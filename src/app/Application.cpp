@@ -98,6 +98,7 @@ bool Application::start(const QString& argument)
         return false;
     m_services.instanceGuard->onHandedOver([this](const QString& handed) { open(handed); });
     connectMediaKeys();
+    prepareEngineOnceDrawn();
     m_guide->start();
     if (!argument.isEmpty())
         open(argument);
@@ -297,6 +298,14 @@ void Application::connectOptionsAndTimer()
     m_banner = std::make_unique<AnnouncementBanner>(AnnouncementBanner::Parts {m_program->folder, *m_window,
         *m_services.transfer, *m_services.shell, m_services.makeWebView,
         [updates] { return updates->lastResult().announcements; }, ServerAddress::root()});
+}
+
+// The media engine is made once the window has been drawn, so that it neither delays the
+// window nor the first item played.
+void Application::prepareEngineOnceDrawn()
+{
+    MediaPlayer* engine = m_services.media.get();
+    m_window->firstDrawn().then(engine, [engine] { engine->prepare(); });
 }
 
 // Offered once the window shows; the bus is reached off the user-interface thread.

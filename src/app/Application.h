@@ -112,6 +112,7 @@ private:
     void connectGuide();
     void connectOptionsAndTimer();
     void connectMediaKeys();
+    void prepareEngineOnceDrawn();
     void showAbout();
     void endNow();
 

@@ -8,7 +8,7 @@
 #include "platform/MpvPlayer.h"
 #include "platform/QtFileDialog.h"
 #include "platform/SystemTrayIcon.h"
-#include "platform/WebEngineView.h"
+#include "platform/WebModule.h"
 #include "platform/core/HttpTransfer.h"
 #include "platform/core/LockFileInstanceGuard.h"
 #include "platform/core/PowerControl.h"
@@ -40,7 +40,7 @@ PlatformServices makeRealServices(const ProgramFolder& folder, std::function<voi
     services.tray = std::make_unique<SystemTrayIcon>(std::move(showMainWindow));
     services.fileDialog = std::make_unique<QtFileDialog>();
     services.media = std::make_unique<MpvPlayer>(MpvPlayer::Options {});
-    services.makeWebView = [] { return std::make_unique<WebEngineView>(); };
+    services.makeWebView = &WebModule::makeView;
     services.notifier = std::make_unique<DbusNotifier>();
     services.power = std::make_unique<LogindPower>();
     services.clock = [] { return QDateTime::currentDateTime(); };

@@ -12,6 +12,8 @@
 #include <QFrame>
 #include <QLayout>
 
+#include <utility>
+
 namespace {
 constexpr qint64 kProbeBytes = 4096;
 constexpr qint64 kPictureBytes = 1024 * 1024;
@@ -94,17 +96,33 @@ void AnnouncementBanner::show(const AnnouncementRotation::Show& shown)
     using Kind = AnnouncementRotation::Show::Kind;
     if (shown.kind == Kind::Nothing)
         return;
-    WebView* banner = view();
-    if (shown.kind == Kind::Address) {
-        if (banner)
-            banner->navigate(QUrl(shown.text));
+    if (shown.kind != Kind::Address) {
+        const QString markup = shown.kind == Kind::Offline ? offlineMarkup() : shown.text;
+        FileIo::writeFileAtomically(m_parts.folder.file(QStringLiteral("a.html")), markup.toUtf8());
+    }
+    // The page is made once the window is up: loading the web engine takes longer than
+    // showing the window does. Only the newest announcement is held.
+    if (!m_view && !m_parts.window.firstDrawn().isDrawn()) {
+        if (!std::exchange(m_held, shown))
+            m_parts.window.firstDrawn().then(this, [this] {
+                if (const std::optional<AnnouncementRotation::Show> held = std::exchange(m_held, std::nullopt))
+                    present(*held);
+            });
         return;
     }
-    const QString markup = shown.kind == Kind::Offline ? offlineMarkup() : shown.text;
-    FileIo::writeFileAtomically(m_parts.folder.file(QStringLiteral("a.html")), markup.toUtf8());
+    present(shown);
+}
+
+void AnnouncementBanner::present(const AnnouncementRotation::Show& shown)
+{
+    using Kind = AnnouncementRotation::Show::Kind;
+    WebView* banner = view();
     if (!banner)
         return;
+    if (shown.kind == Kind::Address) {
+        banner->navigate(QUrl(shown.text));
+        return;
+    }
     // Shown with the server as origin: the page can reach nothing on this computer.
-    const QString page = shown.kind == Kind::Offline ? offlinePage() : markup;
-    banner->setHtml(page, m_parts.serverRoot);
+    banner->setHtml(shown.kind == Kind::Offline ? offlinePage() : shown.text, m_parts.serverRoot);
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ProgramFolder;
 class MainWindow;
@@ -49,6 +50,7 @@ public:
 
 private:
     void show(const AnnouncementRotation::Show& show);
+    void present(const AnnouncementRotation::Show& show);
     WebView* view();
 
     Parts m_parts;
@@ -56,4 +58,5 @@ private:
     AnnouncementRotation m_rotation;
     std::unique_ptr<WebView> m_view;
     bool m_probing = false;
+    std::optional<AnnouncementRotation::Show> m_held; // until the window is first drawn
 };

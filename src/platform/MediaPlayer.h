@@ -15,6 +15,9 @@ public:
     using QObject::QObject;
     ~MediaPlayer() override = default;
 
+    // Makes the engine ready now rather than at its first use, so the first item played
+    // does not wait for it.
+    virtual void prepare() { }
     // The widget the picture is drawn in; owned by the engine's host window.
     virtual QWidget* videoSurface() = 0;
     virtual void play(const QString& source) = 0;

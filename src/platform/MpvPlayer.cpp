@@ -1,5 +1,6 @@
 #include "platform/MpvPlayer.h"
 
+#include "platform/MpvLibrary.h"
 #include "platform/MpvVideoWidget.h"
 
 #include <QByteArray>
@@ -7,7 +8,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstring>
-#include <mpv/client.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,31 +23,34 @@ constexpr quint64 kLoadReply = quint64(1) << 62;
 
 } // namespace
 
-MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_options(options)
+MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_options(options) { }
+
+void MpvPlayer::prepare() { engine(); }
+
+// The engine is made at its first use (or when asked to prepare), never while the
+// program starts: what was set before then is handed to it once it runs.
+mpv_handle* MpvPlayer::engine()
 {
+    if (m_engineTried)
+        return m_mpv;
+    m_engineTried = true;
+    m_api = MpvLibrary::get();
+    if (!m_api)
+        return nullptr;
     // libmpv refuses to start with a locale whose numbers are not written the C way.
     std::setlocale(LC_NUMERIC, "C");
-    m_mpv = mpv_create();
+    m_mpv = m_api->create();
     if (!m_mpv)
-        return;
-    for (const auto& [name, value] : engineOptions(options))
-        setOption(name.constData(), value.constData());
-    if (mpv_initialize(m_mpv) < 0) {
-        mpv_terminate_destroy(m_mpv);
+        return nullptr;
+    for (const auto& [name, value] : engineOptions(m_options))
+        m_api->setOptionString(m_mpv, name.constData(), value.constData());
+    if (m_api->initialize(m_mpv) < 0) {
+        m_api->terminateDestroy(m_mpv);
         m_mpv = nullptr;
-        return;
+        return nullptr;
     }
-    mpv_observe_property(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
-    mpv_observe_property(m_mpv, PausedForCache, "paused-for-cache", MPV_FORMAT_FLAG);
-    mpv_observe_property(m_mpv, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(m_mpv, StreamTitle, "metadata/by-key/icy-title", MPV_FORMAT_STRING);
-    mpv_observe_property(m_mpv, Volume, "volume", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(m_mpv, Seekable, "seekable", MPV_FORMAT_FLAG);
-    // Reported in order with the file's other events: unavailable between files and for
-    // sound alone, a number while a picture track plays.
-    mpv_observe_property(m_mpv, VideoTrack, "current-tracks/video/id", MPV_FORMAT_INT64);
-    mpv_set_wakeup_callback(
+    observeProperties();
+    m_api->setWakeupCallback(
         m_mpv,
         [](void* self) {
             QMetaObject::invokeMethod(
@@ -54,6 +58,41 @@ MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_
         },
         this);
     m_positionThrottle.start();
+    for (const auto& [name, value] : std::exchange(m_heldProperties, {}))
+        m_api->setPropertyString(m_mpv, name.constData(), value.constData());
+    return m_mpv;
+}
+
+void MpvPlayer::observeProperties()
+{
+    m_api->observeProperty(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
+    m_api->observeProperty(m_mpv, PausedForCache, "paused-for-cache", MPV_FORMAT_FLAG);
+    m_api->observeProperty(m_mpv, TimePos, "time-pos", MPV_FORMAT_DOUBLE);
+    m_api->observeProperty(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
+    m_api->observeProperty(m_mpv, StreamTitle, "metadata/by-key/icy-title", MPV_FORMAT_STRING);
+    m_api->observeProperty(m_mpv, Volume, "volume", MPV_FORMAT_DOUBLE);
+    m_api->observeProperty(m_mpv, Seekable, "seekable", MPV_FORMAT_FLAG);
+    // Reported in order with the file's other events: unavailable between files and for
+    // sound alone, a number while a picture track plays.
+    m_api->observeProperty(m_mpv, VideoTrack, "current-tracks/video/id", MPV_FORMAT_INT64);
+}
+
+// Set at once on a running engine; held until it runs otherwise, the newest value of each.
+void MpvPlayer::setProperty(const char* name, const QByteArray& value)
+{
+    if (m_mpv) {
+        m_api->setPropertyString(m_mpv, name, value.constData());
+        return;
+    }
+    if (m_engineTried)
+        return;
+    for (auto& held : m_heldProperties) {
+        if (held.first == name) {
+            held.second = value;
+            return;
+        }
+    }
+    m_heldProperties.emplace_back(name, value);
 }
 
 QList<std::pair<QByteArray, QByteArray>> MpvPlayer::engineOptions(const Options& options)
@@ -77,20 +116,24 @@ MpvPlayer::~MpvPlayer()
 {
     if (!m_mpv)
         return;
-    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+    m_api->setWakeupCallback(m_mpv, nullptr, nullptr);
     if (m_video)
         m_video->release();
-    mpv_terminate_destroy(m_mpv);
+    m_api->terminateDestroy(m_mpv);
 }
 
+// The picture's widget can be placed before the engine runs; it draws once it does.
 QWidget* MpvPlayer::videoSurface()
 {
-    if (!m_video && m_mpv && !m_options.nullOutputs)
-        m_video = new MpvVideoWidget(m_mpv); // owned by whichever window shows it
+    if (!m_video && !m_options.nullOutputs)
+        m_video = new MpvVideoWidget([this] { return renderTarget(); }); // owned by whichever window shows it
     return m_video;
 }
 
-void MpvPlayer::setOption(const char* name, const char* value) { mpv_set_option_string(m_mpv, name, value); }
+MpvVideoWidget::Engine MpvPlayer::renderTarget()
+{
+    return engine() ? MpvVideoWidget::Engine {m_mpv, m_api} : MpvVideoWidget::Engine {};
+}
 
 void MpvPlayer::command(std::initializer_list<const char*> args, bool async)
 {
@@ -99,14 +142,14 @@ void MpvPlayer::command(std::initializer_list<const char*> args, bool async)
     std::vector<const char*> list(args);
     list.push_back(nullptr);
     if (async)
-        mpv_command_async(m_mpv, 0, list.data());
+        m_api->commandAsync(m_mpv, 0, list.data());
     else
-        mpv_command(m_mpv, list.data());
+        m_api->command(m_mpv, list.data());
 }
 
 void MpvPlayer::play(const QString& source)
 {
-    if (!m_mpv) {
+    if (!engine()) {
         Q_EMIT failed(QStringLiteral("The media engine could not start"));
         setState(State::Failed);
         return;
@@ -125,7 +168,7 @@ void MpvPlayer::play(const QString& source)
     // starts paused, whatever the last one was. The reply names the load's playlist entry,
     // which tells the new item's events from those of the items it replaced.
     const char* load[] = {"loadfile", utf8.constData(), "replace", "pause=no", nullptr};
-    mpv_command_async(m_mpv, kLoadReply | m_loadSerial, load);
+    m_api->commandAsync(m_mpv, kLoadReply | m_loadSerial, load);
     setState(State::Loading);
 }
 
@@ -138,20 +181,17 @@ void MpvPlayer::stop()
 
 void MpvPlayer::setPaused(bool paused)
 {
-    if (m_mpv)
-        mpv_set_property_string(m_mpv, "pause", paused ? "yes" : "no");
+    setProperty("pause", paused ? "yes" : "no");
 }
 
 void MpvPlayer::setVolume(int percent)
 {
-    if (m_mpv)
-        mpv_set_property_string(m_mpv, "volume", QByteArray::number(std::clamp(percent, 0, 100)).constData());
+    setProperty("volume", QByteArray::number(std::clamp(percent, 0, 100)));
 }
 
 void MpvPlayer::setMuted(bool muted)
 {
-    if (m_mpv)
-        mpv_set_property_string(m_mpv, "mute", muted ? "yes" : "no");
+    setProperty("mute", muted ? "yes" : "no");
 }
 
 void MpvPlayer::seek(double seconds)
@@ -162,26 +202,24 @@ void MpvPlayer::seek(double seconds)
 
 void MpvPlayer::setSizeMode(SizeMode mode)
 {
-    if (!m_mpv)
-        return;
-    mpv_set_property_string(m_mpv, "video-unscaled", mode == SizeMode::Natural ? "yes" : "no");
-    mpv_set_property_string(m_mpv, "keepaspect", mode == SizeMode::Stretch ? "no" : "yes");
+    setProperty("video-unscaled", mode == SizeMode::Natural ? "yes" : "no");
+    setProperty("keepaspect", mode == SizeMode::Stretch ? "no" : "yes");
 }
 
 QString MpvPlayer::property(const char* name) const
 {
     if (!m_mpv)
         return {};
-    char* value = mpv_get_property_string(m_mpv, name);
+    char* value = m_api->getPropertyString(m_mpv, name);
     const QString text = value ? QString::fromUtf8(value) : QString();
-    mpv_free(value);
+    m_api->free(value);
     return text;
 }
 
 void MpvPlayer::drainEvents()
 {
     while (m_mpv) {
-        const mpv_event* event = mpv_wait_event(m_mpv, 0);
+        const mpv_event* event = m_api->waitEvent(m_mpv, 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
         handle(*event);
@@ -240,7 +278,7 @@ void MpvPlayer::loadAnswered(const mpv_event& event)
         return;
     if (event.error < 0) {
         m_loading = false;
-        Q_EMIT failed(QString::fromUtf8(mpv_error_string(event.error)));
+        Q_EMIT failed(QString::fromUtf8(m_api->errorString(event.error)));
         setState(State::Failed);
         return;
     }
@@ -274,7 +312,7 @@ void MpvPlayer::endWithError(int error)
     }
     Q_EMIT failed(error == MPV_ERROR_AO_INIT_FAILED
             ? tr("there is no sound device, so this cannot be heard")
-            : QString::fromUtf8(mpv_error_string(error)));
+            : QString::fromUtf8(m_api->errorString(error)));
     setState(State::Failed);
 }
 

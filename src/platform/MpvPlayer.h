@@ -1,22 +1,25 @@
 #pragma once
 
 #include "platform/MediaPlayer.h"
+#include "platform/MpvVideoWidget.h"
 
 #include <QByteArray>
 #include <QList>
 
 #include <utility>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QPointer>
 
 struct mpv_handle;
 struct mpv_event;
-class MpvVideoWidget;
+struct MpvLibrary;
 
 // The media engine: one libmpv instance, drawn through the render API into a widget.
 // libmpv reports on a thread of its own; its wakeup callback only queues a call to the
-// user-interface thread, which then drains the events.
+// user-interface thread, which then drains the events. The instance (and libmpv itself)
+// is made at the first use, so that it costs the program's start nothing.
 class MpvPlayer final : public MediaPlayer {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MpvPlayer)
@@ -34,6 +37,7 @@ public:
     static QList<std::pair<QByteArray, QByteArray>> engineOptions(const Options& options);
     ~MpvPlayer() override;
 
+    void prepare() override;
     QWidget* videoSurface() override;
     void play(const QString& source) override;
     void stop() override;
@@ -48,6 +52,10 @@ public:
     QString property(const char* name) const;
 
 private:
+    mpv_handle* engine();
+    void observeProperties();
+    void setProperty(const char* name, const QByteArray& value);
+    MpvVideoWidget::Engine renderTarget();
     void drainEvents();
     void handle(const mpv_event& event);
     void handleProperty(const mpv_event& event);
@@ -56,11 +64,13 @@ private:
     void setState(State state);
     void endWithError(int error);
     void setHasVideo(bool hasVideo);
-    void setOption(const char* name, const char* value);
     void command(std::initializer_list<const char*> args, bool async);
 
     Options m_options;
+    const MpvLibrary* m_api = nullptr;
     mpv_handle* m_mpv = nullptr;
+    bool m_engineTried = false;
+    std::vector<std::pair<QByteArray, QByteArray>> m_heldProperties; // set before the engine ran
     QPointer<MpvVideoWidget> m_video;
     State m_state = State::Stopped;
     double m_duration = 0;

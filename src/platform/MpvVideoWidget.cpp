@@ -1,9 +1,11 @@
 #include "platform/MpvVideoWidget.h"
 
+#include "platform/MpvLibrary.h"
+
 #include <QMouseEvent>
 #include <QOpenGLContext>
 
-#include <mpv/render_gl.h>
+#include <utility>
 
 namespace {
 
@@ -15,7 +17,8 @@ void* procAddress(void*, const char* name)
 
 } // namespace
 
-MpvVideoWidget::MpvVideoWidget(mpv_handle* mpv, QWidget* parent) : QOpenGLWidget(parent), m_mpv(mpv)
+MpvVideoWidget::MpvVideoWidget(std::function<Engine()> engine, QWidget* parent)
+    : QOpenGLWidget(parent), m_engine(std::move(engine))
 {
     setObjectName(QStringLiteral("VideoSurface"));
     setMinimumSize(1, 1);
@@ -32,7 +35,7 @@ void MpvVideoWidget::release()
     if (!m_render)
         return;
     makeCurrent();
-    mpv_render_context_free(m_render);
+    m_api->renderContextFree(m_render);
     m_render = nullptr;
     doneCurrent();
 }
@@ -44,6 +47,10 @@ void MpvVideoWidget::initializeGL()
     QObject::disconnect(m_contextGone);
     m_contextGone = connect(
         context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release, Qt::DirectConnection);
+    const Engine engine = m_engine();
+    if (!engine.mpv)
+        return;
+    m_api = engine.api;
     mpv_opengl_init_params gl {&procAddress, nullptr};
     int advanced = 0;
     mpv_render_param params[] = {
@@ -52,12 +59,12 @@ void MpvVideoWidget::initializeGL()
         {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_create(&m_render, m_mpv, params) < 0) {
+    if (m_api->renderContextCreate(&m_render, engine.mpv, params) < 0) {
         m_render = nullptr;
         return;
     }
     // Called on libmpv's thread: only ask for a repaint on ours.
-    mpv_render_context_set_update_callback(
+    m_api->renderContextSetUpdateCallback(
         m_render,
         [](void* self) {
             QMetaObject::invokeMethod(
@@ -79,7 +86,7 @@ void MpvVideoWidget::paintGL()
         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mpv_render_context_render(m_render, params);
+    m_api->renderContextRender(m_render, params);
 }
 
 void MpvVideoWidget::mouseDoubleClickEvent(QMouseEvent* event)

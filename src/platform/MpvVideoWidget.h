@@ -2,15 +2,23 @@
 
 #include <QOpenGLWidget>
 
+#include <functional>
+
 struct mpv_handle;
 struct mpv_render_context;
+struct MpvLibrary;
 
 // Draws libmpv's picture with its OpenGL render API.
 class MpvVideoWidget final : public QOpenGLWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MpvVideoWidget)
 public:
-    MpvVideoWidget(mpv_handle* mpv, QWidget* parent = nullptr);
+    struct Engine {
+        mpv_handle* mpv = nullptr;
+        const MpvLibrary* api = nullptr;
+    };
+    // `engine` gives the running engine when the widget is first drawn (none if it cannot run).
+    explicit MpvVideoWidget(std::function<Engine()> engine, QWidget* parent = nullptr);
     ~MpvVideoWidget() override;
 
     // Frees the render context; must happen before the mpv handle is destroyed.
@@ -27,7 +35,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    mpv_handle* m_mpv;
+    std::function<Engine()> m_engine;
+    const MpvLibrary* m_api = nullptr;
     mpv_render_context* m_render = nullptr;
     QMetaObject::Connection m_contextGone;
 };

@@ -98,6 +98,8 @@ WebView* PlayerArea::moviePage()
 {
     if (!m_moviePage && m_parts.makeWebView) {
         m_moviePage = m_parts.makeWebView();
+        if (!m_moviePage)
+            return nullptr;
         m_movieHolder = new QWidget;
         m_movieHolder->setObjectName(QStringLiteral("Amazon"));
         auto* layout = new QVBoxLayout(m_movieHolder);

@@ -29,7 +29,8 @@ QLabel* infoValue(const char* objectName)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_menus(std::make_unique<MainMenus>(this))
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_menus(std::make_unique<MainMenus>(this)), m_firstDrawn(new FirstDrawn(*this))
 {
     setObjectName(QStringLiteral("TV"));
     setWindowTitle(QStringLiteral("Vidorra"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ChromeDialog.h"
+#include "ui/FirstDrawn.h"
 #include "ui/MainMenus.h"
 
 #include <QMainWindow>
@@ -31,6 +32,8 @@ public:
     ~MainWindow() override;
 
     MainMenus& menus() { return *m_menus; }
+    // Work held back until the window has first been drawn.
+    FirstDrawn& firstDrawn() { return *m_firstDrawn; }
 
     // The catalogue's tree and its view selector, filled by the catalogue.
     QTreeView& catalogueTree() const { return *m_catalogueTree; }
@@ -80,6 +83,7 @@ private:
     QWidget* buildPlayerSide();
 
     std::unique_ptr<MainMenus> m_menus;
+    FirstDrawn* m_firstDrawn; // a child
     QTreeView* m_catalogueTree = nullptr;
     QSplitter* m_splitter = nullptr;
     QLabel* m_viewLabel = nullptr;

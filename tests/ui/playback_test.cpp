@@ -97,6 +97,29 @@ private Q_SLOTS:
         std::setlocale(LC_ALL, "C");
     }
 
+    // The engine starts at its first use, not with the program; what was set before then
+    // (volume, mute, pause, size) holds once it runs, the newest value of each.
+    void settingsMadeBeforeTheEngineRunsHoldOnceItDoes()
+    {
+        MpvPlayer engine(MpvPlayer::Options {true, 5, {}});
+        QCOMPARE(engine.property("volume"), QString()); // not running yet
+        engine.setVolume(80);
+        engine.setVolume(37);
+        engine.setMuted(true);
+        engine.setPaused(true);
+        engine.setSizeMode(MediaPlayer::SizeMode::Natural);
+        engine.stop(); // nothing to stop: no engine is made for it
+        QCOMPARE(engine.property("volume"), QString());
+        engine.play(media("tone.wav", 3000));
+        QCOMPARE(engine.property("volume"), QStringLiteral("37.000000"));
+        QCOMPARE(engine.property("mute"), QStringLiteral("yes"));
+        QCOMPARE(engine.property("video-unscaled"), QStringLiteral("yes"));
+        // A new item never starts paused, whatever was set before.
+        QTRY_COMPARE_WITH_TIMEOUT(engine.state(), MediaPlayer::State::Playing, 10000);
+        engine.setVolume(55);
+        QCOMPARE(engine.property("volume"), QStringLiteral("55.000000"));
+    }
+
     void aLocalFilePlaysAndEntersTheRecentFiles()
     {
         start();

@@ -140,6 +140,8 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(
             QStringLiteral(VIDORRA_DATA_DIR "/Ann.gif"), folder->file(QStringLiteral("Ann.gif"))));
         QVERIFY(startWith());
+        // The web engine is not loaded before the window has been drawn.
+        QVERIFY2(!page, "the banner's page was made before the window was drawn");
         QTRY_VERIFY(page && !page->shown.isEmpty()); // the tick after the update check
         // TmBrowser's tick; what it showed, or nothing when it showed nothing.
         const auto tickAndWait = [this, &page]() -> QString {

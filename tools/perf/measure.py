@@ -42,11 +42,11 @@ def program_folder():
 
 
 def seconds_to_window(command, extra_env):
-    """From the start of the process to the file its first painted window writes."""
+    """From the start of the process to the file it writes once its window is first drawn."""
     shot = work / "shown.png"
     if shot.exists():
         shot.unlink()
-    run_env = dict(env, VIDORRA_SCREENSHOT=str(shot), VIDORRA_SCREENSHOT_DELAY_MS="1", **extra_env)
+    run_env = dict(env, VIDORRA_SCREENSHOT=str(shot), VIDORRA_SCREENSHOT_DELAY_MS="0", **extra_env)
     start = time.perf_counter()
     process = subprocess.Popen(command, env=run_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     while not shot.exists() and time.perf_counter() - start < 60:
