@@ -96,6 +96,7 @@ void timeRunVideo(benchmark::State& state, Clip clip, Source from, bool realVide
     MpvPlayer* player = engine.get();
     Application app(ProgramFolder(fixture().dir.path()), BenchServices::make(std::move(engine)));
     app.start();
+    player->prepare(); // as the program does once its window is drawn
     if (realVideo)
         app.mainWindow().resize(1024, 700);
     const QByteArray root = *Scrambling::scrambleAddress(source.toUtf8());
@@ -152,9 +153,10 @@ void bareLibmpvToFirstFrame(benchmark::State& state, Clip clip, Source from)
             break;
         }
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        // Stopped as the program stops between its runs: up to the end of the file.
         const char* stop[] = {"stop", nullptr};
         mpv_command(mpv, stop);
-        while (mpv_wait_event(mpv, 1)->event_id != MPV_EVENT_IDLE) { }
+        while (mpv_wait_event(mpv, 1)->event_id != MPV_EVENT_END_FILE) { }
     }
     mpv_terminate_destroy(mpv);
     state.SetLabel("compare with runVideoToFirstFrame of the same name");
