@@ -1,5 +1,7 @@
 #include "base/TextCodec.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -53,41 +55,18 @@ int validSequenceLength(QByteArrayView bytes, qsizetype i, char32_t& codePoint)
     return length;
 }
 
-// Whether every byte above ASCII belongs to a valid UTF-8 sequence.
-bool isValidUtf8(QByteArrayView bytes)
-{
-    for (qsizetype i = 0; i < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        char32_t ignored = 0;
-        const int length = validSequenceLength(bytes, i, ignored);
-        if (length == 0)
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 } // namespace
 
 namespace TextCodec {
 
 QString decodeEightBit(QByteArrayView bytes)
 {
-    // Most list fields are plain ASCII, and most of the rest valid UTF-8: both take the fast road.
-    bool ascii = true;
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return QString::fromLatin1(bytes);
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    // Most list fields are valid UTF-8 (plain ASCII mostly): Qt's decoder takes them in one
+    // pass and says whether anything was not. A leading byte order mark is dropped.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString decoded = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return decoded;
     // Windows-1252 bytes among UTF-8: each byte gives at most one UTF-16 unit, and a
     // four-byte sequence two, so the text is never longer than the bytes.
     QString text(bytes.size(), Qt::Uninitialized);

@@ -2,6 +2,10 @@
 
 #include "catalogue/TreeIcons.h"
 
+#include <QThreadPool>
+
+#include <utility>
+
 CatalogueTreeModel::CatalogueTreeModel(const TreeIcons& icons, QObject* parent)
     : QAbstractItemModel(parent), m_icons(icons)
 {
@@ -12,17 +16,19 @@ CatalogueTreeModel::~CatalogueTreeModel() = default;
 void CatalogueTreeModel::setLayout(TreeLayout layout)
 {
     beginResetModel();
-    m_nodes.clear();
+    // A tree of a whole catalogue is tens of thousands of small strings: the old one is
+    // let go on a worker thread, so that showing the new one does not wait for it.
+    QThreadPool::globalInstance()->start([old = std::exchange(m_nodes, {})]() mutable { old.clear(); });
     m_roots.clear();
     m_byKey.clear();
+    m_keysIndexed = false;
+    m_keyScans = 0;
     m_nodes.reserve(layout.nodes.size());
     for (TreeNode& treeNode : layout.nodes) {
         const int self = static_cast<int>(m_nodes.size());
         QVector<int>& siblings = treeNode.parent < 0 ? m_roots : m_nodes[treeNode.parent].children;
         Node node {std::move(treeNode), static_cast<int>(siblings.size()), 0, {}, {}};
         siblings.append(self);
-        if (!node.node.key.isEmpty())
-            m_byKey.insert(node.node.key, self);
         m_nodes.append(std::move(node));
     }
     if (layout.selected >= 0 && layout.selected < m_nodes.size())
@@ -32,8 +38,33 @@ void CatalogueTreeModel::setLayout(TreeLayout layout)
 
 QModelIndex CatalogueTreeModel::indexForKey(const QString& key) const
 {
-    const auto found = m_byKey.constFind(key);
-    return found == m_byKey.constEnd() ? QModelIndex() : indexOfNode(*found);
+    const int node = nodeForKey(key);
+    return node < 0 ? QModelIndex() : indexOfNode(node);
+}
+
+// A new tree is mostly looked in once or twice (the selection, the playing mark): those
+// lookups scan it, and the index of keys is made only when lookups go on. Where two nodes
+// share a key, the later one is found.
+int CatalogueTreeModel::nodeForKey(const QString& key) const
+{
+    constexpr int kScansBeforeIndex = 2;
+    if (!m_keysIndexed && m_keyScans < kScansBeforeIndex) {
+        ++m_keyScans;
+        for (qsizetype i = m_nodes.size() - 1; i >= 0; --i) {
+            if (m_nodes[i].node.key == key)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    if (!m_keysIndexed) {
+        m_byKey.reserve(m_nodes.size());
+        for (qsizetype i = 0; i < m_nodes.size(); ++i) {
+            if (!m_nodes[i].node.key.isEmpty())
+                m_byKey.insert(m_nodes[i].node.key, static_cast<int>(i));
+        }
+        m_keysIndexed = true;
+    }
+    return m_byKey.value(key, -1);
 }
 
 QString CatalogueTreeModel::keyOf(const QModelIndex& index) const

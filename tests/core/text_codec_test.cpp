@@ -38,3 +38,12 @@ TEST(EightBitText, CharactersBeyondSixteenBitsSurviveBesideWindows1252Bytes)
         QString::fromUtf8("\xF0\x9F\x8E\xAC \xE2\x82\xAC caf\xC3\xA9"));
     EXPECT_EQ(TextCodec::decodeEightBit("\xF0\x9F\x8E\xAC caf\xC3\xA9"), QString::fromUtf8("\xF0\x9F\x8E\xAC caf\xC3\xA9"));
 }
+
+TEST(EightBitText, ByteOrderMarksAndEncodedSurrogatesReadAsBefore)
+{
+    // A UTF-8 byte order mark before valid text is dropped.
+    EXPECT_EQ(TextCodec::decodeEightBit("\xEF\xBB\xBF" "abc"), QStringLiteral("abc"));
+    // An encoded surrogate half is no UTF-8: its bytes are read one by one.
+    EXPECT_EQ(TextCodec::decodeEightBit("a\xED\xA0\x80" "b"),
+        QStringLiteral("a") + QChar(0x00ED) + QChar(0x00A0) + QChar(0x20AC) + QStringLiteral("b"));
+}

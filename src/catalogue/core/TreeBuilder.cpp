@@ -24,11 +24,16 @@ public:
         int parent;
         int fallbackIcon;
         QString remembered; // upper case
+        QString rememberedAsGiven; // the same country as the last record wrote it
         int current = -1;
     };
 
     int countryNode(CountryGroup& group, const QString& country, const QString& flagKey)
     {
+        // Records of one country mostly follow one another written alike: no need to
+        // compare them in upper case then.
+        if (group.current >= 0 && country == group.rememberedAsGiven)
+            return group.current;
         const QString upper = country.toUpper();
         if (group.current < 0 || upper != group.remembered) {
             group.current = add({}, country, group.fallbackIcon, group.parent);
@@ -36,6 +41,7 @@ public:
                 m_layout.nodes[group.current].flagKey = flagKey;
             group.remembered = upper;
         }
+        group.rememberedAsGiven = country;
         return group.current;
     }
 
@@ -63,8 +69,8 @@ void buildChannels(Builder& b, int view, const Catalogue& catalogue)
         ? b.add(QStringLiteral("MoviesTvAmazon"), QStringLiteral("Live"), LiveIcon)
         : -1;
 
-    Builder::CountryGroup tvCountries {tvRoot, TvIcon, {}};
-    Builder::CountryGroup radioCountries {radioRoot, RadioIcon, {}};
+    Builder::CountryGroup tvCountries {tvRoot, TvIcon, {}, {}};
+    Builder::CountryGroup radioCountries {radioRoot, RadioIcon, {}, {}};
     for (int i = 0; i < catalogue.channelCount(); ++i) {
         const ChannelRecord& r = catalogue.channels[i];
         switch (r.kind) {
@@ -132,6 +138,11 @@ void buildFiles(Builder& b, const LocalFileList& local)
 TreeLayout build(int view, const Catalogue& catalogue, const LocalFileList& localFiles)
 {
     Builder builder;
+    // One node a record at most, besides the few branch and country nodes.
+    const qsizetype records = view == Favorites ? catalogue.favoriteCount()
+        : view == MyComputer                    ? localFiles.files.size()
+                                                : catalogue.channelCount();
+    builder.layout().nodes.reserve(records + 64);
     switch (view) {
     case ByCategory:
     case ByCountry:

@@ -16,6 +16,8 @@ struct TreeNode {
     int parent = -1; // index into the layout's nodes, -1 at the top
 };
 
+Q_DECLARE_TYPEINFO(TreeNode, Q_RELOCATABLE_TYPE);
+
 struct TreeLayout {
     QVector<TreeNode> nodes; // parents always come before their children
     int selected = -1; // node to select after the build (view 3's playing file)
