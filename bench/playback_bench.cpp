@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -96,7 +97,10 @@ void timeRunVideo(benchmark::State& state, Clip clip, Source from, bool realVide
     MpvPlayer* player = engine.get();
     Application app(ProgramFolder(fixture().dir.path()), BenchServices::make(std::move(engine)));
     app.start();
-    player->prepare(); // as the program does once its window is drawn
+    player->prepare(); // as the program does once its window is drawn, and waited for
+    QDeadlineTimer prepared(10000);
+    while (player->property("idle-active").isEmpty() && !prepared.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     if (realVideo)
         app.mainWindow().resize(1024, 700);
     const QByteArray root = *Scrambling::scrambleAddress(source.toUtf8());

@@ -4,6 +4,8 @@
 #include "platform/MpvVideoWidget.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QThreadPool>
 
 #include <clocale>
 #include <cmath>
@@ -25,7 +27,24 @@ constexpr quint64 kLoadReply = quint64(1) << 62;
 
 MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_options(options) { }
 
-void MpvPlayer::prepare() { engine(); }
+// libmpv's libraries are loaded off this thread (the longest part); the engine is then
+// made here. A play meanwhile waits for the loading to end and makes the engine itself.
+void MpvPlayer::prepare()
+{
+    if (m_engineTried || m_preparing)
+        return;
+    m_preparing = true;
+    QThreadPool::globalInstance()->start([self = QPointer<MpvPlayer>(this)] {
+        MpvLibrary::get();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self] {
+                if (self)
+                    self->engine();
+            },
+            Qt::QueuedConnection);
+    });
+}
 
 // The engine is made at its first use (or when asked to prepare), never while the
 // program starts: what was set before then is handed to it once it runs.

@@ -70,6 +70,7 @@ private:
     const MpvLibrary* m_api = nullptr;
     mpv_handle* m_mpv = nullptr;
     bool m_engineTried = false;
+    bool m_preparing = false; // its libraries are being loaded
     std::vector<std::pair<QByteArray, QByteArray>> m_heldProperties; // set before the engine ran
     QPointer<MpvVideoWidget> m_video;
     State m_state = State::Stopped;

@@ -120,6 +120,20 @@ private Q_SLOTS:
         QCOMPARE(engine.property("volume"), QStringLiteral("55.000000"));
     }
 
+    // Preparing loads the engine's libraries off the window's thread and makes the engine
+    // soon after; a play that comes first makes it at once, and only one is made.
+    void aPreparedEngineRunsSoonAndAPlayMeanwhileStillPlays()
+    {
+        MpvPlayer prepared(MpvPlayer::Options {true, 5, {}});
+        prepared.setVolume(21);
+        prepared.prepare();
+        QTRY_COMPARE_WITH_TIMEOUT(prepared.property("volume"), QStringLiteral("21.000000"), 10000);
+        MpvPlayer hurried(MpvPlayer::Options {true, 5, {}});
+        hurried.prepare();
+        hurried.play(media("tone.wav", 3000));
+        QTRY_COMPARE_WITH_TIMEOUT(hurried.state(), MediaPlayer::State::Playing, 10000);
+    }
+
     void aLocalFilePlaysAndEntersTheRecentFiles()
     {
         start();
