@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/SessionBusCheck.h"
 #include "platform/core/EnvironmentProxy.h"
 #include "state/ProgramFolder.h"
@@ -42,9 +43,11 @@ void scheduleScreenshot(Application& app)
 
 int main(int argc, char* argv[])
 {
-    SessionBusCheck sessionBus; // answered while the application is made
+    FontConfigWarmUp fonts; // both done while the application is made
+    SessionBusCheck sessionBus;
     QApplication qtApp(argc, argv);
     sessionBus.settle();
+    fonts.finish();
     // libmpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vidorra"));
