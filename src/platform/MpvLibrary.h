@@ -13,6 +13,7 @@ struct MpvLibrary {
     decltype(&::mpv_set_option_string) setOptionString = nullptr;
     decltype(&::mpv_set_property_string) setPropertyString = nullptr;
     decltype(&::mpv_get_property_string) getPropertyString = nullptr;
+    decltype(&::mpv_get_property_async) getPropertyAsync = nullptr;
     decltype(&::mpv_free) free = nullptr;
     decltype(&::mpv_observe_property) observeProperty = nullptr;
     decltype(&::mpv_set_wakeup_callback) setWakeupCallback = nullptr;

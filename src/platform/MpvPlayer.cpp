@@ -22,6 +22,7 @@ constexpr int kPositionEveryMs = 250;
 
 // The reply to a load carries its serial with this bit, apart from the properties' ids.
 constexpr quint64 kLoadReply = quint64(1) << 62;
+constexpr quint64 kTrackReply = quint64(1) << 61; // with the playlist entry asked about
 
 } // namespace
 
@@ -261,9 +262,14 @@ void MpvPlayer::handle(const mpv_event& event)
         setHasVideo(false); // nothing is known of the new file's tracks yet
         break;
     case MPV_EVENT_FILE_LOADED:
-        // The observed track may not change between two videos; ask. Should the file have
-        // ended already, the track is gone and the answer is no picture, which is right.
-        setHasVideo(!property("current-tracks/video/id").isEmpty());
+        // The observed track may not change between two videos; ask, without waiting for
+        // the answer: libmpv may first wait for this thread to draw the file's first
+        // frame, and gives up on that only after 200 ms.
+        m_api->getPropertyAsync(
+            m_mpv, kTrackReply | quint64(m_currentEntry), "current-tracks/video/id", MPV_FORMAT_INT64);
+        break;
+    case MPV_EVENT_GET_PROPERTY_REPLY:
+        trackAnswered(event);
         break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
@@ -312,10 +318,24 @@ void MpvPlayer::loadAnswered(const mpv_event& event)
     startedPlaying(); // the item may have begun before its load was answered
 }
 
-// Playing begins with the first frame of the newest item; an older item's says nothing.
+// Whether the file playing now has a picture. Should it have ended already, the track is
+// gone and the answer is no picture, which is right; an older file's answer says nothing.
+void MpvPlayer::trackAnswered(const mpv_event& event)
+{
+    if (event.reply_userdata != (kTrackReply | quint64(m_currentEntry)))
+        return;
+    const auto* property = static_cast<const mpv_event_property*>(event.data);
+    setHasVideo(event.error >= 0 && property->format == MPV_FORMAT_INT64 && property->data);
+    m_trackKnownEntry = m_currentEntry;
+    startedPlaying(); // held until now, so the picture or the sound panel shows at once
+}
+
+// Playing begins with the first frame of the newest item, once it is known whether the
+// item has a picture; an older item's first frame says nothing.
 void MpvPlayer::startedPlaying()
 {
-    if (!m_loading || m_awaitedEntry < 0 || m_restartedEntry != m_awaitedEntry)
+    if (!m_loading || m_awaitedEntry < 0 || m_restartedEntry != m_awaitedEntry
+        || m_trackKnownEntry != m_awaitedEntry)
         return;
     m_loading = false;
     setState(State::Playing);

@@ -64,6 +64,7 @@ private:
     void setState(State state);
     void endWithError(int error);
     void setHasVideo(bool hasVideo);
+    void trackAnswered(const mpv_event& event);
     void command(std::initializer_list<const char*> args, bool async);
 
     Options m_options;
@@ -81,5 +82,6 @@ private:
     qint64 m_awaitedEntry = -1; // the playlist entry of the newest load; -1 until answered
     qint64 m_currentEntry = -1; // the entry that started last
     qint64 m_restartedEntry = -1; // the entry whose first frame came last
+    qint64 m_trackKnownEntry = -1; // the entry last told to have a picture or not
     bool m_hasVideo = false; // the current file has a picture
 };

@@ -486,6 +486,31 @@ private Q_SLOTS:
         frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame.png"));
     }
 
+    // Playing is told once it is known whether the item has a picture, so its window shows
+    // the picture or the sound panel at once: also from one video to the next, whose track
+    // does not change, and from a video to sound alone.
+    void playingIsToldKnowingWhetherThereIsAPicture()
+    {
+        const QString first = MediaFiles::writeVideo(folder->file(QStringLiteral("a.mp4")), 2);
+        const QString second = MediaFiles::writeVideo(folder->file(QStringLiteral("b.mp4")), 2);
+        const QString sound = MediaFiles::writeWav(folder->file(QStringLiteral("c.wav")), 1500);
+        QVERIFY2(!first.isEmpty() && !second.isEmpty() && !sound.isEmpty(), "ffmpeg cannot make the files here");
+        bool hasVideo = false;
+        QList<bool> pictureWhenPlaying;
+        MpvPlayer engine(MpvPlayer::Options {true, 5, {}});
+        connect(&engine, &MediaPlayer::videoChanged, this, [&hasVideo](bool has) { hasVideo = has; });
+        connect(&engine, &MediaPlayer::stateChanged, this, [&](MediaPlayer::State state) {
+            if (state == MediaPlayer::State::Playing)
+                pictureWhenPlaying << hasVideo;
+        });
+        for (const QString& file : {first, second, sound}) {
+            const qsizetype before = pictureWhenPlaying.size();
+            engine.play(file);
+            QTRY_COMPARE_WITH_TIMEOUT(pictureWhenPlaying.size(), before + 1, 10000);
+        }
+        QCOMPARE(pictureWhenPlaying, (QList<bool> {true, true, false}));
+    }
+
     void withoutASoundDeviceVideoPlaysAndSoundAloneSaysSo()
     {
         platform.audioDevice = "alsa/vidorra-no-such-device";
