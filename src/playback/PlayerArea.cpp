@@ -74,16 +74,25 @@ PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
         for (PlayerWindow* player : m_players)
             player->engineVolume(percent);
     });
-    if (auto* video = qobject_cast<MpvVideoWidget*>(m_engine.videoSurface())) {
-        connect(video, &MpvVideoWidget::clicked, this, [this] {
-            if (m_current)
-                m_current->pictureClicked();
-        });
-        connect(video, &MpvVideoWidget::doubleClicked, this, [this] {
-            if (m_current)
-                m_current->pictureDoubleClicked();
-        });
-    }
+}
+
+// The picture's clicks go to whichever window shows it. Connected when a player first
+// shows, as its widget is made then: made at start-up, it would bring in OpenGL before
+// the window could show.
+void PlayerArea::connectPicture()
+{
+    auto* video = qobject_cast<MpvVideoWidget*>(m_engine.videoSurface());
+    if (!video || m_pictureConnected)
+        return;
+    m_pictureConnected = true;
+    connect(video, &MpvVideoWidget::clicked, this, [this] {
+        if (m_current)
+            m_current->pictureClicked();
+    });
+    connect(video, &MpvVideoWidget::doubleClicked, this, [this] {
+        if (m_current)
+            m_current->pictureDoubleClicked();
+    });
 }
 
 PlayerArea::~PlayerArea() = default;
@@ -119,6 +128,7 @@ PlayerWindow* PlayerArea::show(int op)
             m_current->advanceTimer->stop();
         m_current = window;
         window->takeVideo();
+        connectPicture();
         m_stack->setCurrentWidget(window);
         return window;
     }

@@ -41,12 +41,15 @@ public:
     MediaPlayer& engine() { return m_engine; }
 
 private:
+    void connectPicture();
+
     MediaPlayer& m_engine;
     Parts m_parts;
     QStackedLayout* m_stack;
     StartPage* m_startPage;
     PlayerWindow* m_players[4] = {};
     PlayerWindow* m_current = nullptr;
+    bool m_pictureConnected = false;
     std::unique_ptr<WebView> m_moviePage;
     QWidget* m_movieHolder = nullptr;
 };
