@@ -1,4 +1,5 @@
 #include "catalogue/core/Catalogue.h"
+#include "catalogue/core/Categories.h"
 #include "catalogue/core/ItemKey.h"
 #include "catalogue/core/TreeBuilder.h"
 #include "playback/core/NowPlaying.h"
@@ -68,6 +69,35 @@ TEST(TreeByCategory, CategoriesMatchWhateverTheirCase)
 
     const TreeLayout byCountry = TreeBuilder::build(TreeBuilder::ByCountry, c, {});
     EXPECT_NE(find(byCountry, QStringLiteral("C2")), nullptr); // by country it shows
+}
+
+TEST(TreeByCategory, CategoriesOutsideAsciiMatchAsTheirUpperCaseDoes)
+{
+    Catalogue c;
+    // "ı" (dotless i) upper-cases to "I"; "ß" to "SS"; a Cyrillic "е" stays a letter of its own.
+    c.channels = {tv("USA", "Busıness", "A"), tv("USA", "BUßINESS", "B"), tv("USA", "Nеws", "C"),
+        tv("USA", "newss", "D"), tv("USA", "", "E")};
+    const TreeLayout layout = TreeBuilder::build(TreeBuilder::ByCategory, c, {});
+    EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C0")), QStringLiteral("BusinessNode"));
+    EXPECT_EQ(find(layout, QStringLiteral("C1")), nullptr); // "BUSSINESS"
+    EXPECT_EQ(find(layout, QStringLiteral("C2")), nullptr);
+    EXPECT_EQ(find(layout, QStringLiteral("C3")), nullptr);
+    EXPECT_EQ(find(layout, QStringLiteral("C4")), nullptr);
+}
+
+TEST(TreeByCategory, TheUpperCaseTestAgreesWithToUpper)
+{
+    const char* const words[] = {"news", "NEWS", "NeWs", "new", "newsy", "", "ß", "ss", "SS", "straße", "STRASSE",
+        "ıi", "II", "usa-texas", "Usa", "US", "ÿ", "0", "news\u00a0", "\U0001F600"};
+    const char* const uppers[] = {"NEWS", "SS", "STRASSE", "II", "USA", "0"};
+    for (const char* word : words) {
+        const QString text = QString::fromUtf8(word);
+        for (const char* upper : uppers) {
+            const QString expected = QString::fromLatin1(upper);
+            EXPECT_EQ(Categories::upperCaseIs(text, QLatin1StringView(upper)), text.toUpper() == expected)
+                << word << " / " << upper;
+        }
+    }
 }
 
 TEST(TreeCountries, AdjacentRecordsShareARunningCountryNode)

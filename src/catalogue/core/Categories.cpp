@@ -1,5 +1,7 @@
 #include "catalogue/core/Categories.h"
 
+#include <algorithm>
+
 namespace Categories {
 
 const std::array<CategoryNode, 15>& all()
@@ -26,12 +28,27 @@ const std::array<CategoryNode, 15>& all()
 
 int indexFor(const QString& category)
 {
-    const QString upper = category.toUpper();
     for (int i = 0; i < static_cast<int>(all().size()); ++i) {
-        if (upper == QLatin1String(all()[static_cast<size_t>(i)].match))
+        if (upperCaseIs(category, QLatin1StringView(all()[static_cast<size_t>(i)].match)))
             return i;
     }
     return -1;
+}
+
+bool upperCaseIs(QStringView text, QLatin1StringView upper)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) // other scripts' upper case can differ in length, as for "ß"
+        return text.toString().toUpper() == upper;
+    if (text.size() != upper.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const char16_t asUpper = c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
+        if (asUpper != static_cast<unsigned char>(upper[i].toLatin1()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace Categories

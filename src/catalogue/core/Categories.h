@@ -18,4 +18,8 @@ const std::array<CategoryNode, 15>& all();
 // The position of the node a TV record's category belongs to, or -1 for none.
 int indexFor(const QString& category);
 
+// Whether text.toUpper() == upper, for an `upper` in upper-case ASCII; without making the
+// upper-case copy when the text is ASCII, as nearly every record's is.
+bool upperCaseIs(QStringView text, QLatin1StringView upper);
+
 } // namespace Categories
