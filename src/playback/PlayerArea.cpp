@@ -81,8 +81,10 @@ PlayerArea::PlayerArea(QWidget* area, Parts parts, const PlayerContext& context)
 // the window could show.
 void PlayerArea::connectPicture()
 {
+    if (m_pictureConnected)
+        return;
     auto* video = qobject_cast<MpvVideoWidget*>(m_engine.videoSurface());
-    if (!video || m_pictureConnected)
+    if (!video)
         return;
     m_pictureConnected = true;
     connect(video, &MpvVideoWidget::clicked, this, [this] {

@@ -87,8 +87,8 @@ TEST(TreeByCategory, CategoriesOutsideAsciiMatchAsTheirUpperCaseDoes)
 
 TEST(TreeByCategory, TheUpperCaseTestAgreesWithToUpper)
 {
-    const char* const words[] = {"news", "NEWS", "NeWs", "new", "newsy", "", "ß", "ss", "SS", "straße", "STRASSE",
-        "ıi", "II", "usa-texas", "Usa", "US", "ÿ", "0", "news\u00a0", "\U0001F600"};
+    const char* const words[] = {"news", "NEWS", "NeWs", "new", "newsy", "", "ß", "ss", "SS", "straße",
+        "STRASSE", "ıi", "II", "usa-texas", "Usa", "US", "ÿ", "0", "news\u00a0", "\U0001F600"};
     const char* const uppers[] = {"NEWS", "SS", "STRASSE", "II", "USA", "0"};
     for (const char* word : words) {
         const QString text = QString::fromUtf8(word);

@@ -494,7 +494,8 @@ private Q_SLOTS:
         const QString first = MediaFiles::writeVideo(folder->file(QStringLiteral("a.mp4")), 2);
         const QString second = MediaFiles::writeVideo(folder->file(QStringLiteral("b.mp4")), 2);
         const QString sound = MediaFiles::writeWav(folder->file(QStringLiteral("c.wav")), 1500);
-        QVERIFY2(!first.isEmpty() && !second.isEmpty() && !sound.isEmpty(), "ffmpeg cannot make the files here");
+        QVERIFY2(
+            !first.isEmpty() && !second.isEmpty() && !sound.isEmpty(), "ffmpeg cannot make the files here");
         bool hasVideo = false;
         QList<bool> pictureWhenPlaying;
         MpvPlayer engine(MpvPlayer::Options {true, 5, {}});

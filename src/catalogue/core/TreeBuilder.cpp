@@ -80,7 +80,8 @@ void buildChannels(Builder& b, int view, const Catalogue& catalogue)
                 if (category >= 0)
                     b.add(channelKey(i), r.name, ChannelIcon, categoryNodes[category]);
             } else {
-                const bool usa = Categories::upperCaseIs(QStringView(r.country).left(3), QLatin1StringView("USA"));
+                const bool usa
+                    = Categories::upperCaseIs(QStringView(r.country).left(3), QLatin1StringView("USA"));
                 const int parent
                     = b.countryNode(tvCountries, r.country, usa ? QStringLiteral("USA") : r.country);
                 b.add(channelKey(i), r.name, ChannelIcon, parent);
