@@ -146,7 +146,8 @@ MpvPlayer::~MpvPlayer()
 QWidget* MpvPlayer::videoSurface()
 {
     if (!m_video && !m_options.nullOutputs)
-        m_video = new MpvVideoWidget([this] { return renderTarget(); }); // owned by whichever window shows it
+        m_video = new MpvVideoWidget(
+            [this] { return renderTarget(); }, m_options.drawing); // owned by whichever window shows it
     return m_video;
 }
 

@@ -30,6 +30,7 @@ public:
         // A sound device to use instead of the system's (with nullOutputs, instead of none):
         // tests name one that does not exist to see the program without a sound device.
         QByteArray audioDevice;
+        MpvVideoWidget::Drawing drawing = MpvVideoWidget::Drawing::Automatic;
     };
 
     explicit MpvPlayer(Options options, QObject* parent = nullptr);

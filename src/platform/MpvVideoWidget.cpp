@@ -1,103 +1,64 @@
 #include "platform/MpvVideoWidget.h"
 
-#include "platform/MpvLibrary.h"
+#include "platform/GlobalShareContext.h"
+#include "platform/MpvGlPicture.h"
+#include "platform/MpvSoftwarePicture.h"
+#include "platform/OpenGlRenderer.h"
 
 #include <QMouseEvent>
-#include <QOpenGLContext>
+#include <QVBoxLayout>
 
 #include <utility>
 
-namespace {
-
-void* procAddress(void*, const char* name)
-{
-    QOpenGLContext* context = QOpenGLContext::currentContext();
-    return context ? reinterpret_cast<void*>(context->getProcAddress(QByteArray(name))) : nullptr;
-}
-
-} // namespace
-
-MpvVideoWidget::MpvVideoWidget(std::function<Engine()> engine, QWidget* parent)
-    : QOpenGLWidget(parent), m_engine(std::move(engine))
+MpvVideoWidget::MpvVideoWidget(std::function<Engine()> engine, Drawing drawing, QWidget* parent)
+    : QWidget(parent), m_engine(std::move(engine)), m_drawing(drawing)
 {
     setObjectName(QStringLiteral("VideoSurface"));
     setMinimumSize(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
 }
 
-MpvVideoWidget::~MpvVideoWidget()
-{
-    release();
-    QObject::disconnect(m_contextGone); // the base class destroys the context after this
-}
+MpvVideoWidget::~MpvVideoWidget() { release(); }
 
 void MpvVideoWidget::release()
 {
-    if (!m_render)
-        return;
-    makeCurrent();
-    m_api->renderContextFree(m_render);
-    m_render = nullptr;
-    doneCurrent();
+    if (m_gl)
+        m_gl->release();
+    if (m_software)
+        m_software->release();
 }
 
-void MpvVideoWidget::initializeGL()
+// Chosen here rather than when made: the question loads OpenGL, which the program's
+// start does without.
+void MpvVideoWidget::showEvent(QShowEvent* event)
 {
-    // Moving the widget to another window (full screen and back) replaces its GL context;
-    // the render context belongs to the old one and goes with it.
-    QObject::disconnect(m_contextGone);
-    m_contextGone = connect(
-        context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvVideoWidget::release, Qt::DirectConnection);
-    const Engine engine = m_engine();
-    if (!engine.mpv)
+    QWidget::showEvent(event);
+    if (m_gl || m_software)
         return;
-    m_api = engine.api;
-    mpv_opengl_init_params gl {&procAddress, nullptr};
-    int advanced = 0;
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
-        {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
-        {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (m_api->renderContextCreate(&m_render, engine.mpv, params) < 0) {
-        m_render = nullptr;
-        return;
+    if (m_drawing == Drawing::Automatic)
+        m_drawing = OpenGlRenderer::drawsInSoftware() ? Drawing::Software : Drawing::OpenGl;
+    QWidget* picture = nullptr;
+    if (m_drawing == Drawing::OpenGl) {
+        GlobalShareContext::ensure(); // else moving to the full-screen window ends the video
+        picture = m_gl = new MpvGlPicture(m_engine, this);
+    } else {
+        picture = m_software = new MpvSoftwarePicture(m_engine, this);
     }
-    // Called on libmpv's thread: only ask for a repaint on ours.
-    m_api->renderContextSetUpdateCallback(
-        m_render,
-        [](void* self) {
-            QMetaObject::invokeMethod(
-                static_cast<MpvVideoWidget*>(self), qOverload<>(&QWidget::update), Qt::QueuedConnection);
-        },
-        this);
+    layout()->addWidget(picture);
+    picture->show();
 }
 
-void MpvVideoWidget::paintGL()
-{
-    if (!m_render)
-        return;
-    const qreal ratio = devicePixelRatioF();
-    mpv_opengl_fbo fbo {static_cast<int>(defaultFramebufferObject()), static_cast<int>(width() * ratio),
-        static_cast<int>(height() * ratio), 0};
-    int flipY = 1;
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    m_api->renderContextRender(m_render, params);
-}
-
+// The picture's own widget leaves the mouse to this one.
 void MpvVideoWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     Q_EMIT doubleClicked();
-    QOpenGLWidget::mouseDoubleClickEvent(event);
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void MpvVideoWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         Q_EMIT clicked();
-    QOpenGLWidget::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }

@@ -1,42 +1,46 @@
 #pragma once
 
-#include <QOpenGLWidget>
+#include "platform/MpvRenderContext.h"
+
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 
-struct mpv_handle;
-struct mpv_render_context;
-struct MpvLibrary;
+class MpvGlPicture;
+class MpvSoftwarePicture;
 
-// Draws libmpv's picture with its OpenGL render API.
-class MpvVideoWidget final : public QOpenGLWidget {
+// Shows libmpv's picture. What draws it is chosen when it first shows: the OpenGL render
+// API where OpenGL runs on a GPU, the software one where OpenGL itself would run on the
+// processor.
+class MpvVideoWidget final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MpvVideoWidget)
 public:
-    struct Engine {
-        mpv_handle* mpv = nullptr;
-        const MpvLibrary* api = nullptr;
-    };
-    // `engine` gives the running engine when the widget is first drawn (none if it cannot run).
-    explicit MpvVideoWidget(std::function<Engine()> engine, QWidget* parent = nullptr);
+    enum class Drawing { Automatic, OpenGl, Software };
+    using Engine = MpvEngineHandle;
+
+    // `engine` gives the running engine when the picture is first drawn (none if it cannot run).
+    MpvVideoWidget(std::function<Engine()> engine, Drawing drawing, QWidget* parent = nullptr);
     ~MpvVideoWidget() override;
 
     // Frees the render context; must happen before the mpv handle is destroyed.
     void release();
+    // What draws the picture; Automatic until it first shows.
+    Drawing drawing() const { return m_drawing; }
 
 Q_SIGNALS:
     void doubleClicked();
     void clicked();
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    void showEvent(QShowEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     std::function<Engine()> m_engine;
-    const MpvLibrary* m_api = nullptr;
-    mpv_render_context* m_render = nullptr;
-    QMetaObject::Connection m_contextGone;
+    Drawing m_drawing;
+    QPointer<MpvGlPicture> m_gl;
+    QPointer<MpvSoftwarePicture> m_software;
 };

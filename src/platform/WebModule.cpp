@@ -1,21 +1,14 @@
 #include "platform/WebModule.h"
 
+#include "platform/GlobalShareContext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QLoggingCategory>
-#include <QOpenGLContext>
 
 Q_LOGGING_CATEGORY(lcWebModule, "vidorra.web")
-
-// Qt Gui's global share context, which the web engine's pages draw through. Qt makes it at
-// start-up when asked to share contexts; made here, the first page pays for it instead of
-// the first window.
-QT_BEGIN_NAMESPACE
-Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
-Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
-QT_END_NAMESPACE
 
 namespace {
 
@@ -30,22 +23,10 @@ QStringList candidatePaths()
         QStringLiteral(VIDORRA_WEB_MODULE_INSTALLED "/") + name};
 }
 
-// What the web engine would do itself if it were loaded before the application was made.
-void makeGlobalShareContext()
-{
-    if (qt_gl_global_share_context())
-        return;
-    auto* context = new QOpenGLContext(QCoreApplication::instance());
-    context->setFormat(QSurfaceFormat::defaultFormat());
-    if (!context->create())
-        qCWarning(lcWebModule) << "no OpenGL context for the embedded pages";
-    qt_gl_set_global_share_context(context);
-}
-
 MakeView loadMaker()
 {
     static const MakeView maker = []() -> MakeView {
-        makeGlobalShareContext();
+        GlobalShareContext::ensure(); // what the web engine does itself when loaded before the application
         QStringList failures;
         for (const QString& path : candidatePaths()) {
             if (!QFileInfo::exists(path))

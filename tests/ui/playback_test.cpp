@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueTreeModel.h"
 #include "catalogue/CatalogueView.h"
 #include "platform/MpvPlayer.h"
+#include "platform/MpvVideoWidget.h"
 #include "playback/AudioPanel.h"
 #include "playback/Playback.h"
 #include "playback/PlayerArea.h"
@@ -458,24 +459,39 @@ private Q_SLOTS:
         QTRY_COMPARE(platform.media->property("video-unscaled"), QStringLiteral("no"));
     }
 
+    // Both ways of drawing: OpenGL for a display with a GPU, and libmpv's software renderer,
+    // which the program chooses under Xvfb's emulated OpenGL.
+    void videoIsDrawnInTheWindow_data()
+    {
+        QTest::addColumn<MpvVideoWidget::Drawing>("drawing");
+        QTest::newRow("opengl") << MpvVideoWidget::Drawing::OpenGl;
+        QTest::newRow("software") << MpvVideoWidget::Drawing::Software;
+        QTest::newRow("chosen") << MpvVideoWidget::Drawing::Automatic;
+    }
     void videoIsDrawnInTheWindow()
     {
+        QFETCH(MpvVideoWidget::Drawing, drawing);
         QVERIFY2(
             QGuiApplication::platformName() == QStringLiteral("xcb"), "drawing video needs a display (Xvfb)");
-        const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 3);
+        // Long enough to be still playing when it has moved twice.
+        const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 30);
         QVERIFY2(!video.isEmpty(), "ffmpeg cannot make the test video here");
-        MpvPlayer engine(MpvPlayer::Options {false, 5, {}});
+        MpvPlayer engine(MpvPlayer::Options {false, 5, {}, drawing});
         QWidget host;
         auto* layout = new QVBoxLayout(&host);
-        layout->addWidget(engine.videoSurface());
+        auto* surface = qobject_cast<MpvVideoWidget*>(engine.videoSurface());
+        layout->addWidget(surface);
         host.resize(320, 240);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
+        if (drawing == MpvVideoWidget::Drawing::Automatic) // Xvfb's OpenGL is Mesa's llvmpipe
+            QCOMPARE(surface->drawing(), MpvVideoWidget::Drawing::Software);
         engine.play(video);
         QTRY_COMPARE_WITH_TIMEOUT(engine.state(), MediaPlayer::State::Playing, 10000);
         QImage frame;
-        const auto coloursOf = [&frame, &engine] {
-            frame = static_cast<QOpenGLWidget*>(engine.videoSurface())->grabFramebuffer();
+        const auto coloursOf = [&frame, surface] {
+            auto* gl = surface->findChild<QOpenGLWidget*>();
+            frame = gl ? gl->grabFramebuffer() : surface->grab().toImage();
             QSet<QRgb> colours;
             for (int y = 0; y < frame.height(); y += 8)
                 for (int x = 0; x < frame.width(); x += 8)
@@ -483,7 +499,42 @@ private Q_SLOTS:
             return colours.size();
         };
         QTRY_VERIFY2_WITH_TIMEOUT(coloursOf() > 5, "the picture stays one flat colour", 10000);
-        frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame.png"));
+        QCOMPARE(frame.size(), surface->size());
+        frame.save(QStringLiteral(VIDORRA_ARTEFACT_DIR "/video-frame-%1.png")
+                       .arg(QLatin1String(QTest::currentDataTag())));
+        // The picture moves to a window of its own and back, as in full screen.
+        QWidget other;
+        auto* otherLayout = new QVBoxLayout(&other);
+        otherLayout->addWidget(surface);
+        other.resize(200, 150);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QTRY_VERIFY2_WITH_TIMEOUT(coloursOf() > 5, "no picture in the other window", 10000);
+        layout->addWidget(surface);
+        QTRY_VERIFY2_WITH_TIMEOUT(coloursOf() > 5, "no picture back in the first window", 10000);
+        QCOMPARE(frame.size(), surface->size());
+    }
+
+    // Whatever draws it, a click and a double click on the picture reach its window.
+    void theDrawnPictureTellsOfClicks()
+    {
+        MpvPlayer engine(MpvPlayer::Options {false, 5, {}, MpvVideoWidget::Drawing::Software});
+        auto* surface = qobject_cast<MpvVideoWidget*>(engine.videoSurface());
+        QWidget host;
+        (new QVBoxLayout(&host))->addWidget(surface);
+        host.resize(160, 120);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QSignalSpy clicks(surface, &MpvVideoWidget::clicked);
+        QSignalSpy doubleClicks(surface, &MpvVideoWidget::doubleClicked);
+        auto* picture = surface->findChild<QWidget*>();
+        QVERIFY(picture && picture->isVisible());
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QCOMPARE(clicks.size(), 1);
+        QTest::mouseDClick(picture, Qt::LeftButton);
+        QCOMPARE(doubleClicks.size(), 1);
+        QTest::mouseClick(picture, Qt::RightButton);
+        QCOMPARE(clicks.size(), 1); // the right button is not a click on the picture
     }
 
     // Playing is told once it is known whether the item has a picture, so its window shows
