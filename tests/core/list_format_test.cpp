@@ -127,6 +127,27 @@ TEST(ListRead, NamesInUtf8AndWindows1252BothRead)
     EXPECT_EQ(result.records[1].name, QString::fromUtf8("Télé"));
 }
 
+// Repeated values are remembered, a few dozen per field: more values than that, coming
+// back in turn, each still read as written.
+TEST(ListRead, ManyRepeatedValuesEachReadAsWritten)
+{
+    QByteArray list;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 50; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            list += tvLine(("Land" + n).constData(), ("Kind" + n).constData(), "x", (n + "k").constData());
+        }
+    }
+    const auto result = ListFormat::read(Kind::Tv, list);
+    ASSERT_EQ(result.records.size(), 150);
+    for (int k = 0; k < 150; ++k) {
+        const QString n = QString::number(k % 50);
+        EXPECT_EQ(result.records[k].country, QStringLiteral("Land") + n);
+        EXPECT_EQ(result.records[k].category, QStringLiteral("Kind") + n);
+        EXPECT_EQ(result.records[k].bandwidth, n + QStringLiteral("k"));
+    }
+}
+
 TEST(ListRead, EmptyFileGivesNothing)
 {
     EXPECT_TRUE(ListFormat::read(Kind::Tv, {}).records.isEmpty());

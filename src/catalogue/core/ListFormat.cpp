@@ -4,6 +4,8 @@
 #include "base/StoredField.h"
 #include "base/TextLines.h"
 
+#include <array>
+
 namespace ListFormat {
 
 namespace {
@@ -11,28 +13,37 @@ namespace {
 using Fields = std::vector<QByteArrayView>;
 
 // Lists repeat countries, categories and bandwidths from line to line; a repeated field
-// shares the text made for the line before instead of making its own. The views point
-// into the file's bytes, which outlive one read.
-class RepeatedText {
+// shares the text made for it before instead of making its own. The few values these
+// fields take are all remembered; the info of a line is compared with the line before's
+// only. The views point into the file's bytes, which outlive one read.
+template <std::size_t Remembered> class RepeatedText {
 public:
     template <typename Make> QString get(QByteArrayView raw, Make make)
     {
-        if (m_valid && raw == m_raw)
-            return m_text;
-        m_raw = raw;
-        m_text = make(raw);
-        m_valid = true;
-        return m_text;
+        for (std::size_t i = 0; i < m_used; ++i) {
+            if (m_entries[i].raw == raw)
+                return m_entries[i].text;
+        }
+        Entry& entry = m_entries[m_used < Remembered ? m_used++ : m_next++ % Remembered];
+        entry.raw = raw;
+        entry.text = make(raw);
+        return entry.text;
     }
 
 private:
-    QByteArrayView m_raw;
-    QString m_text;
-    bool m_valid = false;
+    struct Entry {
+        QByteArrayView raw;
+        QString text;
+    };
+    std::array<Entry, Remembered> m_entries;
+    std::size_t m_used = 0;
+    std::size_t m_next = 0;
 };
 
 struct FieldMemory {
-    RepeatedText country, category, bandwidth, info;
+    RepeatedText<8> country;
+    RepeatedText<32> category, bandwidth;
+    RepeatedText<1> info;
 };
 
 QString text(QByteArrayView field) { return StoredField::decodeText(field); }
