@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-webengine-dev libmpv-dev zlib1g-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-declarative-dev qt6-webengine-dev libmpv-dev zlib1g-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth ffmpeg python3 dbus-daemon locales
   famfamfam-flag-png fonts-dejavu-core

@@ -31,20 +31,28 @@ void shareEveryContext()
     qInstallMessageHandler(previousHandler);
 }
 
+QOpenGLContext* named()
+{
+    if (QOpenGLContext* existing = qt_gl_global_share_context())
+        return existing;
+    auto* context = new QOpenGLContext(QCoreApplication::instance());
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    qt_gl_set_global_share_context(context);
+    shareEveryContext();
+    return context;
+}
+
 } // namespace
 
 namespace GlobalShareContext {
 
 void ensure()
 {
-    if (qt_gl_global_share_context())
-        return;
-    auto* context = new QOpenGLContext(QCoreApplication::instance());
-    context->setFormat(QSurfaceFormat::defaultFormat());
-    if (!context->create())
+    QOpenGLContext* context = named();
+    if (!context->isValid() && !context->create())
         qCWarning(lcShareContext) << "no OpenGL context to share";
-    qt_gl_set_global_share_context(context);
-    shareEveryContext();
 }
+
+void ensureNamed() { named(); }
 
 } // namespace GlobalShareContext

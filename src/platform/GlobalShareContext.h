@@ -8,4 +8,8 @@ namespace GlobalShareContext {
 // (full screen and back). Made at the first of those, so the first window pays for none of it.
 void ensure();
 
+// The same context named but not made: the web engine looks for one even when it draws
+// without OpenGL, and making it would load OpenGL for nothing. ensure() makes it later.
+void ensureNamed();
+
 } // namespace GlobalShareContext

@@ -1,12 +1,19 @@
 #include "platform/OpenGlRenderer.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 
+#include <unistd.h>
+
 namespace OpenGlRenderer {
 
+namespace {
+
+// Whether a GL_RENDERER string names a software renderer.
 bool isSoftwareName(QByteArrayView renderer)
 {
     const QByteArray name = renderer.toByteArray().toLower();
@@ -16,9 +23,25 @@ bool isSoftwareName(QByteArrayView renderer)
     return name.isEmpty();
 }
 
+// Without a GPU device OpenGL can only be emulated: known without loading OpenGL at all.
+bool hasGpuDevice()
+{
+    const QDir dri(QStringLiteral("/dev/dri"));
+    for (const QString& node :
+        dri.entryList({QStringLiteral("renderD*"), QStringLiteral("card*")}, QDir::System)) {
+        if (::access(QFile::encodeName(dri.filePath(node)).constData(), R_OK | W_OK) == 0)
+            return true;
+    }
+    return ::access("/dev/nvidiactl", R_OK | W_OK) == 0;
+}
+
+} // namespace
+
 bool drawsInSoftware()
 {
     static const bool software = [] {
+        if (!hasGpuDevice())
+            return true;
         QOpenGLContext context;
         QOffscreenSurface surface;
         if (!context.create())

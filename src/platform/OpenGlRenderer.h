@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QByteArrayView>
-
 namespace OpenGlRenderer {
 
 // Whether the display's OpenGL runs on the processor (Mesa's llvmpipe and its kin, or no
-// OpenGL at all). Asked once, with a context made for the question.
+// OpenGL at all). Asked once: without a GPU device the answer is known at once, else a
+// context made for the question names its renderer.
 bool drawsInSoftware();
-
-// Whether a GL_RENDERER string names a software renderer.
-bool isSoftwareName(QByteArrayView renderer);
 
 } // namespace OpenGlRenderer

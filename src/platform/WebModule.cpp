@@ -1,6 +1,7 @@
 #include "platform/WebModule.h"
 
 #include "platform/GlobalShareContext.h"
+#include "platform/OpenGlRenderer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,18 +24,37 @@ QStringList candidatePaths()
         QStringLiteral(VIDORRA_WEB_MODULE_INSTALLED "/") + name};
 }
 
+// Where OpenGL is emulated on the processor, pages are composed in memory and the window
+// never draws through OpenGL: composing it that way cost more than the video and the page
+// together.
+void composePagesInMemory(QLibrary& library)
+{
+    using ComposeInSoftware = void (*)();
+    if (const auto compose
+        = reinterpret_cast<ComposeInSoftware>(library.resolve("vidorraComposePagesInSoftware")))
+        compose();
+}
+
 MakeView loadMaker()
 {
     static const MakeView maker = []() -> MakeView {
-        GlobalShareContext::ensure(); // what the web engine does itself when loaded before the application
+        // The web engine looks for Qt's share context as it is loaded.
+        const bool inMemory = OpenGlRenderer::drawsInSoftware();
+        if (inMemory)
+            GlobalShareContext::ensureNamed();
+        else
+            GlobalShareContext::ensure();
         QStringList failures;
         for (const QString& path : candidatePaths()) {
             if (!QFileInfo::exists(path))
                 continue;
             // Kept loaded to the end: the engine cannot be unloaded once started.
             auto* library = new QLibrary(path);
-            if (auto make = reinterpret_cast<MakeView>(library->resolve("vidorraMakeWebView")))
+            if (auto make = reinterpret_cast<MakeView>(library->resolve("vidorraMakeWebView"))) {
+                if (inMemory)
+                    composePagesInMemory(*library);
                 return make;
+            }
             failures << library->errorString();
             delete library;
         }
