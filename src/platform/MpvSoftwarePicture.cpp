@@ -19,6 +19,9 @@ MpvSoftwarePicture::MpvSoftwarePicture(std::function<MpvEngineHandle()> engine, 
     // Every pixel is painted each time: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Now, not at the first paint: libmpv fails a file's video when it finds no render
+    // context, and the file the picture was shown for is already on its way.
+    ensureContext();
 }
 
 MpvSoftwarePicture::~MpvSoftwarePicture() { release(); }

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -36,7 +37,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <chrono>
 #include <clocale>
+#include <thread>
 
 // Playing with the real media engine (no window, no sound card) on media the tests make.
 class PlaybackTest : public AppTestCase {
@@ -513,6 +516,28 @@ private Q_SLOTS:
         layout->addWidget(surface);
         QTRY_VERIFY2_WITH_TIMEOUT(coloursOf() > 5, "no picture back in the first window", 10000);
         QCOMPARE(frame.size(), surface->size());
+    }
+
+    // The file a player is shown for is on its way before the picture first paints: libmpv
+    // must find the picture's render context when it sets up the file's video, or it fails
+    // the video. Nothing is painted here until it has.
+    void aVideoPlayedAsThePictureShowsKeepsItsPicture_data() { videoIsDrawnInTheWindow_data(); }
+    void aVideoPlayedAsThePictureShowsKeepsItsPicture()
+    {
+        const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 10);
+        QVERIFY2(!video.isEmpty(), "ffmpeg cannot make the test video here");
+        QFETCH(MpvVideoWidget::Drawing, drawing);
+        MpvPlayer engine(MpvPlayer::Options {false, 5, {}, drawing});
+        QWidget host;
+        (new QVBoxLayout(&host))->addWidget(engine.videoSurface());
+        host.show();
+        engine.play(video);
+        // Asked directly, without letting the window paint meanwhile.
+        const QDeadlineTimer deadline(10000);
+        while (engine.property("vo-configured") != QStringLiteral("yes") && !deadline.hasExpired())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QCOMPARE(engine.property("vo-configured"), QStringLiteral("yes"));
+        QTRY_COMPARE_WITH_TIMEOUT(engine.state(), MediaPlayer::State::Playing, 10000);
     }
 
     // Whatever draws it, a click and a double click on the picture reach its window.
