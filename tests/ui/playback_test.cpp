@@ -23,7 +23,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -37,9 +36,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <chrono>
 #include <clocale>
-#include <thread>
 
 // Playing with the real media engine (no window, no sound card) on media the tests make.
 class PlaybackTest : public AppTestCase {
@@ -524,19 +521,17 @@ private Q_SLOTS:
     void aVideoPlayedAsThePictureShowsKeepsItsPicture_data() { videoIsDrawnInTheWindow_data(); }
     void aVideoPlayedAsThePictureShowsKeepsItsPicture()
     {
+        QFETCH(MpvVideoWidget::Drawing, drawing);
         const QString video = MediaFiles::writeVideo(folder->file(QStringLiteral("clip.mp4")), 10);
         QVERIFY2(!video.isEmpty(), "ffmpeg cannot make the test video here");
-        QFETCH(MpvVideoWidget::Drawing, drawing);
         MpvPlayer engine(MpvPlayer::Options {false, 5, {}, drawing});
         QWidget host;
         (new QVBoxLayout(&host))->addWidget(engine.videoSurface());
+        host.setUpdatesEnabled(false);
         host.show();
         engine.play(video);
-        // Asked directly, without letting the window paint meanwhile.
-        const QDeadlineTimer deadline(10000);
-        while (engine.property("vo-configured") != QStringLiteral("yes") && !deadline.hasExpired())
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        QCOMPARE(engine.property("vo-configured"), QStringLiteral("yes"));
+        QTRY_COMPARE_WITH_TIMEOUT(engine.property("vo-configured"), QStringLiteral("yes"), 10000);
+        host.setUpdatesEnabled(true);
         QTRY_COMPARE_WITH_TIMEOUT(engine.state(), MediaPlayer::State::Playing, 10000);
     }
 
