@@ -29,18 +29,6 @@ QStringList openedMediaTypes()
         .split(QLatin1Char(' '));
 }
 
-// VIDORRA_VIDEO_OUTPUT=opengl or software overrides the choice made from the display.
-MpvPlayer::Options engineOptions()
-{
-    MpvPlayer::Options options;
-    const QByteArray drawing = qgetenv("VIDORRA_VIDEO_OUTPUT");
-    if (drawing == "opengl")
-        options.drawing = MpvVideoWidget::Drawing::OpenGl;
-    else if (drawing == "software")
-        options.drawing = MpvVideoWidget::Drawing::Software;
-    return options;
-}
-
 } // namespace
 
 PlatformServices makeRealServices(const ProgramFolder& folder, std::function<void()> showMainWindow)
@@ -51,7 +39,7 @@ PlatformServices makeRealServices(const ProgramFolder& folder, std::function<voi
     services.shell = std::make_unique<DesktopShell>();
     services.tray = std::make_unique<SystemTrayIcon>(std::move(showMainWindow));
     services.fileDialog = std::make_unique<QtFileDialog>();
-    services.media = std::make_unique<MpvPlayer>(engineOptions());
+    services.media = std::make_unique<MpvPlayer>(MpvPlayer::Options {});
     services.makeWebView = &WebModule::makeView;
     services.notifier = std::make_unique<DbusNotifier>();
     services.power = std::make_unique<LogindPower>();

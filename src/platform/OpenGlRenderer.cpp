@@ -40,6 +40,9 @@ bool hasGpuDevice()
 bool drawsInSoftware()
 {
     static const bool software = [] {
+        const QByteArray chosen = qgetenv("VIDORRA_VIDEO_OUTPUT");
+        if (chosen == "opengl" || chosen == "software")
+            return chosen == "software";
         if (!hasGpuDevice())
             return true;
         QOpenGLContext context;

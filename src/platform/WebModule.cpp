@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibrary>
 #include <QLoggingCategory>
 
@@ -35,14 +36,24 @@ void composePagesInMemory(QLibrary& library)
         compose();
 }
 
+// The web engine asks Qt about OpenGL as it is loaded, which on X11 loads the display's
+// OpenGL driver (with Mesa's, about 30 MB of it and LLVM) that nothing then draws through.
+void keepOpenGlUnloaded()
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb")
+        && qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 MakeView loadMaker()
 {
     static const MakeView maker = []() -> MakeView {
         // The web engine looks for Qt's share context as it is loaded.
         const bool inMemory = OpenGlRenderer::drawsInSoftware();
-        if (inMemory)
+        if (inMemory) {
+            keepOpenGlUnloaded();
             GlobalShareContext::ensureNamed();
-        else
+        } else
             GlobalShareContext::ensure();
         QStringList failures;
         for (const QString& path : candidatePaths()) {
