@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QLoggingCategory>
+#include <QOpenGLContext>
 
 Q_LOGGING_CATEGORY(lcWebModule, "vidorra.web")
 
@@ -36,13 +37,18 @@ void composePagesInMemory(QLibrary& library)
         compose();
 }
 
-// The web engine asks Qt about OpenGL as it is loaded, which on X11 loads the display's
-// OpenGL driver (with Mesa's, about 30 MB of it and LLVM) that nothing then draws through.
-void keepOpenGlUnloaded()
+// The web engine asks Qt about OpenGL as it starts, which on X11 loads the display's OpenGL
+// driver (with Mesa's, about 30 MB of it and LLVM) that nothing then draws through. Qt reads
+// which integration to use once, at the first such question: asked here with the setting
+// in place, and the setting taken back, so programs started from here do not inherit it.
+void leaveOpenGlUnloaded()
 {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")
-        && qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        || qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        return;
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    QOpenGLContext::supportsThreadedOpenGL();
+    qunsetenv("QT_XCB_GL_INTEGRATION");
 }
 
 MakeView loadMaker()
@@ -51,7 +57,7 @@ MakeView loadMaker()
         // The web engine looks for Qt's share context as it is loaded.
         const bool inMemory = OpenGlRenderer::drawsInSoftware();
         if (inMemory) {
-            keepOpenGlUnloaded();
+            leaveOpenGlUnloaded();
             GlobalShareContext::ensureNamed();
         } else
             GlobalShareContext::ensure();
