@@ -63,7 +63,7 @@ void InformationWindow::setRecord(const ChannelRecord& record)
 {
     nameValue->setText(record.name);
     bandwidthValue->setText(record.bandwidth);
-    infoValue->setText(record.info);
+    infoValue->setText(record.info.toString());
     categoryValue->setText(
         record.category == QStringLiteral("0") ? QStringLiteral("Unkown") : record.category);
 }

@@ -141,7 +141,7 @@ void FavoritesCommands::modifySelected()
     dialog.setModifyMode(m_texts.text(TextId::ModifyFavoriteTitle), index);
     dialog.nameEdit->setText(favorite->name);
     dialog.addressEdit->setText(StoredField::decodeAddress(favorite->address));
-    dialog.infoEdit->setText(favorite->info);
+    dialog.infoEdit->setText(favorite->info.toString());
     dialog.selectOperator(favorite->op);
     dialog.selectKind(favorite->kind);
     dialog.show();

@@ -1,5 +1,6 @@
 #include "base/Scrambling.h"
 #include "base/StoredField.h"
+#include "base/StoredText.h"
 
 #include <QUrl>
 
@@ -26,6 +27,18 @@ TEST(StoredText, OtherWritersPercentSignsAndEightBitTextReadUnchanged)
     EXPECT_EQ(decodeText("100% Radio, 50% off"), QStringLiteral("100% Radio, 50% off"));
     EXPECT_EQ(decodeText("caf\xE9"), QString::fromUtf8("café")); // Windows-1252
     EXPECT_EQ(encodeText(QStringLiteral("plain")), QByteArray("plain"));
+}
+
+TEST(StoredText, HeldAsStoredItReadsAsItsTextAndEqualsWhateverBytesStoreTheSameText)
+{
+    const QString typed = QStringLiteral("100% | %7C");
+    EXPECT_EQ(StoredText(typed).toString(), typed);
+    EXPECT_EQ(StoredText::fromStored("caf\xE9"), StoredText(QString::fromUtf8("café")));
+    EXPECT_EQ(StoredText::fromStored("a%7cb"), StoredText(QStringLiteral("a|b")));
+    EXPECT_FALSE(StoredText::fromStored("a") == StoredText::fromStored("b"));
+    EXPECT_TRUE(StoredText().isEmpty());
+    EXPECT_TRUE(StoredText(QString()).isEmpty());
+    EXPECT_FALSE(StoredText::fromStored("%25").isEmpty());
 }
 
 TEST(StoredAddress, PlainAddressesAreOnlyScrambled)

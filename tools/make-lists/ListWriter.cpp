@@ -12,13 +12,14 @@ using StoredField::encodeText;
 QByteArray tvLine(const ChannelRecord& r)
 {
     return '|' + encodeText(r.country) + '|' + encodeText(r.category) + '|' + encodeText(r.name) + '|'
-        + QByteArray::number(r.op) + "|||" + r.address + '|' + encodeText(r.bandwidth) + '|' + encodeText(r.info);
+        + QByteArray::number(r.op) + "|||" + r.address + '|' + encodeText(r.bandwidth) + '|'
+        + encodeText(r.info.toString());
 }
 
 QByteArray radioLine(const ChannelRecord& r)
 {
     return '|' + encodeText(r.country) + '|' + encodeText(r.name) + '|' + QByteArray::number(r.op) + '|'
-        + encodeText(r.info) + '|' + r.address;
+        + encodeText(r.info.toString()) + '|' + r.address;
 }
 
 QByteArray movieStoreLine(const ChannelRecord& r) { return '|' + encodeText(r.name) + '|' + r.address; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/StoredText.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,7 +21,8 @@ struct ChannelRecord {
     // movie store. Kept as the file's bytes so a rewrite stores exactly what was read.
     QByteArray address;
     QString bandwidth;
-    QString info;
+    // Shown for the selected item and searched on request only, so kept as stored.
+    StoredText info;
 
     bool operator==(const ChannelRecord&) const = default;
 };

@@ -16,9 +16,9 @@ using Fields = std::vector<QByteArrayView>;
 // shares the text made for it before instead of making its own. The few values these
 // fields take are all remembered; the info of a line is compared with the line before's
 // only. The views point into the file's bytes, which outlive one read.
-template <std::size_t Remembered> class RepeatedText {
+template <std::size_t Remembered, typename Text = QString> class RepeatedText {
 public:
-    template <typename Make> QString get(QByteArrayView raw, Make make)
+    template <typename Make> Text get(QByteArrayView raw, Make make)
     {
         for (std::size_t i = 0; i < m_used; ++i) {
             if (m_entries[i].raw == raw)
@@ -33,7 +33,7 @@ public:
 private:
     struct Entry {
         QByteArrayView raw;
-        QString text;
+        Text text;
     };
     std::array<Entry, Remembered> m_entries;
     std::size_t m_used = 0;
@@ -43,10 +43,12 @@ private:
 struct FieldMemory {
     RepeatedText<8> country;
     RepeatedText<32> category, bandwidth;
-    RepeatedText<1> info;
+    RepeatedText<1, StoredText> info;
 };
 
 QString text(QByteArrayView field) { return StoredField::decodeText(field); }
+
+StoredText stored(QByteArrayView field) { return StoredText::fromStored(field.toByteArray()); }
 
 QString withoutBlanks(QByteArrayView field)
 {
@@ -81,7 +83,7 @@ bool fillTv(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.op = *op;
     record.address = f[7].toByteArray();
     record.bandwidth = memo.bandwidth.get(f[8], text);
-    record.info = memo.info.get(f[9], text);
+    record.info = memo.info.get(f[9], stored);
     return true;
 }
 
@@ -96,7 +98,7 @@ bool fillRadio(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.country = memo.country.get(f[1], withoutBlanks);
     record.name = text(f[2]);
     record.op = *op;
-    record.info = memo.info.get(f[4], text);
+    record.info = memo.info.get(f[4], stored);
     record.address = f[5].toByteArray();
     return true;
 }
@@ -127,7 +129,7 @@ bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory&)
     record.op = *op;
     record.address = f[5].toByteArray();
     record.bandwidth = text(f[6]);
-    record.info = text(f[7]);
+    record.info = stored(f[7]);
     return true;
 }
 

@@ -9,8 +9,8 @@ QByteArray line(const ChannelRecord& f)
 {
     using StoredField::encodeText;
     return QByteArray::number(f.kind) + '|' + encodeText(f.country) + '|' + encodeText(f.category) + '|'
-        + encodeText(f.name) + '|' + QByteArray::number(f.op) + '|' + f.address + '|' + encodeText(f.bandwidth)
-        + '|' + encodeText(f.info) + "|\r\n";
+        + encodeText(f.name) + '|' + QByteArray::number(f.op) + '|' + f.address + '|'
+        + encodeText(f.bandwidth) + '|' + encodeText(f.info.toString()) + "|\r\n";
 }
 
 QByteArray toBytes(const QVector<ChannelRecord>& favorites)

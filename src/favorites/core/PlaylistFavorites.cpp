@@ -172,7 +172,8 @@ QByteArray toPlaylist(const QVector<ChannelRecord>& favorites)
         if (!favorite.bandwidth.isEmpty())
             attributes += QStringLiteral(" vidorra-bandwidth=\"%1\"").arg(attributeValue(favorite.bandwidth));
         if (!favorite.info.isEmpty())
-            attributes += QStringLiteral(" vidorra-info=\"%1\"").arg(attributeValue(favorite.info));
+            attributes
+                += QStringLiteral(" vidorra-info=\"%1\"").arg(attributeValue(favorite.info.toString()));
         QString name = favorite.name;
         name.replace(u'\r', u' ').replace(u'\n', u' ');
         text += QStringLiteral("#EXTINF:-1%1,%2\r\n%3\r\n").arg(attributes, name, address);

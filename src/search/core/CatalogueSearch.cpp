@@ -79,7 +79,7 @@ QVector<Hit> find(const Catalogue& catalogue, const Request& request)
     if (request.byInformation) {
         // Information is searched among the TV channels from the first one.
         for (int i = 0; i <= std::min(lastChannel, catalogue.tvEnd - 1); ++i) {
-            if (matches(catalogue.channels[i].info, request.text, needle, false))
+            if (matches(catalogue.channels[i].info.toString(), request.text, needle, false))
                 hits.append({false, i});
         }
         return hits;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A text field held in its stored form (see StoredField) and decoded each time it is
+// read. A list holds thousands of texts that are shown only for the selected item: as
+// bytes they take half the memory of decoded text, and reading the list does not decode
+// them.
+class StoredText {
+public:
+    StoredText() = default;
+    // A text typed or imported: held as it would be stored, and read back the same.
+    StoredText(const QString& text); // NOLINT(google-explicit-constructor)
+    // A field as a file stores it.
+    static StoredText fromStored(QByteArray stored);
+
+    QString toString() const;
+    bool isEmpty() const { return m_stored.isEmpty(); }
+
+    // Equal when they read as the same text, whichever bytes stored it.
+    friend bool operator==(const StoredText& a, const StoredText& b)
+    {
+        return a.m_stored == b.m_stored || a.toString() == b.toString();
+    }
+
+private:
+    QByteArray m_stored;
+};
+Q_DECLARE_TYPEINFO(StoredText, Q_RELOCATABLE_TYPE);
