@@ -5,6 +5,7 @@
 #include "base/TextLines.h"
 
 #include <array>
+#include <cstring>
 
 namespace ListFormat {
 
@@ -20,11 +21,17 @@ template <std::size_t Remembered, typename Text = QString> class RepeatedText {
 public:
     template <typename Make> Text get(QByteArrayView raw, Make make)
     {
+        // Runs of one value are common: the value last asked for is compared first.
+        if (m_used > 0 && same(m_entries[m_last].raw, raw))
+            return m_entries[m_last].text;
         for (std::size_t i = 0; i < m_used; ++i) {
-            if (m_entries[i].raw == raw)
+            if (same(m_entries[i].raw, raw)) {
+                m_last = i;
                 return m_entries[i].text;
+            }
         }
-        Entry& entry = m_entries[m_used < Remembered ? m_used++ : m_next++ % Remembered];
+        m_last = m_used < Remembered ? m_used++ : m_next++ % Remembered;
+        Entry& entry = m_entries[m_last];
         entry.raw = raw;
         entry.text = make(raw);
         return entry.text;
@@ -35,9 +42,16 @@ private:
         QByteArrayView raw;
         Text text;
     };
+    static bool same(QByteArrayView a, QByteArrayView b)
+    {
+        return a.size() == b.size()
+            && std::memcmp(a.data(), b.data(), static_cast<std::size_t>(a.size())) == 0;
+    }
+
     std::array<Entry, Remembered> m_entries;
     std::size_t m_used = 0;
     std::size_t m_next = 0;
+    std::size_t m_last = 0;
 };
 
 struct FieldMemory {
