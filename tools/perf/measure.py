@@ -80,8 +80,10 @@ def benchmark(name, flt):
 
 def benchmarks():
     read = benchmark("catalogue_bench", "parseThreeLists")
-    for name, ms in read.items():
-        row("Reading the maximal catalogue", f"{ms:.1f} ms", "", "", "<= 10 ms", ms <= 10)
+    warm = next(v for k, v in read.items() if k.startswith("parseThreeLists/"))
+    fresh = next(v for k, v in read.items() if k.startswith("parseThreeListsFresh/"))
+    row("Reading the maximal catalogue", f"{warm:.1f} ms", "", "", "<= 10 ms", warm <= 10)
+    row("The same in a fresh process, as at start-up", f"{fresh:.1f} ms", "", "", "<= 10 ms", fresh <= 10)
     views = benchmark("tree_bench", "filterBy")
     worst = max(views.values())
     row("Showing a view (slowest of four)", f"{worst:.1f} ms",
