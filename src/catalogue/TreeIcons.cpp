@@ -68,14 +68,24 @@ QPixmap drawDisc(int size, QRgb colour, const QString& glyph)
     return pixmap;
 }
 
-QIcon makeIcon(const IconDesign& design)
+QIcon drawnIcon(const IconDesign& design)
 {
     QIcon drawn;
     for (int size : {16, 24, 32})
         drawn.addPixmap(drawDisc(size, design.colour, QString::fromUtf8(design.glyph)));
-    if (*design.themeName)
-        return QIcon::fromTheme(QString::fromLatin1(design.themeName), drawn);
     return drawn;
+}
+
+// The theme's icon where it has one; the discs, and the fonts their glyphs need, are then
+// never drawn.
+QIcon makeIcon(const IconDesign& design)
+{
+    if (*design.themeName) {
+        QIcon themed = QIcon::fromTheme(QString::fromLatin1(design.themeName));
+        if (!themed.isNull() && !themed.availableSizes().isEmpty())
+            return themed;
+    }
+    return drawnIcon(design);
 }
 
 } // namespace

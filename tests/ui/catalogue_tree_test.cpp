@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueView.h"
 #include "catalogue/InformationWindow.h"
 #include "catalogue/TreeEvents.h"
+#include "catalogue/TreeIcons.h"
 #include "playback/core/NowPlaying.h"
 #include "state/ProgramState.h"
 #include "ui/MainWindow.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -50,6 +52,25 @@ private:
     }
     void rightClick(const char* key) { clickNode(key, Qt::RightButton); }
 
+    // The one icon theme found while it lives.
+    struct ThemeOnlyIn {
+        ThemeOnlyIn(const QString& path, const QString& name)
+        {
+            QIcon::setThemeSearchPaths({path});
+            QIcon::setThemeName(name);
+            QIcon::setFallbackThemeName(name);
+        }
+        ~ThemeOnlyIn()
+        {
+            QIcon::setThemeSearchPaths(paths);
+            QIcon::setThemeName(theme);
+            QIcon::setFallbackThemeName(fallback);
+        }
+        const QStringList paths = QIcon::themeSearchPaths();
+        const QString theme = QIcon::themeName();
+        const QString fallback = QIcon::fallbackThemeName();
+    };
+
 private Q_SLOTS:
     void init() { setUpFolder(); }
     void cleanup() { tearDownFolder(); }
@@ -70,6 +91,30 @@ private Q_SLOTS:
         const QModelIndex texas = node("C1").parent();
         QCOMPARE(texas.data().toString(), QStringLiteral("USA-Texas"));
         QCOMPARE(texas.data(CatalogueTreeModel::FlagKeyRole).toString(), QStringLiteral("USA"));
+    }
+
+    // An icon the theme has is the theme's; one it lacks is drawn, in three sizes.
+    void iconsComeFromTheThemeElseAreDrawn()
+    {
+        QTemporaryDir icons;
+        QVERIFY(QDir(icons.path()).mkpath(QStringLiteral("tiny/16x16/devices")));
+        QFile index(icons.filePath(QStringLiteral("tiny/index.theme")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=tiny\nDirectories=16x16/devices\n\n"
+                    "[16x16/devices]\nSize=16\nContext=Devices\nType=Fixed\n");
+        index.close();
+        QPixmap screen(16, 16);
+        screen.fill(Qt::blue);
+        QVERIFY(screen.save(icons.filePath(QStringLiteral("tiny/16x16/devices/video-display.png"))));
+        const ThemeOnlyIn tiny(icons.path(), QStringLiteral("tiny"));
+
+        const TreeIcons tree;
+        const QIcon tv = tree.icon(1);
+        const QIcon radio = tree.icon(2); // "audio-x-generic" is not in the theme
+        QCOMPARE(tv.name(), QStringLiteral("video-display"));
+        QCOMPARE(radio.name(), QString());
+        QCOMPARE(radio.availableSizes(), (QList<QSize> {{16, 16}, {24, 24}, {32, 32}}));
+        QVERIFY(!radio.pixmap(16).isNull());
     }
 
     void radioCountriesGroupOnlyWhenAdjacent()
