@@ -158,16 +158,18 @@ bool isRecordLine(Kind kind, QByteArrayView line)
 void split(QByteArrayView line, qsizetype wanted, Fields& fields)
 {
     fields.clear();
-    qsizetype start = 0;
-    while (static_cast<qsizetype>(fields.size()) + 1 < wanted) {
-        const qsizetype bar = line.indexOf('|', start);
-        if (bar < 0)
-            break;
-        fields.push_back(line.sliced(start, bar - start));
+    const char* start = line.data();
+    const char* const end = start + line.size();
+    for (;;) {
+        const bool last = static_cast<qsizetype>(fields.size()) + 1 >= wanted;
+        const auto* bar = start < end
+            ? static_cast<const char*>(std::memchr(start, '|', static_cast<std::size_t>(end - start)))
+            : nullptr;
+        fields.push_back(QByteArrayView(start, (bar ? bar : end) - start));
+        if (!bar || last)
+            return;
         start = bar + 1;
     }
-    const qsizetype bar = line.indexOf('|', start);
-    fields.push_back(line.sliced(start, (bar < 0 ? line.size() : bar) - start));
 }
 
 qsizetype fieldsRead(Kind kind)
@@ -233,12 +235,11 @@ void readInto(
             return stopHere();
         }
         split(line, fieldsRead(kind), fields);
-        ChannelRecord record;
-        if (!fill(kind, fields, record, memo)) {
+        if (!fill(kind, fields, out.emplace_back(), memo)) {
+            out.removeLast();
             result.stoppedAtLine = lineNumber;
             return stopHere();
         }
-        out.append(std::move(record));
         return true;
     });
 }
