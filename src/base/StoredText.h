@@ -4,9 +4,9 @@
 #include <QString>
 
 // A text field held in its stored form (see StoredField) and decoded each time it is
-// read. A list holds thousands of texts that are shown only for the selected item: as
-// bytes they take half the memory of decoded text, and reading the list does not decode
-// them.
+// read. A list holds thousands of texts that are shown only for the selected item:
+// reading the list does not decode them, and text in Latin script takes half the memory
+// as bytes.
 class StoredText {
 public:
     StoredText() = default;
