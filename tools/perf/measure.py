@@ -67,12 +67,10 @@ def start_up():
         empty.append(seconds_to_window([str(build / "bench" / "empty_window")], {}))
         furnished.append(seconds_to_window([str(build / "bench" / "empty_window"), "--menus-and-tree"], {}))
     a, b, c = statistics.median(ours), statistics.median(empty), statistics.median(furnished)
-    row("Start to the main window shown (shipped catalogue)", f"{a * 1000:.0f} ms", f"{b * 1000:.0f} ms (empty Qt window)",
-        f"{a / b:.2f}x", "<= 1.5x", a / b <= 1.5)
-    # For scale only: what Qt takes for a window with menus and a tree, against the same empty window.
-    rows.append(("The same Qt window with three menus and a 20-row tree", f"{c * 1000:.0f} ms",
-                 f"{b * 1000:.0f} ms (empty Qt window)", f"{c / b:.2f}x", "(for scale)", ""))
-
+    # The same window with menus and a tree shows, for scale, what Qt itself takes for them.
+    row("Start to the main window shown (shipped catalogue)", f"{a * 1000:.0f} ms",
+        f"{b * 1000:.0f} ms (empty Qt window); with three menus and a 20-row tree {c * 1000:.0f} ms, "
+        f"{c / b:.2f}x, Vidorra {a / c:.2f}x that", f"{a / b:.2f}x", "<= 1.5x", a / b <= 1.5)
 
 def benchmark(name, flt):
     out = subprocess.run([str(build / "bench" / name), f"--benchmark_filter={flt}", "--benchmark_format=json"],
