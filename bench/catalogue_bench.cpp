@@ -12,6 +12,8 @@
 #include <chrono>
 #include <optional>
 
+#include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,46 +47,91 @@ void parseThreeLists(benchmark::State& state)
 }
 BENCHMARK(parseThreeLists)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+long minorFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+// Touches `pages` pages of memory the process never had, as a read in a fresh process does,
+// and takes nothing else from the read's time: what those first touches cost alone.
+double secondsToTouchNewPages(long pages)
+{
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    const size_t length = static_cast<size_t>(pages * pageSize);
+    void* memory = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED)
+        return -1;
+    auto* bytes = static_cast<volatile char*>(memory);
+    const auto start = std::chrono::steady_clock::now();
+    for (size_t at = 0; at < length; at += static_cast<size_t>(pageSize))
+        bytes[at] = 1;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    munmap(memory, length);
+    return seconds;
+}
+
+// What a child that read the catalogue reports: how long the read took, the page faults it
+// met and how long that many first touches take alone.
+struct FreshRead {
+    double seconds = 0;
+    double pageFaults = 0;
+    double faultSeconds = 0;
+};
+
 // The same read in a process of its own, whose memory is all new, as at start-up: each
 // page the records take is first touched here. The child times itself and reports back.
-std::optional<double> secondsToReadInAChild()
+std::optional<FreshRead> readInAChild()
 {
     int fds[2];
     if (pipe(fds) != 0)
         return std::nullopt;
     const pid_t child = fork();
     if (child == 0) {
+        FreshRead report;
+        const long faultsBefore = minorFaults();
         const auto start = std::chrono::steady_clock::now();
         const Catalogue catalogue = loaded();
         benchmark::DoNotOptimize(catalogue.channels.data());
-        const double seconds
-            = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        const bool told = write(fds[1], &seconds, sizeof seconds) == sizeof seconds;
-        _exit(told && catalogue.channelCount() == 32767 ? 0 : 1);
+        report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const long faults = minorFaults() - faultsBefore;
+        report.pageFaults = static_cast<double>(faults);
+        report.faultSeconds = secondsToTouchNewPages(faults);
+        const bool told = write(fds[1], &report, sizeof report) == sizeof report;
+        _exit(told && report.faultSeconds >= 0 && catalogue.channelCount() == 32767 ? 0 : 1);
     }
     close(fds[1]);
-    double seconds = 0;
-    const bool heard = child > 0 && read(fds[0], &seconds, sizeof seconds) == sizeof seconds;
+    FreshRead report;
+    const bool heard = child > 0 && read(fds[0], &report, sizeof report) == sizeof report;
     close(fds[0]);
     int status = 1;
     if (child > 0)
         waitpid(child, &status, 0);
     if (!heard || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
-    return seconds;
+    return report;
 }
 
 void parseThreeListsFresh(benchmark::State& state)
 {
     lists(); // made before the children are forked
+    double pageFaults = 0;
+    double faultSeconds = 0;
     for (auto _ : state) {
-        const auto seconds = secondsToReadInAChild();
-        if (!seconds) {
+        const auto report = readInAChild();
+        if (!report) {
             state.SkipWithError("the reading child failed");
             return;
         }
-        state.SetIterationTime(*seconds);
+        state.SetIterationTime(report->seconds);
+        pageFaults += report->pageFaults;
+        faultSeconds += report->faultSeconds;
     }
+    // Where the time beyond the read in this process goes: the first touch of new pages.
+    state.counters["pageFaults"] = benchmark::Counter(pageFaults, benchmark::Counter::kAvgIterations);
+    state.counters["faultsAloneMs"]
+        = benchmark::Counter(faultSeconds * 1000, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(parseThreeListsFresh)
     ->UseManualTime()

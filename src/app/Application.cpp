@@ -3,6 +3,7 @@
 #include "about/AboutWindow.h"
 #include "app/ProgramLifecycle.h"
 #include "app/StartupSequence.h"
+#include "base/StartUpMarks.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/ChannelInformation.h"
@@ -56,6 +57,7 @@ Application::Application(const ProgramFolder& folder, PlatformServices services)
       m_program(std::make_unique<ProgramState>(folder)),
       m_window(std::make_unique<MainWindow>())
 {
+    StartUpMarks::mark("main window made");
     m_lifecycle = std::make_unique<ProgramLifecycle>(
         m_program->settings, *m_window, *m_services.transfer, *m_services.tray, [this] { endNow(); });
     LanguageSelector::Hooks hooks;

@@ -1,6 +1,7 @@
 #include "app/StartupSequence.h"
 
 #include "app/ProgramLifecycle.h"
+#include "base/StartUpMarks.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/CatalogueView.h"
 #include "catalogue/core/Catalogue.h"
@@ -42,20 +43,25 @@ bool StartupSequence::run()
         return false;
     state.folder.removeWriteLeftovers(); // only the one running copy may do this
     showPleaseWait();
+    StartUpMarks::mark("\"Please wait\" shown");
     m_parts.window.setWindowTitle(QStringLiteral("Vidorra"));
     checkLanguageItem();
     emptyCatalogue();
     configureBannerBrowser();
     announcementTick();
     updateInternet();
+    StartUpMarks::mark("update check done");
     if (!readLists())
         return false;
+    StartUpMarks::mark("lists read");
     loadRecentFiles();
     buildTree();
+    StartUpMarks::mark("tree built");
     readScheduledPrograms();
     resizeForm();
     announcementTick();
     showWindows();
+    StartUpMarks::mark("window shown");
     startReminderService();
     addTrayIcon();
     return true;

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/ProgramLifecycle.h"
+#include "base/StartUpMarks.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/SessionBusCheck.h"
 #include "platform/core/EnvironmentProxy.h"
@@ -43,11 +44,13 @@ void scheduleScreenshot(Application& app)
 
 int main(int argc, char* argv[])
 {
+    StartUpMarks::mark("main");
     FontConfigWarmUp fonts; // both done while the application is made
     SessionBusCheck sessionBus;
     QApplication qtApp(argc, argv);
     sessionBus.settle();
     fonts.finish();
+    StartUpMarks::mark("application made");
     // libmpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vidorra"));
@@ -63,6 +66,7 @@ int main(int argc, char* argv[])
             appPtr->lifecycle().trayActivated();
     }));
     appPtr = &app;
+    StartUpMarks::mark("program put together");
     // The first argument that is no option: a file, an address or a playlist to open.
     QString argument;
     for (const QString& given : QCoreApplication::arguments().mid(1)) {
@@ -75,6 +79,8 @@ int main(int argc, char* argv[])
     }
     if (!app.start(argument))
         return 0;
+    QObject::connect(&app.mainWindow().firstDrawn(), &FirstDrawn::drawn, &app.mainWindow(),
+        [] { StartUpMarks::mark("window drawn"); });
     scheduleScreenshot(app);
     return QApplication::exec();
 }
