@@ -49,7 +49,7 @@ BENCHMARK(parseThreeLists)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repor
 
 long minorFaults()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_minflt;
 }
