@@ -20,7 +20,8 @@ void CatalogueTreeModel::setLayout(TreeLayout layout)
     // let go on a worker thread, so that showing the new one does not wait for it.
     QThreadPool::globalInstance()->start([old = std::exchange(m_nodes, {})]() mutable { old.clear(); });
     m_roots.clear();
-    m_byKey.clear();
+    m_byBranchKey.clear();
+    m_byItem.clear();
     m_keysIndexed = false;
     m_keyScans = 0;
     m_nodes.reserve(layout.nodes.size());
@@ -47,30 +48,45 @@ QModelIndex CatalogueTreeModel::indexForKey(const QString& key) const
 // share a key, the later one is found.
 int CatalogueTreeModel::nodeForKey(const QString& key) const
 {
+    if (key.isEmpty())
+        return -1; // country nodes have none, and no key names them
+    // An item node's key is made from its item: the item a key names is compared instead,
+    // when the key is exactly as the tree makes it.
+    std::optional<ItemKey> item = ItemKey::parse(key);
+    if (item && item->text() != key)
+        item.reset();
     constexpr int kScansBeforeIndex = 2;
     if (!m_keysIndexed && m_keyScans < kScansBeforeIndex) {
         ++m_keyScans;
         for (qsizetype i = m_nodes.size() - 1; i >= 0; --i) {
-            if (m_nodes[i].node.key == key)
+            const TreeNode& node = m_nodes[i].node;
+            if (node.item ? node.item == item : node.branchKey == key)
                 return static_cast<int>(i);
         }
         return -1;
     }
-    if (!m_keysIndexed) {
-        m_byKey.reserve(m_nodes.size());
-        for (qsizetype i = 0; i < m_nodes.size(); ++i) {
-            if (!m_nodes[i].node.key.isEmpty())
-                m_byKey.insert(m_nodes[i].node.key, static_cast<int>(i));
-        }
-        m_keysIndexed = true;
+    if (!m_keysIndexed)
+        indexKeys();
+    return item ? m_byItem.value(*item, -1) : m_byBranchKey.value(key, -1);
+}
+
+void CatalogueTreeModel::indexKeys() const
+{
+    m_byItem.reserve(m_nodes.size());
+    for (qsizetype i = 0; i < m_nodes.size(); ++i) {
+        const TreeNode& node = m_nodes[i].node;
+        if (node.item)
+            m_byItem.insert(*node.item, static_cast<int>(i));
+        else if (!node.branchKey.isEmpty())
+            m_byBranchKey.insert(node.branchKey, static_cast<int>(i));
     }
-    return m_byKey.value(key, -1);
+    m_keysIndexed = true;
 }
 
 QString CatalogueTreeModel::keyOf(const QModelIndex& index) const
 {
     const Node* node = nodeAt(index);
-    return node ? node->node.key : QString();
+    return node ? node->node.key() : QString();
 }
 
 void CatalogueTreeModel::setIconOverride(const QModelIndex& index, int position)
@@ -146,7 +162,7 @@ QVariant CatalogueTreeModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return node->node.text;
     case KeyRole:
-        return node->node.key;
+        return node->node.key();
     case FlagKeyRole:
         return node->node.flagKey;
     case IconPositionRole:
@@ -156,7 +172,7 @@ QVariant CatalogueTreeModel::data(const QModelIndex& index, int role) const
         if (!node->toolTip.isEmpty())
             parts << node->toolTip;
         if (m_toolTipSource) {
-            const QString more = m_toolTipSource(node->node.key);
+            const QString more = m_toolTipSource(node->node.key());
             if (!more.isEmpty())
                 parts << more;
         }

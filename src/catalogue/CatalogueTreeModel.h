@@ -64,11 +64,13 @@ private:
     const Node* nodeAt(const QModelIndex& index) const;
     QModelIndex indexOfNode(int nodeIndex) const;
     int nodeForKey(const QString& key) const;
+    void indexKeys() const;
 
     const TreeIcons& m_icons;
     QVector<Node> m_nodes;
     QVector<int> m_roots;
-    mutable QHash<QString, int> m_byKey; // made at need
+    mutable QHash<QString, int> m_byBranchKey; // made at need, with the next
+    mutable QHash<ItemKey, int> m_byItem;
     mutable bool m_keysIndexed = false;
     mutable int m_keyScans = 0;
     std::function<QString(const QString& key)> m_toolTipSource;

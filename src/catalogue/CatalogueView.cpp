@@ -66,7 +66,7 @@ void CatalogueView::filterBy(int which, bool repeat)
     tree.setUpdatesEnabled(false);
     TreeLayout layout = TreeBuilder::build(which, m_parts.catalogue, m_parts.localFiles);
     const int selected = layout.selected;
-    const QString selectedKey = selected >= 0 ? layout.nodes[selected].key : QString();
+    const QString selectedKey = selected >= 0 ? layout.nodes[selected].key() : QString();
     m_model->setLayout(std::move(layout));
     tree.expandToDepth(0); // the branches show their countries or categories
     if (!selectedKey.isEmpty())

@@ -29,7 +29,7 @@ ChannelRecord radio(const char* country, const char* name)
 const TreeNode* find(const TreeLayout& layout, const QString& key)
 {
     for (const TreeNode& node : layout.nodes) {
-        if (node.key == key)
+        if (node.key() == key)
             return &node;
     }
     return nullptr;
@@ -39,7 +39,7 @@ QStringList childrenTexts(const TreeLayout& layout, const QString& parentKey)
 {
     QStringList texts;
     for (const TreeNode& node : layout.nodes) {
-        if (node.parent >= 0 && layout.nodes[node.parent].key == parentKey)
+        if (node.parent >= 0 && layout.nodes[node.parent].key() == parentKey)
             texts << node.text;
     }
     return texts;
@@ -48,7 +48,7 @@ QStringList childrenTexts(const TreeLayout& layout, const QString& parentKey)
 QString parentKeyOf(const TreeLayout& layout, const QString& key)
 {
     const TreeNode* node = find(layout, key);
-    return node && node->parent >= 0 ? layout.nodes[node->parent].key : QString();
+    return node && node->parent >= 0 ? layout.nodes[node->parent].key() : QString();
 }
 
 } // namespace
@@ -63,7 +63,7 @@ TEST(TreeByCategory, CategoriesMatchWhateverTheirCase)
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C1")), QStringLiteral("UnknownNode"));
     EXPECT_EQ(find(layout, QStringLiteral("C2")), nullptr);
     EXPECT_EQ(parentKeyOf(layout, QStringLiteral("C3")), QStringLiteral("SportsNode"));
-    EXPECT_EQ(layout.nodes[2].key, QStringLiteral("BusinessNode")); // the third node of the tree
+    EXPECT_EQ(layout.nodes[2].key(), QStringLiteral("BusinessNode")); // the third node of the tree
     EXPECT_EQ(layout.nodes[16].text, QStringLiteral("Unkown"));
     EXPECT_EQ(find(layout, QStringLiteral("MoviesTvAmazon")), nullptr);
 
@@ -118,7 +118,7 @@ TEST(TreeCountries, TvAndRadioKeepSeparateGroups)
     EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeRadio")), QStringList {QStringLiteral("France")});
     const TreeNode* radioNode = find(layout, QStringLiteral("C1"));
     ASSERT_NE(radioNode, nullptr);
-    EXPECT_EQ(layout.nodes[layout.nodes[radioNode->parent].parent].key, QStringLiteral("MainNodeRadio"));
+    EXPECT_EQ(layout.nodes[layout.nodes[radioNode->parent].parent].key(), QStringLiteral("MainNodeRadio"));
 }
 
 TEST(TreeCountries, UsaWithAStateShowsTheUsaFlagOnTvOnly)
@@ -156,7 +156,7 @@ TEST(TreeViews, MyComputerListsFilesByName)
     const TreeLayout layout = TreeBuilder::build(TreeBuilder::MyComputer, {}, files);
     EXPECT_EQ(childrenTexts(layout, QStringLiteral("MainNodeFile")),
         (QStringList {QStringLiteral("a.mp3"), QStringLiteral("b.wav")}));
-    EXPECT_EQ(layout.nodes[layout.selected].key, QStringLiteral("Com1"));
+    EXPECT_EQ(layout.nodes[layout.selected].key(), QStringLiteral("Com1"));
     EXPECT_EQ(layout.selectedIcon, TreeBuilder::NowPlaying);
 
     const LocalFileList single {{QStringLiteral("/media/a.mp3")}, 0, false, 0};
@@ -186,11 +186,11 @@ TEST(ItemKeys, EveryItemNodeOfEveryViewHasAKeyThatReadsBack)
     for (const int view :
         {TreeBuilder::ByCategory, TreeBuilder::ByCountry, TreeBuilder::Favorites, TreeBuilder::MyComputer}) {
         for (const TreeNode& node : TreeBuilder::build(view, c, files).nodes) {
-            const std::optional<ItemKey> key = ItemKey::parse(node.key);
+            const std::optional<ItemKey> key = ItemKey::parse(node.key());
             if (!key)
                 continue;
             ++items;
-            EXPECT_EQ(key->text(), node.key);
+            EXPECT_EQ(key->text(), node.key());
         }
     }
     EXPECT_EQ(items, 2 + 2 + 1 + 2); // both channels in either channel view, one favorite, two files

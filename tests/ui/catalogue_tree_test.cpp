@@ -93,6 +93,31 @@ private Q_SLOTS:
         QCOMPARE(texas.data(CatalogueTreeModel::FlagKeyRole).toString(), QStringLiteral("USA"));
     }
 
+    // A new tree is scanned for its first lookups and indexed for the later ones: both
+    // ways find the same node for each key, item or branch, and nothing for a key that is
+    // not written the way the tree writes it.
+    void keysFindTheSameNodeScannedOrIndexed()
+    {
+        start();
+        const char* keys[]
+            = {"C0", "C4", "MainNodeTV", "MoviesTvAmazon", "C012", "c0", "C", "Cx", "", "None"};
+        for (const char* key : keys) {
+            window().viewSelector().setCurrentIndex(0); // a new tree each time
+            window().viewSelector().setCurrentIndex(1);
+            const QModelIndex scanned = node(key);
+            node(key);
+            const QModelIndex indexed = node(key);
+            QCOMPARE(indexed, scanned);
+            const bool written = QByteArray(key) == "C0" || QByteArray(key) == "C4"
+                || QByteArray(key) == "MainNodeTV" || QByteArray(key) == "MoviesTvAmazon";
+            QCOMPARE(scanned.isValid(), written);
+            if (written)
+                QCOMPARE(model().keyOf(scanned), QString::fromLatin1(key));
+        }
+        window().viewSelector().setCurrentIndex(2);
+        QVERIFY(node("MainNodeFavorite").isValid());
+    }
+
     // An icon the theme has is the theme's; one it lacks is drawn, in three sizes.
     void iconsComeFromTheThemeElseAreDrawn()
     {

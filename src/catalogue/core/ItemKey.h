@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
 
 #include <optional>
@@ -24,3 +25,8 @@ struct ItemKey {
 
     bool operator==(const ItemKey&) const = default;
 };
+
+inline size_t qHash(const ItemKey& key, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, static_cast<int>(key.kind), key.index);
+}

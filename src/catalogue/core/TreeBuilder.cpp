@@ -14,7 +14,13 @@ class Builder {
 public:
     int add(const QString& key, const QString& text, int icon, int parent = -1)
     {
-        m_layout.nodes.append({key, text, icon, {}, parent});
+        m_layout.nodes.append({key, text, icon, {}, parent, {}});
+        return static_cast<int>(m_layout.nodes.size() - 1);
+    }
+
+    int addItem(ItemKey item, const QString& text, int icon, int parent)
+    {
+        m_layout.nodes.append({{}, text, icon, {}, parent, item});
         return static_cast<int>(m_layout.nodes.size() - 1);
     }
 
@@ -52,8 +58,6 @@ private:
     TreeLayout m_layout;
 };
 
-QString channelKey(int index) { return ItemKey::channel(index).text(); }
-
 void buildChannels(Builder& b, int view, const Catalogue& catalogue)
 {
     const int tvRoot = b.add(QStringLiteral("MainNodeTV"), QStringLiteral("TV Channels"), TvIcon);
@@ -78,21 +82,22 @@ void buildChannels(Builder& b, int view, const Catalogue& catalogue)
             if (view == ByCategory) {
                 const int category = Categories::indexFor(r.category);
                 if (category >= 0)
-                    b.add(channelKey(i), r.name, ChannelIcon, categoryNodes[category]);
+                    b.addItem(ItemKey::channel(i), r.name, ChannelIcon, categoryNodes[category]);
             } else {
                 const bool usa
                     = Categories::upperCaseIs(QStringView(r.country).left(3), QLatin1StringView("USA"));
                 const int parent
                     = b.countryNode(tvCountries, r.country, usa ? QStringLiteral("USA") : r.country);
-                b.add(channelKey(i), r.name, ChannelIcon, parent);
+                b.addItem(ItemKey::channel(i), r.name, ChannelIcon, parent);
             }
             break;
         case ChannelRecord::Radio:
-            b.add(channelKey(i), r.name, RadioIcon, b.countryNode(radioCountries, r.country, r.country));
+            b.addItem(
+                ItemKey::channel(i), r.name, RadioIcon, b.countryNode(radioCountries, r.country, r.country));
             break;
         case ChannelRecord::MovieStore:
             if (store >= 0)
-                b.add(channelKey(i), r.name, MovieIcon, store);
+                b.addItem(ItemKey::channel(i), r.name, MovieIcon, store);
             break;
         default:
             break;
@@ -109,13 +114,13 @@ void buildFavorites(Builder& b, const Catalogue& catalogue)
         = b.add(QStringLiteral("MyComputerFavorite"), QStringLiteral("My Computer"), ComputerIcon, root);
     for (int i = 0; i < catalogue.favoriteCount(); ++i) {
         const ChannelRecord& f = catalogue.favorites[i];
-        const QString key = ItemKey::favorite(i).text();
+        const ItemKey key = ItemKey::favorite(i);
         if (f.kind == ChannelRecord::Tv)
-            b.add(key, f.name, ChannelIcon, tv);
+            b.addItem(key, f.name, ChannelIcon, tv);
         else if (f.kind == ChannelRecord::Radio)
-            b.add(key, f.name, RadioIcon, radio);
+            b.addItem(key, f.name, RadioIcon, radio);
         else if (f.kind == ChannelRecord::ComputerFile)
-            b.add(key, f.name, FileIcon, computer);
+            b.addItem(key, f.name, FileIcon, computer);
     }
 }
 
@@ -126,7 +131,7 @@ void buildFiles(Builder& b, const LocalFileList& local)
         return;
     const int last = std::min<int>(local.last, static_cast<int>(local.files.size()) - 1);
     for (int i = 0; i <= last; ++i) {
-        const int node = b.add(ItemKey::localFile(i).text(), fileNameOf(local.files[i]), FileIcon, root);
+        const int node = b.addItem(ItemKey::localFile(i), fileNameOf(local.files[i]), FileIcon, root);
         if (local.listMode && i == local.playingIndex) {
             b.layout().selected = node;
             b.layout().selectedIcon = NowPlaying;

@@ -1,19 +1,28 @@
 #pragma once
 
+#include "catalogue/core/ItemKey.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <optional>
 
 struct Catalogue;
 struct LocalFileList;
 
 // One node of the catalogue tree as the builder lays it out.
 struct TreeNode {
-    QString key; // empty for country nodes
+    QString branchKey; // a branch node's key; empty for country nodes and item nodes
     QString text;
     int icon = 0; // position in the tree's icons
     QString flagKey; // a country key whose flag replaces the icon, when it has one
     int parent = -1; // index into the layout's nodes, -1 at the top
+    // The item an item node stands for. Its key is made only when asked: a tree of a whole
+    // catalogue would otherwise make tens of thousands of strings no one reads.
+    std::optional<ItemKey> item;
+
+    QString key() const { return item ? item->text() : branchKey; }
 };
 
 Q_DECLARE_TYPEINFO(TreeNode, Q_RELOCATABLE_TYPE);
