@@ -6,9 +6,10 @@
 // instead: what Qt itself takes for the first text, menu bar and item view, for scale.
 //
 // It writes the same start-up marks as Vidorra, under the same logging rule.
+#include "base/StartUpMarks.h"
+
 #include <QApplication>
 #include <QEvent>
-#include <QLoggingCategory>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
@@ -16,26 +17,9 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <chrono>
 #include <memory>
 
-#include <sys/resource.h>
-
-Q_LOGGING_CATEGORY(lcStartUp, "vidorra.startup", QtWarningMsg)
-
 namespace {
-
-void mark(const char* what)
-{
-    if (!lcStartUp().isDebugEnabled())
-        return;
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    qCDebug(lcStartUp).noquote().nospace()
-        << what << '|' << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << '|'
-        << usage.ru_minflt;
-}
 
 // Saves the window once its surface is first exposed; the widget paints for that expose
 // before the queued call runs.
@@ -48,7 +32,7 @@ public:
         if (event->type() == QEvent::Expose && !m_done && m_window.windowHandle()->isExposed()) {
             m_done = true;
             QTimer::singleShot(0, this, [this] {
-                mark("window drawn");
+                StartUpMarks::mark("window drawn");
                 m_window.grab().save(m_path, "PNG");
                 QCoreApplication::quit();
             });
@@ -77,9 +61,9 @@ void fill(QMainWindow& window)
 
 int main(int argc, char** argv)
 {
-    mark("main");
+    StartUpMarks::mark("main");
     QApplication app(argc, argv);
-    mark("application made");
+    StartUpMarks::mark("application made");
     const bool furnished = QCoreApplication::arguments().contains(QStringLiteral("--menus-and-tree"));
     // Only the window shown is made, so the empty one costs what it always did.
     std::unique_ptr<QWidget> made;
@@ -91,12 +75,12 @@ int main(int argc, char** argv)
         made = std::make_unique<QWidget>();
     }
     QWidget& window = *made;
-    mark("main window made");
+    StartUpMarks::mark("main window made");
     window.resize(900, 620);
     ShotOnExpose shot(window, qEnvironmentVariable("VIDORRA_SCREENSHOT"));
     window.winId(); // its surface, watched before it is shown
     window.windowHandle()->installEventFilter(&shot);
     window.show();
-    mark("window shown");
+    StartUpMarks::mark("window shown");
     return app.exec();
 }
