@@ -114,12 +114,20 @@ def start_up_marks(home):
     lines += ["| " + " | ".join([mark] + [cell(program, mark) for program in programs]) + " |" for mark in names]
     profiles.append("\n".join(lines))
 
-def benchmark_medians(name, flt):
-    """The median of each benchmark, as Google Benchmark reports it: times and counters."""
+def benchmark_aggregates(name, flt):
+    """Each benchmark's aggregates as Google Benchmark reports them, times and counters:
+    {"median": {run name: run}, "cv": {...}, ...}."""
     out = subprocess.run([str(build / "bench" / name), f"--benchmark_filter={flt}", "--benchmark_format=json"],
                          env=env, capture_output=True, text=True, timeout=600)
-    runs = json.loads(out.stdout)["benchmarks"]
-    return {r["run_name"]: r for r in runs if r.get("aggregate_name") == "median"}
+    found = {}
+    for run in json.loads(out.stdout)["benchmarks"]:
+        if "aggregate_name" in run:
+            found.setdefault(run["aggregate_name"], {})[run["run_name"]] = run
+    return found
+
+
+def benchmark_medians(name, flt):
+    return benchmark_aggregates(name, flt)["median"]
 
 
 def ms(run):
@@ -145,21 +153,29 @@ def benchmarks():
     worst = max(views.values())
     row("Showing a view (slowest of four)", f"{worst:.1f} ms",
         ", ".join(f"{k.split('/')[1]}: {v:.1f}" for k, v in sorted(views.items())), "", "<= 16 ms", worst <= 16)
-    frames = benchmark("playback_bench", "720p")
+    aggregates = benchmark_aggregates("playback_bench", "720p")
+    frames = {run_name: ms(run) for run_name, run in aggregates["median"].items()}
     for place in ("file", "http"):
         ours = next(v for k, v in frames.items() if k.startswith(f"runVideoToFirstFrame/720p/{place}"))
         bare = next(v for k, v in frames.items() if k.startswith(f"bareLibmpvToFirstFrame/720p/{place}"))
         row(f"RunVideo to the first frame, 720p, {place}", f"{ours:.1f} ms", f"{bare:.1f} ms (bare libmpv)",
             f"{ours / bare:.2f}x", "<= 1.2x", ours / bare <= 1.2)
     drawn = next(v for k, v in frames.items() if k.startswith("runVideoToFirstFrameDrawn/720p/file"))
-    mpv = mpv_to_first_frame()
+    mpv_loads = mpv_to_first_frame()
+    mpv = statistics.median(mpv_loads)
     row("RunVideo to the first frame drawn, 720p, file", f"{drawn:.1f} ms", f"{mpv:.1f} ms (mpv)",
         f"{drawn / mpv:.2f}x", "<= 1.2x", drawn / mpv <= 1.2)
+    spreads = ", ".join(f"{run_name.split('/iterations')[0]} {run['real_time'] * 100:.0f} %"
+                        for run_name, run in sorted(aggregates["cv"].items()))
+    quartiles = statistics.quantiles(mpv_loads, n=4)
+    profiles.append(f"How steady the first frame is: the spread of each median's repetitions (coefficient of "
+                    f"variation): {spreads}; mpv's {len(mpv_loads)} loads from {quartiles[0]:.1f} to "
+                    f"{quartiles[2]:.1f} ms (first to third quartile).")
 
 
 def mpv_to_first_frame():
     """mpv with its own video output, kept running and idle between loads as the program's
-    engine is: loadfile to its playback-restart event, the median of 25 loads of the clip
+    engine is: loadfile to its playback-restart event, the times of 25 loads of the clip
     playback_bench plays."""
     clip = work / "hd.mp4"
     subprocess.run(["ffmpeg", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=4",
@@ -196,7 +212,7 @@ def mpv_to_first_frame():
                 send("stop")
                 until("idle")
             send("quit")
-        return statistics.median(times)
+        return times
     finally:
         try:
             process.wait(timeout=20)
