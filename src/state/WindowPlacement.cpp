@@ -27,8 +27,13 @@ QRect place(std::optional<QRect> saved, const QList<QRect>& screens, QSize minim
     const QRect screen = screens.isEmpty() ? QRect(0, 0, 1024, 768) : screens.first();
     const auto fit
         = [&](QSize size) { return size.expandedTo(minimum).boundedTo(screen.size().expandedTo(minimum)); };
-    if (saved && saved->isValid() && reachable(*saved, screens))
-        return QRect(saved->topLeft(), fit(saved->size()));
+    // Reachable as it will be placed: a window reachable only by its width may be made
+    // narrower, and then lie beside the screen.
+    if (saved && saved->isValid()) {
+        const QRect fitted(saved->topLeft(), fit(saved->size()));
+        if (reachable(fitted, screens))
+            return fitted;
+    }
     QRect centred(QPoint(), fit(preferred));
     centred.moveCenter(screen.center());
     return centred;

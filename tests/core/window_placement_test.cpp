@@ -29,6 +29,17 @@ TEST(WindowPlacement, SizesAreCorrected)
         QSize(1920, 1080));
 }
 
+// A window wider than every screen, reachable only where it reaches far to the right, is
+// made as narrow as the screen: kept at its place it would lie wholly left of it.
+TEST(WindowPlacement, AWindowMadeNarrowerStaysReachable)
+{
+    const QList<QRect> screen {QRect(0, 0, 1280, 900)};
+    const QRect placed
+        = WindowPlacement::place(QRect(-2212, 8, 21212, 3), screen, QSize(600, 400), kPreferred);
+    EXPECT_TRUE(placed.intersects(screen.first()));
+    EXPECT_EQ(placed.size(), kPreferred);
+}
+
 TEST(WindowPlacement, TheFileReadsBackAndRejectsGarbage)
 {
     const QRect rect(-3, 40, 800, 600);
