@@ -125,12 +125,12 @@ QList<std::pair<QByteArray, QByteArray>> MpvPlayer::engineOptions(const Options&
         set << Option {"ao", "null"};
     set << Option {"ytdl", "no"} << Option {"idle", "yes"} << Option {"keep-open", "no"}
         << Option {"input-default-bindings", "no"} << Option {"input-vo-keyboard", "no"}
-        << Option {"osc", "no"} // Scripts, the engine's own or the user's, have no part in an embedded
-                                // player: each would run in a thread and a Lua state of its own.
-        << Option {"load-scripts", "no"} << Option {"load-stats-overlay", "no"}
-        << Option {"load-osd-console", "no"} << Option {"load-auto-profiles", "no"}
-        << Option {"terminal", "no"} << Option {"hwdec", "no"}
+        << Option {"osc", "no"} << Option {"terminal", "no"} << Option {"hwdec", "no"}
         << Option {"network-timeout", QByteArray::number(options.networkTimeoutSeconds)};
+    // Scripts, the engine's own or the user's, have no part in an embedded player: each
+    // would run in a thread and a Lua state of its own.
+    set << Option {"load-scripts", "no"} << Option {"load-stats-overlay", "no"}
+        << Option {"load-osd-console", "no"} << Option {"load-auto-profiles", "no"};
     return set;
 }
 

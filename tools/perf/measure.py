@@ -114,6 +114,7 @@ def start_up_marks(home):
     lines += ["| " + " | ".join([mark] + [cell(program, mark) for program in programs]) + " |" for mark in names]
     profiles.append("\n".join(lines))
 
+
 def benchmark_aggregates(name, flt):
     """Each benchmark's aggregates as Google Benchmark reports them, times and counters:
     {"median": {run name: run}, "cv": {...}, ...}."""
