@@ -52,6 +52,25 @@ TEST(ListRead, RadioInformationComesBeforeTheAddress)
     EXPECT_EQ(result.records[0].kind, ChannelRecord::Radio);
 }
 
+TEST(ListRead, InfosReadTheSameAfterTheListsBytesChangeOrAreGone)
+{
+    QVector<ChannelRecord> tv;
+    QVector<ChannelRecord> favorites;
+    {
+        QByteArray tvFile = tvLine("USA", "News", "A") + "|USA|News|B|1|||gssor9..dw-s|0|Caf\xE9 news\r\n";
+        QByteArray favoritesFile = "1|USA|News|C|1|gssor9..dw-s|0|Favorite's info|\r\n";
+        tv = ListFormat::read(Kind::Tv, tvFile).records;
+        favorites = ListFormat::read(Kind::Favorites, favoritesFile).records;
+        tvFile.fill('|');
+        favoritesFile.fill('|');
+    }
+    ASSERT_EQ(tv.size(), 2);
+    ASSERT_EQ(favorites.size(), 1);
+    EXPECT_EQ(tv[0].info.toString(), QStringLiteral("info"));
+    EXPECT_EQ(tv[1].info.toString(), QString::fromUtf8("Café news"));
+    EXPECT_EQ(favorites[0].info.toString(), QStringLiteral("Favorite's info"));
+}
+
 TEST(ListRead, MovieStoreRecordsPlayInTheStorePage)
 {
     const auto result = ListFormat::read(Kind::MovieStore, "|Films|<b>page</b>\r\n");

@@ -41,6 +41,27 @@ TEST(StoredText, HeldAsStoredItReadsAsItsTextAndEqualsWhateverBytesStoreTheSameT
     EXPECT_FALSE(StoredText::fromStored("%25").isEmpty());
 }
 
+TEST(StoredText, AFieldWithinAFileReadsTheSameAfterTheFileChangesOrIsGone)
+{
+    StoredText shared;
+    StoredText copied;
+    StoredText empty;
+    {
+        QByteArray file("|a|caf\xE9 %7C ok|b|");
+        const QByteArrayView field = QByteArrayView(file).sliced(3, 11);
+        shared = StoredText::within(file, field);
+        copied = StoredText::within(QByteArray("elsewhere"), field); // not within it: copied
+        empty = StoredText::within(file, QByteArrayView(file).sliced(2, 0));
+        file.fill('x'); // the file's own holder writes to it
+    }
+    const QString expected = QString::fromUtf8("café | ok");
+    EXPECT_EQ(shared.toString(), expected);
+    EXPECT_EQ(copied.toString(), expected);
+    EXPECT_EQ(shared, StoredText::fromStored("caf\xE9 %7C ok"));
+    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_EQ(empty, StoredText());
+}
+
 TEST(StoredAddress, PlainAddressesAreOnlyScrambled)
 {
     EXPECT_EQ(encodeAddress(QStringLiteral("http://j")), *Scrambling::scrambleAddress("http://j"));

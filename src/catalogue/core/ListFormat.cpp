@@ -55,6 +55,9 @@ private:
 };
 
 struct FieldMemory {
+    explicit FieldMemory(const QByteArray& bytes) : file(bytes) { }
+
+    const QByteArray& file; // the bytes the fields are read from
     RepeatedText<8> country;
     RepeatedText<32> category, bandwidth;
     RepeatedText<1, StoredText> info;
@@ -62,7 +65,12 @@ struct FieldMemory {
 
 QString text(QByteArrayView field) { return StoredField::decodeText(field); }
 
-StoredText stored(QByteArrayView field) { return StoredText::fromStored(field.toByteArray()); }
+// The info shares the list's bytes: most infos are never read, and a copy of each would
+// take as many new pages again as the list has infos.
+StoredText stored(QByteArrayView field, const FieldMemory& memo)
+{
+    return StoredText::within(memo.file, field);
+}
 
 QString withoutBlanks(QByteArrayView field)
 {
@@ -97,7 +105,7 @@ bool fillTv(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.op = *op;
     record.address = f[7].toByteArray();
     record.bandwidth = memo.bandwidth.get(f[8], text);
-    record.info = memo.info.get(f[9], stored);
+    record.info = memo.info.get(f[9], [&memo](QByteArrayView field) { return stored(field, memo); });
     return true;
 }
 
@@ -112,7 +120,7 @@ bool fillRadio(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.country = memo.country.get(f[1], withoutBlanks);
     record.name = text(f[2]);
     record.op = *op;
-    record.info = memo.info.get(f[4], stored);
+    record.info = memo.info.get(f[4], [&memo](QByteArrayView field) { return stored(field, memo); });
     record.address = f[5].toByteArray();
     return true;
 }
@@ -128,7 +136,7 @@ bool fillMovieStore(const Fields& f, ChannelRecord& record, FieldMemory&)
     return true;
 }
 
-bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory&)
+bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory& memo)
 {
     if (f.size() < 8)
         return false;
@@ -143,7 +151,7 @@ bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory&)
     record.op = *op;
     record.address = f[5].toByteArray();
     record.bandwidth = text(f[6]);
-    record.info = stored(f[7]);
+    record.info = stored(f[7], memo);
     return true;
 }
 
@@ -217,7 +225,7 @@ void readInto(
     if (bytes.isEmpty())
         return;
     const qsizetype first = out.size();
-    FieldMemory memo;
+    FieldMemory memo(bytes);
     Fields fields;
     fields.reserve(12);
     int lineNumber = -1;
