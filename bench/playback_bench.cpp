@@ -111,12 +111,28 @@ bool isIdle(mpv_handle* mpv)
     return idle;
 }
 
-// RunVideo, through the whole program, until the engine reports the first frame.
+// Times one load in each run of `state`; `loadOnce` gives the ns to the first frame, 0
+// when it never got there.
 //
 // An engine's first file takes longer than any after it, in bare libmpv as much: its
 // decoders and buffers are made then, and the process's heap grows. Both sides time it
 // apart (the counter firstLoadMs), so the runs compare the same thing, and a side run
 // after the other in this process gains nothing from it.
+template <typename LoadOnce> void timeLoadsAfterTheFirst(benchmark::State& state, LoadOnce loadOnce)
+{
+    const qint64 firstLoad = loadOnce();
+    for (auto _ : state) {
+        const qint64 reached = firstLoad > 0 ? loadOnce() : 0;
+        if (reached == 0) {
+            state.SkipWithError("the clip did not reach its first frame");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(reached) / 1e9);
+    }
+    state.counters["firstLoadMs"] = static_cast<double>(firstLoad) / 1e6;
+}
+
+// RunVideo, through the whole program, until the engine reports the first frame.
 void timeRunVideo(benchmark::State& state, Clip clip, Source from, bool realVideo)
 {
     const QString source = fixture().source(clip, from);
@@ -154,16 +170,7 @@ void timeRunVideo(benchmark::State& state, Clip clip, Source from, bool realVide
         waitUntilIdle(*player);
         return reached;
     };
-    const qint64 firstLoad = playOnce();
-    for (auto _ : state) {
-        const qint64 reached = firstLoad > 0 ? playOnce() : 0;
-        if (reached == 0) {
-            state.SkipWithError("the clip did not reach its first frame");
-            break;
-        }
-        state.SetIterationTime(static_cast<double>(reached) / 1e9);
-    }
-    state.counters["firstLoadMs"] = static_cast<double>(firstLoad) / 1e6;
+    timeLoadsAfterTheFirst(state, playOnce);
     state.SetLabel(realVideo ? "real video widget; compare with runVideoToFirstFrame/720p/file"
                              : "compare with bareLibmpvToFirstFrame of the same name");
 }
@@ -206,16 +213,7 @@ void bareLibmpvToFirstFrame(benchmark::State& state, Clip clip, Source from)
             mpv_wait_event(mpv, 0.002);
         return took;
     };
-    const qint64 firstLoad = loadOnce();
-    for (auto _ : state) {
-        const qint64 reached = firstLoad > 0 ? loadOnce() : 0;
-        if (reached == 0) {
-            state.SkipWithError("the clip did not reach its first frame");
-            break;
-        }
-        state.SetIterationTime(static_cast<double>(reached) / 1e9);
-    }
-    state.counters["firstLoadMs"] = static_cast<double>(firstLoad) / 1e6;
+    timeLoadsAfterTheFirst(state, loadOnce);
     mpv_terminate_destroy(mpv);
     state.SetLabel("compare with runVideoToFirstFrame of the same name");
 }
