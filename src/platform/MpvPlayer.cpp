@@ -24,6 +24,12 @@ constexpr int kPositionEveryMs = 250;
 constexpr quint64 kLoadReply = quint64(1) << 62;
 constexpr quint64 kTrackReply = quint64(1) << 61; // with the playlist entry asked about
 
+// The system's sound outputs, tried in this order, as the engine would. SDL's is left
+// out: on Linux it plays through these same systems, and where none of them finds a
+// device its failure takes 100 ms of every file loaded (it waits for its hot-plug
+// thread, which sleeps 100 ms at a time). A name this engine lacks is passed over.
+constexpr char kSoundOutputs[] = "pipewire,pulse,alsa,jack";
+
 } // namespace
 
 MpvPlayer::MpvPlayer(Options options, QObject* parent) : MediaPlayer(parent), m_options(options) { }
@@ -123,6 +129,8 @@ QList<std::pair<QByteArray, QByteArray>> MpvPlayer::engineOptions(const Options&
         set << Option {"audio-device", options.audioDevice};
     else if (options.nullOutputs)
         set << Option {"ao", "null"};
+    else
+        set << Option {"ao", kSoundOutputs};
     set << Option {"ytdl", "no"} << Option {"idle", "yes"} << Option {"keep-open", "no"}
         << Option {"input-default-bindings", "no"} << Option {"input-vo-keyboard", "no"}
         << Option {"osc", "no"} << Option {"terminal", "no"} << Option {"hwdec", "no"}
