@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Where OpenGL would only be emulated, the real program plays and shows its banner without
 # loading an OpenGL driver at all: checked in its memory map once the web engine has
-# started, and in what it leaves to the programs it starts.
+# started, and in what it leaves to the programs it starts. The web engine starts no
+# helper it does not need.
 set -euo pipefail
 binary=$1
 data=$2
@@ -34,4 +35,8 @@ fi
 if tr '\0' '\n' <"/proc/$pid/environ" | grep -q '^QT_XCB_GL_INTEGRATION='; then
   echo "the setting that leaves OpenGL out stayed in the environment"; exit 1
 fi
-echo "no OpenGL driver loaded"
+# Only the sandbox's helper that starts renderers runs; none kept ready for helpers without one.
+if pgrep -P "$pid" -f -- '--no-zygote-sandbox' >/dev/null; then
+  echo "the web engine keeps a helper for processes without a sandbox"; exit 1
+fi
+echo "no OpenGL driver loaded, no helper for unsandboxed processes"

@@ -14,6 +14,47 @@ namespace {
 // How long after a press on the view a link counts as the user's.
 constexpr int kUserGestureMs = 1500;
 
+// Beside the sandbox's helper that starts the renderers, the engine keeps a second one
+// ready for helpers without a sandbox, which these pages never need; it held about 20 MB.
+// Without it, such a helper would be started directly.
+constexpr char kEngineFlags[] = "--no-unsandboxed-zygote";
+constexpr char kEngineFlagsVariable[] = "QTWEBENGINE_CHROMIUM_FLAGS";
+
+// The engine reads its flags from the environment once, as it starts with the first
+// profile. Ours are added to the user's own while it starts, then taken back, so programs
+// started from here do not inherit them.
+class EngineFlagsWhileStarting {
+public:
+    EngineFlagsWhileStarting()
+        : m_wasSet(qEnvironmentVariableIsSet(kEngineFlagsVariable)), m_own(qgetenv(kEngineFlagsVariable))
+    {
+        qputenv(
+            kEngineFlagsVariable, m_own.isEmpty() ? QByteArray(kEngineFlags) : m_own + ' ' + kEngineFlags);
+    }
+    ~EngineFlagsWhileStarting()
+    {
+        if (m_wasSet)
+            qputenv(kEngineFlagsVariable, m_own);
+        else
+            qunsetenv(kEngineFlagsVariable);
+    }
+    Q_DISABLE_COPY_MOVE(EngineFlagsWhileStarting)
+
+private:
+    bool m_wasSet;
+    QByteArray m_own;
+};
+
+QWebEngineProfile* makeProfile(QObject* parent)
+{
+    static bool engineStarted = false;
+    if (engineStarted)
+        return new QWebEngineProfile(parent);
+    engineStarted = true;
+    const EngineFlagsWhileStarting flags;
+    return new QWebEngineProfile(parent);
+}
+
 } // namespace
 
 // Decides every navigation the page asks for: the program's own loads pass; a link the
@@ -131,7 +172,7 @@ QWidget* WebEngineView::widget()
     m_view = new QWebEngineView;
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     // An off-the-record profile of our own: nothing of these pages is kept on disk.
-    auto* profile = new QWebEngineProfile(m_view);
+    auto* profile = makeProfile(m_view);
     m_page = new GuardedPage(profile, this);
     QWebEngineSettings* settings = m_page->settings();
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);

@@ -77,7 +77,12 @@ private:
         return runInPage(view, text).toString();
     }
 
+    // Flags of the user's own for the web engine, set before it starts with the first page.
+    static constexpr char kUsersEngineFlags[] = "--disable-pinch";
+
 private Q_SLOTS:
+    void initTestCase() { qputenv("QTWEBENGINE_CHROMIUM_FLAGS", kUsersEngineFlags); }
+
     void init()
     {
         setUpFolder();
@@ -176,6 +181,12 @@ private Q_SLOTS:
                     == server.url(QStringLiteral("/own.html")).toString() + QStringLiteral(" own"),
                 20000);
         }
+    }
+
+    void theUsersOwnEngineFlagsAreLeftAsTheyWere()
+    {
+        showStorePage("<html><body>Films</body></html>");
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray(kUsersEngineFlags));
     }
 
     void anEmptyEntryGivesAnEmptyPage()
