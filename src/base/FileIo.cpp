@@ -1,5 +1,7 @@
 #include "base/FileIo.h"
 
+#include "base/FreshMemory.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -16,6 +18,27 @@ namespace {
 const QString kPartialSuffix = QStringLiteral(".vidorra-partial");
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// From this size on, a file's bytes go into memory taken from the system at once.
+constexpr qint64 kLargeFile = 512 * 1024;
+
+// The rest of an open file. Its size as it was opened is read in one go; whatever it has
+// grown by since is read after.
+QByteArray readRest(QFile& file)
+{
+    const qint64 size = file.size();
+    if (size < kLargeFile)
+        return file.readAll();
+    QByteArray bytes(size, Qt::Uninitialized);
+    FreshMemory::takeAtOnce(bytes.data(), size);
+    const qint64 read = file.read(bytes.data(), size);
+    if (read < 0)
+        return {};
+    bytes.truncate(read);
+    if (read == size)
+        bytes += file.readAll();
+    return bytes;
+}
 
 QString writeAndSync(QTemporaryFile& file, const QByteArray& bytes)
 {
@@ -40,7 +63,7 @@ ReadResult readWholeFile(const QString& path, qint64 maxBytes)
         return {{}, file.errorString()};
     if (file.size() > maxBytes)
         return {{}, QStringLiteral("%1 is too large (%2 bytes)").arg(path).arg(file.size())};
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = readRest(file);
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     return {bytes, {}};
