@@ -25,9 +25,10 @@ constexpr quint64 kLoadReply = quint64(1) << 62;
 constexpr quint64 kTrackReply = quint64(1) << 61; // with the playlist entry asked about
 
 // The system's sound outputs, tried in this order, as the engine would. SDL's is left
-// out: on Linux it plays through these same systems, and where none of them finds a
-// device its failure takes 100 ms of every file loaded (it waits for its hot-plug
-// thread, which sleeps 100 ms at a time). A name this engine lacks is passed over.
+// out: on Linux it plays through these same systems (and sndio, rarely seen there), and
+// where none of them finds a device its failure takes 100 ms of every file loaded (it
+// waits for its hot-plug thread, which sleeps 100 ms at a time). A name this engine
+// lacks is passed over.
 constexpr char kSoundOutputs[] = "pipewire,pulse,alsa,jack";
 
 } // namespace
