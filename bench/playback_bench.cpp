@@ -39,7 +39,7 @@ enum Clip { Small = 0, Hd720WithSound = 1 };
 enum Source { LocalFile = 0, Http = 1 };
 
 constexpr int kIterations = 5;
-constexpr int kRepetitions = 5;
+constexpr int kRepetitions = 15;
 
 struct Fixture {
     QTemporaryDir dir;
