@@ -19,15 +19,12 @@ const QString kPartialSuffix = QStringLiteral(".vidorra-partial");
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// From this size on, a file's bytes go into memory taken from the system at once.
-constexpr qint64 kLargeFile = 512 * 1024;
-
 // The rest of an open file. Its size as it was opened is read in one go; whatever it has
 // grown by since is read after.
 QByteArray readRest(QFile& file)
 {
     const qint64 size = file.size();
-    if (size < kLargeFile)
+    if (size < FreshMemory::kWorthTakingAtOnce)
         return file.readAll();
     QByteArray bytes(size, Qt::Uninitialized);
     FreshMemory::takeAtOnce(bytes.data(), size);

@@ -220,6 +220,92 @@ TEST(CatalogueLoad, ReadingStopsAtTheRecordLimit)
     EXPECT_EQ(catalogue.channelCount(), ListFormat::kMaxRecords);
 }
 
+namespace {
+
+// The lines of `list` as lists of at most 64 KiB each, too small to be read into memory
+// taken at once.
+QList<QByteArray> inSmallLists(const QByteArray& list)
+{
+    QList<QByteArray> parts;
+    qsizetype start = 0;
+    while (start < list.size()) {
+        qsizetype end = list.lastIndexOf('\n', std::min(list.size() - 1, start + 64 * 1024));
+        end = end < start ? list.size() : end + 1;
+        parts.append(list.mid(start, end - start));
+        start = end;
+    }
+    return parts;
+}
+
+QByteArray variedTv(int count)
+{
+    QByteArray list("header line\r\n");
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        list += tvLine(("Land" + QByteArray::number(i % 40)).constData(), "News",
+            ("T\xC3\xA9l\xC3\xA9 " + n).constData(), (n + "k").constData());
+    }
+    return list;
+}
+
+QByteArray variedRadio(int count)
+{
+    QByteArray list;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        list += "|Land" + QByteArray::number(i % 7) + "|Radio " + n + "|1|info " + n + "|addr" + n + "\r\n";
+    }
+    return list;
+}
+
+Catalogue readInSmallLists(const QByteArray& tv, const QByteArray& radio)
+{
+    Catalogue catalogue;
+    for (const QByteArray& part : inSmallLists(tv))
+        catalogue.appendList(Kind::Tv, part);
+    for (const QByteArray& part : inSmallLists(radio))
+        catalogue.appendList(Kind::Radio, part);
+    return catalogue;
+}
+
+} // namespace
+
+// Lists of 512 KiB and more are read into memory taken at once. They give the same
+// records as the same lines in small lists, whether they come first or after others,
+// and also when the catalogue has less room left than they have lines.
+TEST(CatalogueLoad, LargeListsReadTheSameAsSmallOnes)
+{
+    const QByteArray tv = variedTv(15000);
+    const QByteArray radio = variedRadio(20000);
+    ASSERT_GE(tv.size(), 512 * 1024);
+    ASSERT_GE(radio.size(), 512 * 1024);
+
+    Catalogue large;
+    large.appendList(Kind::Tv, tv);
+    const ListFormat::ReadResult radioRead = large.appendList(Kind::Radio, radio);
+    const Catalogue small = readInSmallLists(tv, radio);
+
+    ASSERT_EQ(large.channelCount(), ListFormat::kMaxRecords);
+    EXPECT_TRUE(radioRead.reachedLimit);
+    EXPECT_EQ(large.tvEnd, 15000);
+    EXPECT_EQ(large.radioEnd, small.radioEnd);
+    EXPECT_TRUE(large.channels == small.channels);
+    EXPECT_EQ(large.channels[14999].name, QString::fromUtf8("Télé 14999"));
+    EXPECT_EQ(large.channels.last().address, QByteArray("addr17766"));
+}
+
+TEST(CatalogueLoad, ALargeListAfterSmallOnesReadsTheSame)
+{
+    const QByteArray tv = variedTv(10);
+    const QByteArray radio = variedRadio(16000);
+    Catalogue large;
+    large.appendList(Kind::Tv, tv);
+    large.appendList(Kind::Radio, radio);
+    const Catalogue small = readInSmallLists(tv, radio);
+    ASSERT_EQ(large.channelCount(), 16010);
+    EXPECT_TRUE(large.channels == small.channels);
+}
+
 TEST(ListWrite, WrittenLinesReadBackAsTheSameRecords)
 {
     ChannelRecord tv {ChannelRecord::Tv, QStringLiteral("USA"), QStringLiteral("News"),

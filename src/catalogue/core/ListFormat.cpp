@@ -1,11 +1,14 @@
 #include "catalogue/core/ListFormat.h"
 
+#include "base/FreshMemory.h"
 #include "base/Numbers.h"
 #include "base/StoredField.h"
 #include "base/TextLines.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace ListFormat {
 
@@ -210,6 +213,35 @@ bool fill(Kind kind, const Fields& fields, ChannelRecord& record, FieldMemory& m
     return false;
 }
 
+// At most how many records the lines of `bytes` hold. (memchr finds line ends many times
+// faster than QByteArray::count.)
+qsizetype linesIn(const QByteArray& bytes)
+{
+    qsizetype lines = 1;
+    const char* at = bytes.constData();
+    const char* const end = at + bytes.size();
+    while ((at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at))))) {
+        ++lines;
+        ++at;
+    }
+    return lines;
+}
+
+// A large list is read into memory taken at once (see FreshMemory): the room for its
+// records and, while it is read, for their texts. An empty vector is given room for as
+// many records as it may hold, so that it never moves; only the pages this list's lines
+// can fill are taken.
+void takeMemoryForRecords(const QByteArray& bytes, int capacity, QVector<ChannelRecord>& out)
+{
+    if (out.isEmpty())
+        out.reserve(capacity);
+    const qsizetype expected = std::min<qsizetype>({linesIn(bytes), capacity, kMaxLines});
+    if (out.capacity() - out.size() < expected)
+        return;
+    FreshMemory::takeAtOnce(reinterpret_cast<char*>(out.data() + out.size()),
+        expected * static_cast<qint64>(sizeof(ChannelRecord)));
+}
+
 } // namespace
 
 ReadResult read(Kind kind, const QByteArray& bytes, int capacity)
@@ -224,6 +256,12 @@ void readInto(
 {
     if (bytes.isEmpty())
         return;
+    std::optional<FreshMemory::HeapRoom> roomForTexts;
+    if (bytes.size() >= FreshMemory::kWorthTakingAtOnce) {
+        takeMemoryForRecords(bytes, capacity, out);
+        // The names and addresses take about as many bytes as the list.
+        roomForTexts.emplace(bytes.size());
+    }
     const qsizetype first = out.size();
     FieldMemory memo(bytes);
     Fields fields;
