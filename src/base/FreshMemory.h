@@ -17,7 +17,8 @@ void takeAtOnce(char* data, qint64 size);
 
 // Room in the heap for about `bytes` of small blocks made while it lives, taken at once.
 // The room is handed to the allocator as one free block, from which it serves small
-// blocks before growing the heap; what is left of it goes back when the room ends.
+// blocks before growing the heap; what is left of it goes back to the heap, and from there
+// to the system, when the room ends.
 class HeapRoom {
 public:
     explicit HeapRoom(qint64 bytes);
