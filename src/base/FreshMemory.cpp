@@ -31,10 +31,10 @@ bool mostlyNew(std::uintptr_t start, std::uintptr_t end, std::uintptr_t page)
     return static_cast<std::size_t>(there) * 2 <= inMemory.size();
 }
 
-// Takes the pages of each run of pieces that lie one after the other.
-void takeRuns(std::vector<void*> pieces)
+// Takes the pages of each run of pieces that lie one after the other; `pieces` are in
+// the order of their addresses.
+void takeRuns(const std::vector<void*>& pieces)
 {
-    std::sort(pieces.begin(), pieces.end(), [](void* a, void* b) { return address(a) < address(b); });
     std::size_t runStart = 0;
     for (std::size_t i = 1; i <= pieces.size(); ++i) {
         const bool runGoesOn
@@ -81,11 +81,10 @@ HeapRoom::HeapRoom(qint64 bytes)
     }
     if (pieces.empty())
         return;
+    std::sort(pieces.begin(), pieces.end(), [](void* a, void* b) { return address(a) < address(b); });
     takeRuns(pieces);
-    const auto last = std::max_element(
-        pieces.begin(), pieces.end(), [](void* a, void* b) { return address(a) < address(b); });
-    m_lastPiece = *last;
-    pieces.erase(last);
+    m_lastPiece = pieces.back();
+    pieces.pop_back();
     for (void* piece : pieces)
         std::free(piece);
 #else
