@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +24,7 @@ inline QByteArray fuzzInput(const std::uint8_t* data, std::size_t size)
 }
 
 // No stored field ever holds a byte that would end the field or its line.
-inline bool holdsNoBreak(const QByteArray& field)
+inline bool holdsNoBreak(QByteArrayView field)
 {
     return !field.contains('|') && !field.contains('\r') && !field.contains('\n');
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/SharedBytes.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
-#include <cstdint>
 
 // A text field held in its stored form (see StoredField) and decoded each time it is
 // read. A list holds thousands of texts that are shown only for the selected item:
@@ -17,24 +17,21 @@ public:
     StoredText(const QString& text); // NOLINT(google-explicit-constructor)
     // A field as a file stores it.
     static StoredText fromStored(QByteArray stored);
-    // A field that lies within `source`, a file's bytes: it shares them instead of
-    // copying its own, and so keeps the whole of `source` as long as it lives.
+    // A field that lies within `source`, a file's bytes: it shares them (see SharedBytes).
     static StoredText within(const QByteArray& source, QByteArrayView field);
 
     QString toString() const;
-    bool isEmpty() const { return m_size == 0; }
+    bool isEmpty() const { return m_stored.isEmpty(); }
 
     // Equal when they read as the same text, whichever bytes stored it.
     friend bool operator==(const StoredText& a, const StoredText& b)
     {
-        return a.stored() == b.stored() || a.toString() == b.toString();
+        return a.m_stored == b.m_stored || a.toString() == b.toString();
     }
 
 private:
-    QByteArrayView stored() const { return QByteArrayView(m_source.constData() + m_from, m_size); }
+    explicit StoredText(SharedBytes stored) : m_stored(std::move(stored)) { }
 
-    QByteArray m_source;
-    std::int32_t m_from = 0;
-    std::int32_t m_size = 0;
+    SharedBytes m_stored;
 };
 Q_DECLARE_TYPEINFO(StoredText, Q_RELOCATABLE_TYPE);

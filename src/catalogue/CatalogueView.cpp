@@ -197,7 +197,7 @@ void CatalogueView::setSilentChannels(QHash<QByteArray, QString> toolTips)
     applySilentMarks();
 }
 
-const QByteArray* CatalogueView::checkableAddress(const QModelIndex& index) const
+const SharedBytes* CatalogueView::checkableAddress(const QModelIndex& index) const
 {
     const std::optional<ItemKey> item = ItemKey::parse(m_model->keyOf(index));
     if (!item || item->kind == ItemKey::Kind::LocalFile)
@@ -210,23 +210,29 @@ const QByteArray* CatalogueView::checkableAddress(const QModelIndex& index) cons
     return &record->address;
 }
 
+// A key to look `address` up with, made without copying its bytes; it must not be kept.
+QByteArray CatalogueView::lookupKey(const SharedBytes& address)
+{
+    return QByteArray::fromRawData(address.view().data(), address.size());
+}
+
 // The mark a channel shows when it is not the one playing.
 int CatalogueView::ownIconOf(const std::optional<ItemKey>& key) const
 {
     if (!key)
         return 0;
-    const QByteArray* address = checkableAddress(m_model->indexForKey(key->text()));
-    return address && m_silent.contains(*address) ? TreeBuilder::SilentIcon : 0;
+    const SharedBytes* address = checkableAddress(m_model->indexForKey(key->text()));
+    return address && m_silent.contains(lookupKey(*address)) ? TreeBuilder::SilentIcon : 0;
 }
 
 void CatalogueView::applySilentMarks()
 {
     const QModelIndex playing = m_playing ? m_model->indexForKey(m_playing->text()) : QModelIndex();
     m_model->forEachBelow(QModelIndex(), [this, &playing](const QModelIndex& index) {
-        const QByteArray* address = checkableAddress(index);
+        const SharedBytes* address = checkableAddress(index);
         if (!address)
             return;
-        const auto silent = m_silent.constFind(*address);
+        const auto silent = m_silent.constFind(lookupKey(*address));
         const bool marked
             = index.data(CatalogueTreeModel::IconPositionRole).toInt() == TreeBuilder::SilentIcon;
         if (silent != m_silent.constEnd()) {
@@ -245,8 +251,8 @@ QVector<QByteArray> CatalogueView::addressesBelow(const QModelIndex& index) cons
 {
     QVector<QByteArray> addresses;
     m_model->forEachBelow(index, [this, &addresses](const QModelIndex& at) {
-        if (const QByteArray* address = checkableAddress(at))
-            addresses.append(*address);
+        if (const SharedBytes* address = checkableAddress(at))
+            addresses.append(address->toByteArray());
     });
     return addresses;
 }

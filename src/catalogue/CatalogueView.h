@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/SharedBytes.h"
 #include "catalogue/CatalogueFace.h"
 
 #include <QMetaObject>
@@ -61,7 +62,8 @@ private:
     void restorePlayingMark();
     void applySilentMarks();
     // The stored address of a channel or favorite the check can ask; null for anything else.
-    const QByteArray* checkableAddress(const QModelIndex& index) const;
+    const SharedBytes* checkableAddress(const QModelIndex& index) const;
+    static QByteArray lookupKey(const SharedBytes& address);
     QVector<QByteArray> addressesBelow(const QModelIndex& index) const;
     int ownIconOf(const std::optional<ItemKey>& key) const;
     void select(const QModelIndex& index);

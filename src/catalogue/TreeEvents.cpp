@@ -78,7 +78,7 @@ void TreeEvents::doubleClick()
     }
     const ChannelRecord* r = m_view.catalogue().channel(item->index);
     if (r && m_hooks.runVideo)
-        m_hooks.runVideo({r->kind, r->op, r->address, r->name});
+        m_hooks.runVideo({r->kind, r->op, r->address.toByteArray(), r->name});
 }
 
 // A file of My Computer plays as part of the list the files were opened as.

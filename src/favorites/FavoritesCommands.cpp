@@ -108,7 +108,7 @@ void FavoritesCommands::deleteSelected()
     const ChannelRecord* favorite = selectedFavorite();
     if (!favorite || changesRefused(&m_window))
         return;
-    const QByteArray address = favorite->address;
+    const QByteArray address = favorite->address.toByteArray();
     if (saved(&m_window, m_store->removeAddress(address)) && m_view.currentView() == TreeBuilder::Favorites)
         m_view.rebuildView();
 }
@@ -173,7 +173,7 @@ void FavoritesCommands::dialogAdd()
     const std::optional<ChannelRecord> typed = typedFavorite({}, false);
     if (!typed)
         return;
-    const QByteArray& address = typed->address;
+    const QByteArray address = typed->address.toByteArray();
     const int existing = m_store->findAddress(address);
     if (existing < 0) {
         if (!saved(&dialog, m_store->append(*typed)))

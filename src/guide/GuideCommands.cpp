@@ -62,7 +62,7 @@ std::optional<GuideCommands::Channel> GuideCommands::channelOf(ItemKey item) con
                                                                       : nullptr;
     if (!record || record->kind == ChannelRecord::MovieStore || record->kind == ChannelRecord::ComputerFile)
         return std::nullopt;
-    return Channel {record->name, record->address, record->kind == ChannelRecord::Tv};
+    return Channel {record->name, record->address.toByteArray(), record->kind == ChannelRecord::Tv};
 }
 
 std::optional<int> GuideCommands::guideChannelOf(const Channel& channel) const

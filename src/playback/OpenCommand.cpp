@@ -58,5 +58,5 @@ void OpenCommand::openOne(const QString& path, int op)
     record.address = path.toUtf8();
     record.op = static_cast<std::uint8_t>(op);
     m_parts.catalogue.catalogue().channels.append(record);
-    m_parts.play({5, op, record.address, path});
+    m_parts.play({5, op, record.address.toByteArray(), path});
 }

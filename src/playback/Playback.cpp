@@ -128,7 +128,7 @@ void Playback::watchFavorite()
     if (!item || item->kind != ItemKey::Kind::Favorite)
         return;
     if (const ChannelRecord* favorite = m_parts.catalogue.catalogue().favorite(item->index))
-        runVideo({favorite->kind, favorite->op, favorite->address, favorite->name});
+        runVideo({favorite->kind, favorite->op, favorite->address.toByteArray(), favorite->name});
 }
 
 void Playback::fitToSize()

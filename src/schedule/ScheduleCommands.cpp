@@ -147,7 +147,7 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
     const QByteArray address = m_store.programs()[index].channelAddress.trimmed();
     const auto find = [&address](const QVector<ChannelRecord>& records, int end) {
         for (int k = 0; k < end && k < records.size(); ++k) {
-            if (records[k].address.trimmed() == address)
+            if (records[k].address.view().trimmed() == address)
                 return k;
         }
         return -1;
@@ -170,7 +170,7 @@ void ScheduleCommands::runProgram(int index, QWidget* messageOwner)
     // The view may have been built anew: the record is read after it.
     const Catalogue& now = m_parts.catalogue.catalogue();
     const ChannelRecord& record = inChannels ? now.channels[channel] : now.favorites[favorite];
-    m_parts.playback.playItem({record.kind, record.op, record.address, record.name});
+    m_parts.playback.playItem({record.kind, record.op, record.address.toByteArray(), record.name});
 }
 
 // The start typed in the editor, once it has a name and numbers; else says what is missing.
@@ -201,7 +201,7 @@ void ScheduleCommands::setProgramTimeOfSelected()
     const LanguageTexts& texts = m_parts.program.texts;
     ProgramTimeEditor editor(&m_parts.window, m_parts.window.chromeState(), texts, m_parts.clock().date());
     editor.proposeNew(record->name);
-    const QByteArray address = record->address;
+    const QByteArray address = record->address.toByteArray();
     connect(&editor, &ProgramTimeEditor::setClicked, &editor,
         [this, &editor, address] { setFromEditor(editor, address); });
     editor.exec();

@@ -60,5 +60,5 @@ void SearchCommand::activate(int row)
         m_catalogue.showView(TreeBuilder::ByCategory);
     m_catalogue.reveal(SearchResultsModel::keyOf(hit));
     if (const ChannelRecord* record = m_results->record(row))
-        m_playback.playItem({record->kind, record->op, record->address, record->name});
+        m_playback.playItem({record->kind, record->op, record->address.toByteArray(), record->name});
 }

@@ -31,7 +31,7 @@ ChannelRecord bigFavorite()
     r.kind = ChannelRecord::Tv;
     r.name = QStringLiteral("Big");
     r.op = 1;
-    r.address = "gssor9..a-dw";
+    r.address = QByteArray("gssor9..a-dw");
     r.info = QString(8192, u'i');
     return r;
 }

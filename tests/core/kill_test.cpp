@@ -64,7 +64,7 @@ Contents favorites()
     extra.kind = ChannelRecord::Tv;
     extra.name = QStringLiteral("Killed mid-write");
     extra.op = 1;
-    extra.address = "gssor9..jhkkdc-dw";
+    extra.address = QByteArray("gssor9..jhkkdc-dw");
     records.append(extra);
     return {QStringLiteral("fav.fav"), a, FavoritesFile::toBytes(records)};
 }

@@ -2,6 +2,7 @@
 #include "base/StoredField.h"
 #include "catalogue/core/Catalogue.h"
 #include "catalogue/core/ListFormat.h"
+#include "favorites/core/FavoritesFile.h"
 #include "make-lists/ListWriter.h"
 
 #include <gtest/gtest.h>
@@ -52,23 +53,32 @@ TEST(ListRead, RadioInformationComesBeforeTheAddress)
     EXPECT_EQ(result.records[0].kind, ChannelRecord::Radio);
 }
 
-TEST(ListRead, InfosReadTheSameAfterTheListsBytesChangeOrAreGone)
+TEST(ListRead, InfosAndAddressesReadTheSameAfterTheListsBytesChangeOrAreGone)
 {
     QVector<ChannelRecord> tv;
     QVector<ChannelRecord> favorites;
+    QVector<ChannelRecord> store;
     {
         QByteArray tvFile = tvLine("USA", "News", "A") + "|USA|News|B|1|||gssor9..dw-s|0|Caf\xE9 news\r\n";
-        QByteArray favoritesFile = "1|USA|News|C|1|gssor9..dw-s|0|Favorite's info|\r\n";
+        QByteArray favoritesFile = "1|USA|News|C|1|gssor9..dw-t|0|Favorite's info|\r\n";
+        QByteArray storeFile = "|Films|<b>page</b>\r\n";
         tv = ListFormat::read(Kind::Tv, tvFile).records;
         favorites = ListFormat::read(Kind::Favorites, favoritesFile).records;
-        tvFile.fill('|');
-        favoritesFile.fill('|');
+        store = ListFormat::read(Kind::MovieStore, storeFile).records;
+        for (QByteArray* file : {&tvFile, &favoritesFile, &storeFile})
+            file->fill('|');
     }
     ASSERT_EQ(tv.size(), 2);
     ASSERT_EQ(favorites.size(), 1);
+    ASSERT_EQ(store.size(), 1);
     EXPECT_EQ(tv[0].info.toString(), QStringLiteral("info"));
     EXPECT_EQ(tv[1].info.toString(), QString::fromUtf8("Café news"));
+    EXPECT_EQ(tv[1].address.toByteArray(), QByteArray("gssor9..dw-s"));
     EXPECT_EQ(favorites[0].info.toString(), QStringLiteral("Favorite's info"));
+    EXPECT_EQ(favorites[0].address.toByteArray(), QByteArray("gssor9..dw-t"));
+    EXPECT_EQ(store[0].address.toByteArray(), QByteArray("<b>page</b>"));
+    EXPECT_EQ(
+        FavoritesFile::toBytes(favorites), QByteArray("1|USA|News|C|1|gssor9..dw-t|0|Favorite's info|\r\n"));
 }
 
 TEST(ListRead, MovieStoreRecordsPlayInTheStorePage)
@@ -308,8 +318,8 @@ TEST(CatalogueLoad, ALargeListAfterSmallOnesReadsTheSame)
 
 TEST(ListWrite, WrittenLinesReadBackAsTheSameRecords)
 {
-    ChannelRecord tv {ChannelRecord::Tv, QStringLiteral("USA"), QStringLiteral("News"),
-        QStringLiteral("A | B"), 1, StoredField::encodeAddress(QStringLiteral("https://x/y")),
+    ChannelRecord tv {ChannelRecord::Tv, 1, QStringLiteral("USA"), QStringLiteral("News"),
+        QStringLiteral("A | B"), StoredField::encodeAddress(QStringLiteral("https://x/y")),
         QStringLiteral("720p"), QStringLiteral("two\r\nlines")};
     const auto back = ListFormat::read(Kind::Tv, ListWriter::tvLine(tv) + "\r\n");
     ASSERT_EQ(back.records.size(), 1);
@@ -317,7 +327,7 @@ TEST(ListWrite, WrittenLinesReadBackAsTheSameRecords)
     EXPECT_EQ(back.records[0].info, tv.info);
     EXPECT_EQ(back.records[0].address, tv.address);
 
-    ChannelRecord radio {ChannelRecord::Radio, QStringLiteral("USA"), {}, QStringLiteral("R"), 1,
+    ChannelRecord radio {ChannelRecord::Radio, 1, QStringLiteral("USA"), {}, QStringLiteral("R"),
         StoredField::encodeAddress(QStringLiteral("http://r")), {}, QStringLiteral("info")};
     EXPECT_EQ(ListFormat::read(Kind::Radio, ListWriter::radioLine(radio)).records.value(0), radio);
 }

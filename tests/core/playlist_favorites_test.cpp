@@ -138,14 +138,14 @@ TEST(PlaylistImport, TheFavoritesHoldWhatTheirFileCanAndCountTheRest)
 TEST(PlaylistExport, ExportedFavoritesImportAsTheyWere)
 {
     QVector<ChannelRecord> favorites(3);
-    favorites[0] = {ChannelRecord::Tv, QStringLiteral("Germany"), QStringLiteral("News"),
-        QStringLiteral("DW, English"), 3, StoredField::encodeAddress(QStringLiteral("http://h/dw.m3u8")),
+    favorites[0] = {ChannelRecord::Tv, 3, QStringLiteral("Germany"), QStringLiteral("News"),
+        QStringLiteral("DW, English"), StoredField::encodeAddress(QStringLiteral("http://h/dw.m3u8")),
         QStringLiteral("300"), QStringLiteral("The \"news\" channel")};
-    favorites[1] = {ChannelRecord::Radio, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Jazz"), 0,
+    favorites[1] = {ChannelRecord::Radio, 0, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Jazz"),
         StoredField::encodeAddress(QStringLiteral("https://h/jazz?a=1&b=2")), QString(), QString()};
-    favorites[2]
-        = {ChannelRecord::ComputerFile, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("film.mkv"),
-            1, StoredField::encodeAddress(QStringLiteral("/media/film.mkv")), QString(), QString()};
+    favorites[2] = {ChannelRecord::ComputerFile, 1, QStringLiteral("0"), QStringLiteral("0"),
+        QStringLiteral("film.mkv"), StoredField::encodeAddress(QStringLiteral("/media/film.mkv")), QString(),
+        QString()};
     const QByteArray playlist = PlaylistFavorites::toPlaylist(favorites);
     EXPECT_TRUE(playlist.startsWith("#EXTM3U\r\n#EXTINF:-1 tvg-country=\"Germany\" group-title=\"News\""));
     const auto back = imported(playlist, kLocal);

@@ -1,4 +1,5 @@
 #include "base/Scrambling.h"
+#include "base/SharedBytes.h"
 #include "base/StoredField.h"
 #include "base/StoredText.h"
 
@@ -60,6 +61,23 @@ TEST(StoredText, AFieldWithinAFileReadsTheSameAfterTheFileChangesOrIsGone)
     EXPECT_EQ(shared, StoredText::fromStored("caf\xE9 %7C ok"));
     EXPECT_TRUE(empty.isEmpty());
     EXPECT_EQ(empty, StoredText());
+}
+
+TEST(SharedBytes, BytesHeldWholeComeBackSharedAndAPartComesBackAsACopyOfItsOwn)
+{
+    const QByteArray whole("gssor9..dw-s");
+    EXPECT_EQ(SharedBytes(whole).toByteArray().constData(), whole.constData());
+
+    QByteArray file("|a|gssor9..dw-s|b|");
+    const SharedBytes part = SharedBytes::within(file, QByteArrayView(file).sliced(3, 12));
+    QByteArray copy = part.toByteArray();
+    EXPECT_EQ(copy, whole);
+    copy[0] = 'x'; // the copy is its own: the file and the part are untouched
+    EXPECT_EQ(part, SharedBytes(whole));
+    EXPECT_EQ(file, QByteArray("|a|gssor9..dw-s|b|"));
+    EXPECT_EQ(part.view(), QByteArrayView(file).sliced(3, 12));
+    EXPECT_FALSE(part == SharedBytes(QByteArray("gssor9..dw-t")));
+    EXPECT_TRUE(SharedBytes::within(file, QByteArrayView(file).sliced(0, 0)).isEmpty());
 }
 
 TEST(StoredAddress, PlainAddressesAreOnlyScrambled)

@@ -48,7 +48,7 @@ void writing()
     extra.kind = ChannelRecord::Tv;
     extra.name = QStringLiteral("Killed mid-write");
     extra.op = 1;
-    extra.address = "gssor9..jhkkdc-dw";
+    extra.address = QByteArray("gssor9..jhkkdc-dw");
     writing();
     for (;;) {
         store.addChannel(extra);

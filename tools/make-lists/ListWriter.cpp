@@ -12,17 +12,20 @@ using StoredField::encodeText;
 QByteArray tvLine(const ChannelRecord& r)
 {
     return '|' + encodeText(r.country) + '|' + encodeText(r.category) + '|' + encodeText(r.name) + '|'
-        + QByteArray::number(r.op) + "|||" + r.address + '|' + encodeText(r.bandwidth) + '|'
+        + QByteArray::number(r.op) + "|||" + r.address.toByteArray() + '|' + encodeText(r.bandwidth) + '|'
         + encodeText(r.info.toString());
 }
 
 QByteArray radioLine(const ChannelRecord& r)
 {
     return '|' + encodeText(r.country) + '|' + encodeText(r.name) + '|' + QByteArray::number(r.op) + '|'
-        + encodeText(r.info.toString()) + '|' + r.address;
+        + encodeText(r.info.toString()) + '|' + r.address.toByteArray();
 }
 
-QByteArray movieStoreLine(const ChannelRecord& r) { return '|' + encodeText(r.name) + '|' + r.address; }
+QByteArray movieStoreLine(const ChannelRecord& r)
+{
+    return '|' + encodeText(r.name) + '|' + r.address.toByteArray();
+}
 
 QVector<ChannelRecord> groupedByCountry(const QVector<ChannelRecord>& records)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/SharedBytes.h"
 #include "base/StoredText.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -12,14 +12,15 @@ struct ChannelRecord {
     enum Kinds : std::uint8_t { Radio = 0, Tv = 1, ComputerFile = 2, MovieStore = 3 };
 
     std::uint8_t kind = 0;
+    // The player: 0 RealAudio, 1 Windows Media, 2 third family, 3 QuickTime, 4 none, 5 movie store.
+    std::uint8_t op = 0;
     QString country;
     QString category;
     QString name;
-    std::uint8_t op
-        = 0; // the player: 0 RealAudio, 1 Windows Media, 2 third family, 3 QuickTime, 4 none, 5 movie store
     // As stored: scrambled for TV, radio and favorites; an HTML fragment in clear for the
-    // movie store. Kept as the file's bytes so a rewrite stores exactly what was read.
-    QByteArray address;
+    // movie store. Kept as the file's bytes (shared with the list read) so a rewrite stores
+    // exactly what was read.
+    SharedBytes address;
     QString bandwidth;
     // Shown for the selected item and searched on request only, so kept as stored.
     StoredText info;

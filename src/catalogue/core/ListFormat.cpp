@@ -106,7 +106,7 @@ bool fillTv(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.category = memo.category.get(f[2], withoutBlanks);
     record.name = text(f[3]);
     record.op = *op;
-    record.address = f[7].toByteArray();
+    record.address = SharedBytes::within(memo.file, f[7]);
     record.bandwidth = memo.bandwidth.get(f[8], text);
     record.info = memo.info.get(f[9], [&memo](QByteArrayView field) { return stored(field, memo); });
     return true;
@@ -124,18 +124,18 @@ bool fillRadio(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.name = text(f[2]);
     record.op = *op;
     record.info = memo.info.get(f[4], [&memo](QByteArrayView field) { return stored(field, memo); });
-    record.address = f[5].toByteArray();
+    record.address = SharedBytes::within(memo.file, f[5]);
     return true;
 }
 
-bool fillMovieStore(const Fields& f, ChannelRecord& record, FieldMemory&)
+bool fillMovieStore(const Fields& f, ChannelRecord& record, FieldMemory& memo)
 {
     if (f.size() < 3)
         return false;
     record.kind = ChannelRecord::MovieStore;
     record.op = 5;
     record.name = text(f[1]);
-    record.address = f[2].toByteArray();
+    record.address = SharedBytes::within(memo.file, f[2]);
     return true;
 }
 
@@ -152,7 +152,7 @@ bool fillFavorite(const Fields& f, ChannelRecord& record, FieldMemory& memo)
     record.category = text(f[2]);
     record.name = text(f[3]);
     record.op = *op;
-    record.address = f[5].toByteArray();
+    record.address = SharedBytes::within(memo.file, f[5]);
     record.bandwidth = text(f[6]);
     record.info = stored(f[7], memo);
     return true;
@@ -227,15 +227,18 @@ qsizetype linesIn(const QByteArray& bytes)
     return lines;
 }
 
+// A record's name takes a heap block of its own, under this many bytes for most names.
+// Its address and info share the list's bytes, and its other texts an earlier line's.
+constexpr qsizetype kHeapPerName = 96;
+
 // A large list is read into memory taken at once (see FreshMemory): the room for its
-// records and, while it is read, for their texts. An empty vector is given room for as
-// many records as it may hold, so that it never moves; only the pages this list's lines
-// can fill are taken.
-void takeMemoryForRecords(const QByteArray& bytes, int capacity, QVector<ChannelRecord>& out)
+// records and, while it is read, for their names. An empty vector is given room for as
+// many records as it may hold, so that it never moves; only the pages the `expected`
+// records fill are taken.
+void takeMemoryForRecords(qsizetype expected, int capacity, QVector<ChannelRecord>& out)
 {
     if (out.isEmpty())
         out.reserve(capacity);
-    const qsizetype expected = std::min<qsizetype>({linesIn(bytes), capacity, kMaxLines});
     if (out.capacity() - out.size() < expected)
         return;
     FreshMemory::takeAtOnce(reinterpret_cast<char*>(out.data() + out.size()),
@@ -256,11 +259,11 @@ void readInto(
 {
     if (bytes.isEmpty())
         return;
-    std::optional<FreshMemory::HeapRoom> roomForTexts;
+    std::optional<FreshMemory::HeapRoom> roomForNames;
     if (bytes.size() >= FreshMemory::kWorthTakingAtOnce) {
-        takeMemoryForRecords(bytes, capacity, out);
-        // The names and addresses take about as many bytes as the list.
-        roomForTexts.emplace(bytes.size());
+        const qsizetype expected = std::min<qsizetype>({linesIn(bytes), capacity, kMaxLines});
+        takeMemoryForRecords(expected, capacity, out);
+        roomForNames.emplace(expected * kHeapPerName);
     }
     const qsizetype first = out.size();
     FieldMemory memo(bytes);

@@ -9,7 +9,7 @@ QByteArray line(const ChannelRecord& f)
 {
     using StoredField::encodeText;
     return QByteArray::number(f.kind) + '|' + encodeText(f.country) + '|' + encodeText(f.category) + '|'
-        + encodeText(f.name) + '|' + QByteArray::number(f.op) + '|' + f.address + '|'
+        + encodeText(f.name) + '|' + QByteArray::number(f.op) + '|' + f.address.toByteArray() + '|'
         + encodeText(f.bandwidth) + '|' + encodeText(f.info.toString()) + "|\r\n";
 }
 

@@ -10,10 +10,10 @@ FavoritesStore::FavoritesStore(Catalogue& catalogue, QString path)
 {
 }
 
-int FavoritesStore::findAddress(const QByteArray& address) const
+int FavoritesStore::findAddress(QByteArrayView address) const
 {
     for (int i = 0; i < m_favorites.size(); ++i) {
-        if (m_favorites[i].address == address)
+        if (m_favorites[i].address.view() == address)
             return i;
     }
     return -1;
@@ -83,11 +83,11 @@ bool FavoritesStore::replace(int index, const ChannelRecord& favorite)
     return commit(std::move(next));
 }
 
-bool FavoritesStore::removeAddress(const QByteArray& address)
+bool FavoritesStore::removeAddress(QByteArrayView address)
 {
     QVector<ChannelRecord> next;
     for (const ChannelRecord& favorite : std::as_const(m_favorites)) {
-        if (favorite.address != address)
+        if (favorite.address.view() != address)
             next.append(favorite);
     }
     return commit(std::move(next)) && reload();

@@ -14,7 +14,7 @@ public:
     FavoritesStore(Catalogue& catalogue, QString path);
 
     // The index of the first favorite with exactly this stored address, or -1.
-    int findAddress(const QByteArray& address) const;
+    int findAddress(QByteArrayView address) const;
 
     // Adding a catalogue channel: refreshes the first favorite with its address, or appends.
     bool addChannel(const ChannelRecord& channel);
@@ -25,7 +25,7 @@ public:
     bool appendAll(const QVector<ChannelRecord>& favorites);
     bool replace(int index, const ChannelRecord& favorite);
     // Removes every favorite with this address.
-    bool removeAddress(const QByteArray& address);
+    bool removeAddress(QByteArrayView address);
     // Replaces the file with these bytes and reads the favorites from it.
     bool replaceFile(const QByteArray& bytes);
     bool reload();

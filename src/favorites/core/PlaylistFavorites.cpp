@@ -122,7 +122,7 @@ Import::Import(const QVector<ChannelRecord>& favorites, QUrl playlistAddress, in
 {
     m_known.reserve(favorites.size());
     for (const ChannelRecord& favorite : favorites)
-        m_known.insert(favorite.address);
+        m_known.insert(favorite.address.toByteArray());
 }
 
 void Import::take(const M3uPlaylist& part)
@@ -140,15 +140,15 @@ void Import::take(const M3uPlaylist& part)
         std::optional<ChannelRecord> favorite = favoriteFrom(entry, m_address);
         if (!favorite) {
             ++m_unreadable;
-        } else if (m_known.contains(favorite->address)) {
+        } else if (m_known.contains(favorite->address.toByteArray())) {
             ++m_skipped;
         } else if (m_added.size() >= m_room) {
             ++m_overflow;
         } else {
-            m_known.insert(favorite->address);
+            m_known.insert(favorite->address.toByteArray());
             const QString guideId = entry.attributes.value(QStringLiteral("tvg-id")).trimmed();
             if (!guideId.isEmpty())
-                m_guideIds.insert(favorite->address, guideId);
+                m_guideIds.insert(favorite->address.toByteArray(), guideId);
             m_added.append(std::move(*favorite));
         }
     }
