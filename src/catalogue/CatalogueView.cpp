@@ -19,6 +19,12 @@
 
 namespace {
 
+// A key to look `address` up with, made without copying its bytes; it must not be kept.
+QByteArray lookupKey(const SharedBytes& address)
+{
+    return QByteArray::fromRawData(address.view().data(), address.size());
+}
+
 bool pleaseWaitShows()
 {
     const auto windows = QApplication::topLevelWidgets();
@@ -208,12 +214,6 @@ const SharedBytes* CatalogueView::checkableAddress(const QModelIndex& index) con
     if (!record || record->kind == ChannelRecord::MovieStore || record->kind == ChannelRecord::ComputerFile)
         return nullptr;
     return &record->address;
-}
-
-// A key to look `address` up with, made without copying its bytes; it must not be kept.
-QByteArray CatalogueView::lookupKey(const SharedBytes& address)
-{
-    return QByteArray::fromRawData(address.view().data(), address.size());
 }
 
 // The mark a channel shows when it is not the one playing.

@@ -63,7 +63,6 @@ private:
     void applySilentMarks();
     // The stored address of a channel or favorite the check can ask; null for anything else.
     const SharedBytes* checkableAddress(const QModelIndex& index) const;
-    static QByteArray lookupKey(const SharedBytes& address);
     QVector<QByteArray> addressesBelow(const QModelIndex& index) const;
     int ownIconOf(const std::optional<ItemKey>& key) const;
     void select(const QModelIndex& index);
